@@ -1,0 +1,17 @@
+#pragma once
+
+#include "vontarelis/host/ICommonUtilities.h"
+#include "vontarelis/host/ITextBuilder.h"
+
+#include <memory>
+
+// The global objects of the host maker's libraries: each is created on first use and kept for
+// the life of the process. A host or a test may install its own object in place of the library's.
+namespace hostlibs {
+
+host::ICommonUtilities &CommonUtilities();
+std::unique_ptr<host::ITextBuilder> NewTextBuilder();
+
+void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities);
+
+} // namespace hostlibs

@@ -1,0 +1,128 @@
+#include "hostlibs/StandardCommonUtilities.h"
+
+#include "toolkit/PlainNumber.h"
+#include "toolkit/VariantConvert.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace hostlibs {
+
+namespace {
+
+constexpr qint16 KeyEnter = 13;
+
+} // namespace
+
+QString StandardCommonUtilities::ApplicationName() const
+{
+    return m_applicationName;
+}
+
+void StandardCommonUtilities::setApplicationName(const QString &name)
+{
+    m_applicationName = name;
+}
+
+void StandardCommonUtilities::PrepareForm(QWidget *form)
+{
+    form->setWindowModality(Qt::ApplicationModal);
+    if (!m_applicationName.isEmpty())
+        form->setWindowIconText(m_applicationName);
+}
+
+void StandardCommonUtilities::ShowForm(std::unique_ptr<QDialog> &form)
+{
+    // A form that deletes itself on close must not be kept afterwards.
+    const QPointer<QDialog> alive(form.get());
+    form->exec();
+    if (!alive)
+        (void)form.release();
+}
+
+void StandardCommonUtilities::HandleKeyPress(qint16 &keyCode, QWidget *activeControl)
+{
+    if (keyCode != KeyEnter || !activeControl)
+        return;
+    // Enter moves on exactly as Tab does, through the same focus (and validation) path.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(activeControl, &tab);
+    keyCode = 0;
+}
+
+void StandardCommonUtilities::ShowMessage(const QString &text)
+{
+    QMessageBox::information(dialogParent(), m_applicationName, text);
+}
+
+bool StandardCommonUtilities::AskYesNo(const QString &prompt, bool defaultYes, const QString &title)
+{
+    const QString caption = title.isEmpty() ? m_applicationName : title;
+    const auto answer = QMessageBox::question(dialogParent(), caption, prompt, QMessageBox::Yes | QMessageBox::No,
+                                              defaultYes ? QMessageBox::Yes : QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void StandardCommonUtilities::ReportError(qint32, qint32 number, const QString &description, const QString &source)
+{
+    const QString text = QStringLiteral("Error %1: %2\n\nOrigen: %3").arg(number).arg(description, source);
+    QMessageBox::critical(dialogParent(), m_applicationName, text);
+}
+
+QString StandardCommonUtilities::FormatText(const QString &templateText, const QVariantList &arguments) const
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d+)"));
+    QString result;
+    qsizetype last = 0;
+    auto it = placeholder.globalMatch(templateText);
+    while (it.hasNext()) {
+        const auto match = it.next();
+        result += templateText.mid(last, match.capturedStart() - last);
+        const int index = match.captured(1).toInt() - 1;
+        result += index >= 0 && index < arguments.size() ? toolkit::toText(arguments.at(index)) : match.captured(0);
+        last = match.capturedEnd();
+    }
+    return result + templateText.mid(last);
+}
+
+QString StandardCommonUtilities::ExtractCode(const QString &listText) const
+{
+    const qsizetype open = listText.lastIndexOf(QLatin1Char('('));
+    if (open < 0)
+        return listText.trimmed();
+    const qsizetype close = listText.indexOf(QLatin1Char(')'), open);
+    return listText.mid(open + 1, (close < 0 ? listText.size() : close) - open - 1).trimmed();
+}
+
+double StandardCommonUtilities::ParseNumber(const QString &text) const
+{
+    const QLocale locale;
+    QString plain;
+    for (const QChar c : text) {
+        if (c.isDigit() || c == QLatin1Char('-'))
+            plain += c;
+        else if (locale.decimalPoint() == QString(c))
+            plain += QLatin1Char('.');
+    }
+    return toolkit::PlainNumber::read(plain);
+}
+
+QString StandardCommonUtilities::ResolveIniPath(const QString &fileName, const QString &applicationName) const
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base).filePath(applicationName + QLatin1Char('/') + fileName);
+}
+
+QWidget *StandardCommonUtilities::dialogParent() const
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace hostlibs

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "vontarelis/host/ICommonUtilities.h"
+
+namespace hostlibs {
+
+// The library's own CommonUtilities: Qt message boxes, modal forms, Enter as Tab.
+class StandardCommonUtilities : public host::ICommonUtilities
+{
+public:
+    QString ApplicationName() const override;
+    void setApplicationName(const QString &name) override;
+
+    void PrepareForm(QWidget *form) override;
+    void ShowForm(std::unique_ptr<QDialog> &form) override;
+    void HandleKeyPress(qint16 &keyCode, QWidget *activeControl) override;
+
+    void ShowMessage(const QString &text) override;
+    bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
+    void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;
+
+    QString FormatText(const QString &templateText, const QVariantList &arguments) const override;
+    QString ExtractCode(const QString &listText) const override;
+    double ParseNumber(const QString &text) const override;
+    QString ResolveIniPath(const QString &fileName, const QString &applicationName) const override;
+
+private:
+    QWidget *dialogParent() const;
+
+    QString m_applicationName;
+};
+
+} // namespace hostlibs

@@ -1,0 +1,61 @@
+#include "vontarelis/data/sqlFunctions.h"
+
+#include "toolkit/Error.h"
+#include "vontarelis/entry/globales.h"
+
+#include <limits>
+
+namespace vontarelis {
+
+namespace {
+
+host::IFramework &host()
+{
+    if (!gHost)
+        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"),
+                             QStringLiteral("sqlFunctions"));
+    return *gHost;
+}
+
+// The host receives its own plain copy of the values; the count must fit a 16-bit index.
+QVariantList localCopy(const QVariantList &parameters)
+{
+    if (parameters.size() - 1 > std::numeric_limits<qint16>::max())
+        throw toolkit::Error(toolkit::ErrOverflow, QStringLiteral("Desbordamiento: demasiados parámetros"),
+                             QStringLiteral("sqlFunctions"));
+    return QVariantList(parameters.cbegin(), parameters.cend());
+}
+
+} // namespace
+
+QVariant SqlReadScalar(const QString &sql, const QVariantList &parameters)
+{
+    return host().ReadScalarA(sql, localCopy(parameters));
+}
+
+qint32 SqlExecute(const QString &sql, const QVariantList &parameters)
+{
+    return host().ExecuteSQLA(sql, localCopy(parameters));
+}
+
+std::unique_ptr<host::IRecordset> SqlOpenRecordset(const QString &sql, const QVariantList &parameters)
+{
+    return host().OpenRecordsetA(sql, localCopy(parameters));
+}
+
+void SqlBeginTransaction()
+{
+    host().StartTransaction();
+}
+
+void SqlCommitTransaction()
+{
+    host().CommitTransaction();
+}
+
+void SqlAbortTransaction()
+{
+    host().AbortTransaction();
+}
+
+} // namespace vontarelis

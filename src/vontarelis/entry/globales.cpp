@@ -1,0 +1,32 @@
+#include "vontarelis/entry/globales.h"
+
+#include "toolkit/Error.h"
+
+namespace vontarelis {
+
+host::IFramework *gHost = nullptr;
+std::shared_ptr<host::ICompany> gEmpresa;
+double gTipoCambio = 0.0;
+std::shared_ptr<host::ITheme> gTemaUI;
+
+void InitHostContext(host::IFramework &f)
+{
+    gHost = &f;
+    auto empresa = std::dynamic_pointer_cast<host::ICompany>(CreateHostObject(QStringLiteral("Empresa")));
+    if (!empresa)
+        throw toolkit::Error(toolkit::ErrCannotCreateObject, QStringLiteral("El anfitrión no creó el objeto «Empresa»"),
+                             QStringLiteral("globales::InitHostContext"));
+    gEmpresa = std::move(empresa);
+    gTipoCambio = gEmpresa->tipoCambio();
+    gTemaUI = gHost->TemaUI();
+}
+
+std::shared_ptr<host::IHostObject> CreateHostObject(const QString &className)
+{
+    if (!gHost)
+        throw toolkit::Error(toolkit::ErrCannotCreateObject, QStringLiteral("No hay un objeto anfitrión"),
+                             QStringLiteral("globales::CreateHostObject"));
+    return gHost->CrearObjeto(className);
+}
+
+} // namespace vontarelis

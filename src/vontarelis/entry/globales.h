@@ -1,0 +1,22 @@
+#pragma once
+
+#include "vontarelis/host/ICompany.h"
+#include "vontarelis/host/IFramework.h"
+#include "vontarelis/host/ITheme.h"
+
+#include <memory>
+
+// The component's shared context: the host of the latest entry-point call and what derives
+// from it. Overwritten by every call; everything in the component reads it from here.
+namespace vontarelis {
+
+extern host::IFramework *gHost;
+extern std::shared_ptr<host::ICompany> gEmpresa;
+extern double gTipoCambio;
+extern std::shared_ptr<host::ITheme> gTemaUI;
+
+void InitHostContext(host::IFramework &f);
+// The host's business object for "Empresa", "usuario" or "Factura".
+std::shared_ptr<host::IHostObject> CreateHostObject(const QString &className);
+
+} // namespace vontarelis

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace host {
+
+// The host's text-input box ("InputBoxEx").
+class IInputBox
+{
+public:
+    virtual ~IInputBox() = default;
+
+    // The text typed, or an empty text when the user left it blank or cancelled.
+    virtual QString GetText(const QString &title, const QString &caption, const QString &prompt,
+                            qint16 width, bool multiLine, qint16 maxLength, const QString &defaultText) = 0;
+};
+
+} // namespace host
