@@ -1,0 +1,68 @@
+#pragma once
+
+#include "hostlibs/StandardCommonUtilities.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace testsupport {
+
+// CommonUtilities for tests: records every message, answers questions from a queue and fails
+// the test on a question nobody expected. Forms are shown without blocking unless a test sets
+// onShowForm; the text helpers are the library's own.
+class ScriptedCommonUtilities : public hostlibs::StandardCommonUtilities
+{
+public:
+    struct Question
+    {
+        QString prompt;
+        bool defaultYes;
+        QString title;
+    };
+    struct ReportedError
+    {
+        qint32 number;
+        QString description;
+        QString source;
+    };
+
+    void ShowMessage(const QString &text) override;
+    bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
+    void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;
+    void ShowForm(std::unique_ptr<QDialog> &form) override;
+
+    // The answer to the next question.
+    void answer(bool yes) { m_answers.push_back(yes); }
+    std::size_t pendingAnswers() const { return m_answers.size(); }
+
+    QStringList messages;
+    std::vector<Question> questions;
+    std::vector<ReportedError> errors;
+    std::vector<QDialog *> shownForms;
+    // Runs in place of the modal loop; a test drives the form here.
+    std::function<void(std::unique_ptr<QDialog> &)> onShowForm;
+
+private:
+    std::deque<bool> m_answers;
+};
+
+// Installs a fresh ScriptedCommonUtilities as the library's global object for one test.
+class ScriptedCommonUtilitiesScope
+{
+public:
+    ScriptedCommonUtilitiesScope();
+    ~ScriptedCommonUtilitiesScope();
+    ScriptedCommonUtilitiesScope(const ScriptedCommonUtilitiesScope &) = delete;
+    ScriptedCommonUtilitiesScope &operator=(const ScriptedCommonUtilitiesScope &) = delete;
+
+    ScriptedCommonUtilities &operator*() const { return *m_utilities; }
+    ScriptedCommonUtilities *operator->() const { return m_utilities; }
+
+private:
+    ScriptedCommonUtilities *m_utilities;
+};
+
+} // namespace testsupport
