@@ -2,6 +2,9 @@
 
 #include "toolkit/Error.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <cmath>
 #include <limits>
 
@@ -25,12 +28,28 @@ const int registered = [] {
 
 Currency Currency::fromDouble(double value)
 {
-    const double scaled = value * double(Scale);
-    // 2^63 itself is out of range; nearbyint keeps the default round-half-to-even mode.
-    constexpr double limit = 9223372036854775808.0;
-    if (!std::isfinite(scaled) || scaled >= limit || scaled < -limit)
+    if (!std::isfinite(value) || std::fabs(value) >= 922337203685477.5808)
         raiseOverflow();
-    return Currency(static_cast<qint64>(std::nearbyint(scaled)));
+    // Round the decimal the double stands for (its shortest text), not its binary expansion:
+    // 0.00015 is a half and goes to even like 0.00025, whatever bits represent it.
+    const QString text = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? text : text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    const QString kept = fraction.left(4).leftJustified(4, QLatin1Char('0'));
+    const QString rest = fraction.mid(4);
+
+    quint64 magnitude = whole.toULongLong() * Scale + kept.toULongLong();
+    if (!rest.isEmpty()) {
+        const QChar first = rest.at(0);
+        const bool moreThanHalf = first == QLatin1Char('5') && rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")));
+        const bool exactHalf = first == QLatin1Char('5') && !moreThanHalf;
+        if (first > QLatin1Char('5') || moreThanHalf || (exactHalf && magnitude % 2 == 1))
+            ++magnitude;
+    }
+    if (magnitude > quint64(std::numeric_limits<qint64>::max()) + (value < 0 ? 1 : 0))
+        raiseOverflow();
+    return Currency(value < 0 ? qint64(quint64(0) - magnitude) : qint64(magnitude));
 }
 
 double Currency::toDouble() const

@@ -171,7 +171,10 @@ QDateTime toDate(const QVariant &value)
         return QDateTime(value.toDate(), QTime(0, 0));
     case QMetaType::QString: {
         const QString text = value.toString().trimmed();
-        QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
+        // The database keeps "yyyy-MM-dd HH:mm:ss"; ISO text with a "T" and a bare date read too.
+        QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!moment.isValid())
+            moment = QDateTime::fromString(text, Qt::ISODateWithMs);
         if (!moment.isValid())
             moment = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
         if (!moment.isValid())
