@@ -17,10 +17,11 @@ host::IFramework &host()
     return *gHost;
 }
 
-// The host receives its own plain copy of the values; the count must fit a 16-bit index.
+// The host receives its own plain copy of the values. The copy loop counts with a 16-bit
+// index that must step past the last element, so 32,767 elements is the most it takes.
 QVariantList localCopy(const QVariantList &parameters)
 {
-    if (parameters.size() - 1 > std::numeric_limits<qint16>::max())
+    if (parameters.size() > std::numeric_limits<qint16>::max())
         throw toolkit::Error(toolkit::ErrOverflow, QStringLiteral("Desbordamiento: demasiados parámetros"),
                              QStringLiteral("sqlFunctions"));
     return QVariantList(parameters.cbegin(), parameters.cend());
