@@ -8,6 +8,7 @@ host::IFramework *gHost = nullptr;
 std::shared_ptr<host::ICompany> gEmpresa;
 double gTipoCambio = 0.0;
 std::shared_ptr<host::ITheme> gTemaUI;
+Vehiculo gVehiculoActual;
 
 void InitHostContext(host::IFramework &f)
 {

@@ -3,6 +3,7 @@
 #include "vontarelis/host/ICompany.h"
 #include "vontarelis/host/IFramework.h"
 #include "vontarelis/host/ITheme.h"
+#include "vontarelis/model/Vehiculo.h"
 
 #include <memory>
 
@@ -14,6 +15,8 @@ extern host::IFramework *gHost;
 extern std::shared_ptr<host::ICompany> gEmpresa;
 extern double gTipoCambio;
 extern std::shared_ptr<host::ITheme> gTemaUI;
+// The vehicle whose print variables were asked for last; InitHostContext leaves it alone.
+extern Vehiculo gVehiculoActual;
 
 void InitHostContext(host::IFramework &f);
 // The host's business object for "Empresa", "usuario" or "Factura".

@@ -1,0 +1,74 @@
+#include "vontarelis/model/DetalleGuiaDespacho.h"
+
+#include "toolkit/NumberFormat.h"
+#include "toolkit/VariantConvert.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/model/Context.h"
+#include "vontarelis/model/HostScript.h"
+
+namespace vontarelis {
+
+namespace {
+
+// The detail query's fifth column: the line's total weight. Its third column carries the same
+// name in another case (the unit weight), so the total is read by position.
+constexpr int TotalWeightColumn = 4;
+
+} // namespace
+
+void DetalleGuiaDespacho::loadInstance(const host::IRecordset &rs)
+{
+    m_codigoItem = toolkit::toText(rs.Fields(QStringLiteral("codigo")));
+    m_descripcion = toolkit::toText(rs.Fields(QStringLiteral("descripcion")));
+    m_unidades = toolkit::toDouble(rs.Fields(QStringLiteral("unidades")));
+    m_peso = toolkit::toDouble(rs.Fields(TotalWeightColumn));
+    m_volumen = 0.0;
+}
+
+bool DetalleGuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
+{
+    return HostScript::ExtendEval(gHost, *this, ScriptFile, sVarId, vRetBuffer, sRetString);
+}
+
+bool DetalleGuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
+{
+    QVariant value;
+    QVariant text;
+    if (ExtendEval(sVarId, value, text)) {
+        vRetBuffer = value;
+        sRetString = toolkit::toText(text);
+        return true;
+    }
+    const QString name = toolkit::toText(sVarId).toUpper();
+    if (name == QLatin1String("CODIGO")) {
+        vRetBuffer = m_codigoItem;
+        sRetString = m_codigoItem;
+        return true;
+    }
+    if (name == QLatin1String("DESCRIPCION")) {
+        vRetBuffer = m_descripcion;
+        sRetString = m_descripcion;
+        return true;
+    }
+    if (name == QLatin1String("CANTIDAD")) {
+        vRetBuffer = m_unidades;
+        sRetString = toolkit::NumberFormat::format(m_unidades, Context::company().MascaraCantidades());
+        return true;
+    }
+    if (name == QLatin1String("TOTALPESO")) {
+        vRetBuffer = m_peso;
+        sRetString = toolkit::NumberFormat::format(m_peso, QStringLiteral("#,##0.000"));
+        return true;
+    }
+    return false;
+}
+
+QVariantMap DetalleGuiaDespacho::documentFields() const
+{
+    return {{QStringLiteral("codigoItem"), m_codigoItem},
+            {QStringLiteral("descripcion"), m_descripcion},
+            {QStringLiteral("unidades"), m_unidades},
+            {QStringLiteral("peso"), m_peso}};
+}
+
+} // namespace vontarelis

@@ -1,0 +1,199 @@
+#include "vontarelis/model/GuiaDespacho.h"
+
+#include "toolkit/Error.h"
+#include "toolkit/VariantConvert.h"
+#include "vontarelis/data/sqlFunctions.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/model/Context.h"
+#include "vontarelis/model/DetalleGuiaDespacho.h"
+#include "vontarelis/model/GuiaVariables.h"
+#include "vontarelis/model/HostScript.h"
+#include "vontarelis/model/vehiculos.h"
+
+namespace vontarelis {
+
+namespace {
+
+const QString source = QStringLiteral("GuiaDespacho");
+
+// The date that an unset Date field holds.
+QDateTime zeroDate()
+{
+    return QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+}
+
+QString salespersonName(const QString &codigo)
+{
+    return toolkit::toText(SqlReadScalar(QStringLiteral("SELECT Nombre FROM Vendedores WHERE Codigo = ?"), {codigo}));
+}
+
+} // namespace
+
+GuiaDespacho::GuiaDespacho()
+    : m_fecha(zeroDate())
+    , m_horaRegistro(zeroDate())
+{
+}
+
+void GuiaDespacho::invalidateDetalles()
+{
+    m_cacheDetalles.reset();
+}
+
+void GuiaDespacho::loadInstance(const host::IRecordset &rs)
+{
+    m_id = toolkit::toLong(rs.Fields(QStringLiteral("id")));
+    m_codigoConductor = toolkit::toText(rs.Fields(QStringLiteral("conductor")));
+    m_idVehiculo = toolkit::toLong(rs.Fields(QStringLiteral("idVehiculo")));
+    m_fecha = toolkit::toDate(rs.Fields(QStringLiteral("fecha")));
+    m_horaRegistro = toolkit::toDate(rs.Fields(QStringLiteral("horaRegistro")));
+    m_operador = toolkit::toText(rs.Fields(QStringLiteral("operador")));
+    m_facturas = toolkit::toInteger(rs.Fields(QStringLiteral("facturas")));
+    m_totalPeso = toolkit::toDouble(rs.Fields(QStringLiteral("totalPeso")));
+    m_totalPrecioVenta = toolkit::toCurrency(rs.Fields(QStringLiteral("totalPrecioVenta")));
+    m_totalIVA = toolkit::toCurrency(rs.Fields(QStringLiteral("totalIVA")));
+    m_codigoVendedor = toolkit::toText(rs.Fields(QStringLiteral("vendedor")));
+    m_zona = toolkit::toText(rs.Fields(QStringLiteral("zona")));
+    m_cerrada = toolkit::toDouble(rs.Fields(QStringLiteral("Cerrada"))) != 0.0;
+}
+
+bool GuiaDespacho::Load(qint32 n)
+{
+    const auto rs = SqlOpenRecordset(QStringLiteral("SELECT * FROM gdVontarelis WHERE id = ?"), {n});
+    if (rs->Eof())
+        return false;
+    loadInstance(*rs);
+    return true;
+}
+
+host::IFramework *GuiaDespacho::Factoria() const
+{
+    return gHost;
+}
+
+QString GuiaDespacho::TipoEntidad() const
+{
+    return QStringLiteral("GDD");
+}
+
+std::shared_ptr<const host::Detalles> GuiaDespacho::detalles()
+{
+    if (m_cacheDetalles)
+        return m_cacheDetalles;
+    // Cached before the query: a failure keeps the lines read so far until invalidated.
+    m_cacheDetalles = std::make_shared<host::Detalles>();
+    const auto rs = SqlOpenRecordset(
+        QStringLiteral("SELECT i.codigo, i.descripcion, i.peso, SUM(Salidas - Entradas) as Unidades, "
+                       "SUM((Salidas - Entradas) * peso) As Peso FROM (SELECT * FROM ComprobantesAlmacen C "
+                       "WHERE TipoEntidadOrigen = 'FCT' AND EXISTS(SELECT 1 FROM gdFacturasGuia WHERE idGuia = ? "
+                       "AND NumeroFactura = c.numeroDocumentoOrigen)) c INNER JOIN detallesMINV d "
+                       "ON d.numeroDocumento = c.numero INNER JOIN ItemsInventario i on codigo = d.codigoItem "
+                       "GROUP BY i.codigo, i.descripcion, i.peso ORDER BY i.descripcion"),
+        {m_id});
+    while (!rs->Eof()) {
+        auto detalle = std::make_shared<DetalleGuiaDespacho>();
+        detalle->loadInstance(*rs);
+        m_cacheDetalles->append(std::move(detalle));
+        rs->MoveNext();
+    }
+    return m_cacheDetalles;
+}
+
+void GuiaDespacho::startProcess()
+{
+    m_cacheDetalles.reset();
+    SqlExecute(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                              "totalPrecioVenta, totalIVA, vendedor, zona) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+               {m_codigoConductor, m_idVehiculo, m_fecha, m_operador, QVariant::fromValue(m_facturas), m_totalPeso,
+                QVariant::fromValue(m_totalPrecioVenta), QVariant::fromValue(m_totalIVA), m_codigoVendedor, m_zona});
+    // This connection's own insert: another workstation's guide must never receive our invoices.
+    m_id = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
+}
+
+void GuiaDespacho::addFactura(qint32 numero)
+{
+    SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"), {m_id, numero});
+}
+
+bool GuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
+{
+    return HostScript::ExtendEval(Factoria(), *this, ScriptFile, sVarId, vRetBuffer, sRetString);
+}
+
+QString GuiaDespacho::NombreConductor()
+{
+    return salespersonName(m_codigoConductor);
+}
+
+QString GuiaDespacho::NombreVendedor()
+{
+    return salespersonName(m_codigoVendedor);
+}
+
+bool GuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
+{
+    QVariant value;
+    QVariant text;
+    if (ExtendEval(sVarId, value, text)) {
+        vRetBuffer = value;
+        sRetString = toolkit::toText(text);
+        return true;
+    }
+    const QString name = toolkit::toText(sVarId);
+    if (GuiaVariables::Eval(*this, name.toUpper(), vRetBuffer, sRetString))
+        return true;
+    vRetBuffer = EvalVehiculoVar(m_idVehiculo, name);
+    if (!toolkit::isEmpty(vRetBuffer)) {
+        sRetString = vRetBuffer;
+        return true;
+    }
+    return Context::company().EvalVar(sVarId, vRetBuffer, sRetString);
+}
+
+void GuiaDespacho::ViewPrint(bool AutoPrint)
+{
+    Q_UNUSED(AutoPrint);
+    throw toolkit::Error(toolkit::ErrInvalidCall,
+                         QStringLiteral("La impresión de guías de despacho todavía no está disponible"),
+                         source + QStringLiteral("::ViewPrint"));
+}
+
+QString GuiaDespacho::NombreArchivoFormato()
+{
+    host::IFramework &host = framework();
+    return host.DeterminarFormato(QStringLiteral("FormatoGuiaDespacho"), QStringLiteral("FormatosGuiaDespacho"),
+                                  host.DataPath() + QStringLiteral("FormatoDespacho.txt"), *this);
+}
+
+QVariantMap GuiaDespacho::documentFields() const
+{
+    return {{QStringLiteral("id"), m_id},
+            {QStringLiteral("codigoConductor"), m_codigoConductor},
+            {QStringLiteral("idVehiculo"), m_idVehiculo},
+            {QStringLiteral("fecha"), m_fecha},
+            {QStringLiteral("horaRegistro"), m_horaRegistro},
+            {QStringLiteral("operador"), m_operador},
+            {QStringLiteral("facturas"), QVariant::fromValue(m_facturas)},
+            {QStringLiteral("totalPeso"), m_totalPeso},
+            {QStringLiteral("totalPrecioVenta"), QVariant::fromValue(m_totalPrecioVenta)},
+            {QStringLiteral("totalIVA"), QVariant::fromValue(m_totalIVA)},
+            {QStringLiteral("codigoVendedor"), m_codigoVendedor},
+            {QStringLiteral("zona"), m_zona},
+            {QStringLiteral("Cerrada"), m_cerrada}};
+}
+
+QList<std::shared_ptr<host::IDocument>> GuiaDespacho::documentLines()
+{
+    const auto lines = detalles();
+    return QList<std::shared_ptr<host::IDocument>>(lines->cbegin(), lines->cend());
+}
+
+host::IFramework &GuiaDespacho::framework() const
+{
+    host::IFramework *host = Factoria();
+    if (!host)
+        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"), source);
+    return *host;
+}
+
+} // namespace vontarelis
