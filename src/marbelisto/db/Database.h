@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+class QSqlQuery;
+
+namespace marbelisto {
+
+// How the values of a result column reach the component: money as toolkit::Currency,
+// dates as QDateTime, everything else as the driver gives it.
+enum class ColumnKind { Plain, Money, DateTime };
+
+// One session with a database engine behind Qt SQL. The component writes SQL Server's
+// spelling (IDENT_CURRENT, SCOPE_IDENTITY, dbo.PesoFactura, "?" placeholders); each engine
+// turns that into something it runs: SQLite with functions registered on the connection,
+// PostgreSQL with the same names as SQL functions in a "dbo" schema.
+class Database
+{
+public:
+    virtual ~Database() = default;
+
+    // This session's own connection; every instance has a connection name of its own,
+    // so two instances over one database are two sessions.
+    virtual QSqlDatabase connection() const = 0;
+
+    // The statement as this engine runs it.
+    virtual QString nativeSql(const QString &sql) const = 0;
+    // A parameter value as this engine binds it.
+    virtual QVariant parameter(const QVariant &value) const = 0;
+    // The kind of each column of an executed query, in column order.
+    virtual std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const = 0;
+    // The text as a string literal of this engine's SQL.
+    virtual QString quoteText(const QString &text) const = 0;
+
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
+};
+
+} // namespace marbelisto

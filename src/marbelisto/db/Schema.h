@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace marbelisto {
+
+// The whole database of the reference host: its own tables (company, settings, zones,
+// salespeople, customers, items, invoices, warehouse vouchers and movements) and the four
+// tables of the dispatch-guide component, with the indexes their queries need. The tables
+// are written once; each engine supplies its spelling of the few types that differ.
+class Schema
+{
+public:
+    struct Types
+    {
+        QString identity;   // a key the engine numbers, readable with IDENT_CURRENT
+        QString rowKey;     // a numeric key the engine fills when the insert leaves it out
+        QString money;      // four decimals
+        QString dateTime;
+        QString now;        // default expression: the local time of the insert
+        QString real;       // double precision
+        QString keyedTable; // clause after a table keyed by its own columns
+    };
+
+    static Schema sqlite();
+
+    explicit Schema(Types types);
+
+    // The statements that create every table and index, in order.
+    QStringList statements() const;
+
+private:
+    QString spelled(const QString &statement) const;
+
+    Types m_types;
+};
+
+} // namespace marbelisto

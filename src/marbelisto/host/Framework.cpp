@@ -1,0 +1,119 @@
+#include "marbelisto/host/Framework.h"
+
+#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/host/Empresa.h"
+#include "marbelisto/host/Factura.h"
+#include "marbelisto/host/InputBox.h"
+#include "marbelisto/host/PrintFormatChooser.h"
+#include "marbelisto/host/Tema.h"
+#include "marbelisto/host/Usuario.h"
+
+#include "toolkit/Error.h"
+
+namespace marbelisto {
+
+Framework::Framework(std::unique_ptr<Database> database, const DataFolder &folder, const QString &userCode)
+    : m_database(std::move(database)),
+      m_runner(*m_database),
+      m_folder(folder),
+      m_userCode(userCode),
+      m_theme(std::make_shared<Tema>()),
+      m_inputBox(std::make_shared<InputBox>())
+{
+}
+
+std::unique_ptr<Framework> Framework::open(const QString &dataPath, const QString &userCode)
+{
+    const DataFolder folder(dataPath);
+    return std::make_unique<Framework>(SqliteDatabase::open(folder.databaseFile()), folder, userCode);
+}
+
+std::shared_ptr<host::IHostObject> Framework::CrearObjeto(const QString &className)
+{
+    const QString name = className.trimmed();
+    const auto is = [&name](const char *known) { return name.compare(QLatin1String(known), Qt::CaseInsensitive) == 0; };
+    if (is("Empresa"))
+        return std::make_shared<Empresa>(*this);
+    if (is("usuario"))
+        return std::make_shared<Usuario>(m_userCode);
+    if (is("Factura"))
+        return std::make_shared<Factura>(*this);
+    throw toolkit::Error(toolkit::ErrCannotCreateObject,
+                         QStringLiteral("No se puede crear un objeto de la clase «%1»").arg(className),
+                         QStringLiteral("Marbelisto.CrearObjeto"));
+}
+
+void Framework::StartTransaction()
+{
+    m_database->beginTransaction();
+}
+
+void Framework::CommitTransaction()
+{
+    m_database->commitTransaction();
+}
+
+void Framework::AbortTransaction()
+{
+    m_database->rollbackTransaction();
+}
+
+QVariant Framework::ReadScalarA(const QString &sql, const QVariantList &parameters)
+{
+    return m_runner.scalar(sql, parameters);
+}
+
+qint32 Framework::ExecuteSQLA(const QString &sql, const QVariantList &parameters)
+{
+    return m_runner.rowsAffected(sql, parameters);
+}
+
+std::unique_ptr<host::IRecordset> Framework::OpenRecordsetA(const QString &sql, const QVariantList &parameters)
+{
+    return m_runner.open(sql, parameters);
+}
+
+QVariant Framework::ReadScalar(const QString &sql, const QVariantList &values)
+{
+    return m_runner.scalar(sql, values);
+}
+
+QString Framework::StringDB(const QString &text) const
+{
+    return m_database->quoteText(text);
+}
+
+std::shared_ptr<host::ITheme> Framework::TemaUI()
+{
+    return m_theme;
+}
+
+std::shared_ptr<host::IInputBox> Framework::InputBoxEx()
+{
+    return m_inputBox;
+}
+
+bool Framework::ExtendEval(host::IDocument &, const QString &, const QVariant &, QVariant &, QVariant &)
+{
+    return false;
+}
+
+QString Framework::DataPath() const
+{
+    return m_folder.path();
+}
+
+QString Framework::DeterminarFormato(const QString &formatKey, const QString &formatsKey, const QString &defaultFile,
+                                     host::IDocument &)
+{
+    return PrintFormatChooser(*this, m_folder).choose(formatKey, formatsKey, defaultFile);
+}
+
+void Framework::generarUsrReport(const QString &reportFile, const QString &, const QVariant &)
+{
+    throw toolkit::Error(toolkit::ErrInvalidCall,
+                         QStringLiteral("El informe «%1» todavía no está disponible en Marbelisto").arg(reportFile),
+                         QStringLiteral("Marbelisto.generarUsrReport"));
+}
+
+} // namespace marbelisto

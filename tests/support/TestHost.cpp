@@ -1,0 +1,149 @@
+#include "support/TestHost.h"
+
+#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/host/DataFolder.h"
+#include "toolkit/VariantConvert.h"
+
+#include <stdexcept>
+
+namespace testsupport {
+
+TestHost::TestHost(const QString &userCode) : m_userCode(userCode)
+{
+    if (!m_folder.isValid())
+        throw std::runtime_error("no temporary folder for the test host");
+    const marbelisto::DataFolder folder(m_folder.path());
+    m_framework = std::make_unique<marbelisto::Framework>(
+        marbelisto::SqliteDatabase::create(folder.databaseFile()), folder, m_userCode);
+    exec(QStringLiteral("INSERT INTO Empresa (id, nombre, rif, direccion, telefono, tipoCambio) "
+                        "VALUES (1, 'Distribuidora de Prueba, C.A.', 'J-00000000-0', 'Caracas', '0212-000.00.00', 1)"));
+}
+
+TestHost::~TestHost() = default;
+
+host::IFramework &TestHost::framework()
+{
+    return *m_framework;
+}
+
+marbelisto::Framework &TestHost::hostFramework()
+{
+    return *m_framework;
+}
+
+QString TestHost::dataPath() const
+{
+    return m_framework->DataPath();
+}
+
+QString TestHost::databasePath() const
+{
+    return m_framework->dataFolder().databaseFile();
+}
+
+std::unique_ptr<marbelisto::Framework> TestHost::openSecondConnection() const
+{
+    return marbelisto::Framework::open(dataPath(), m_userCode);
+}
+
+void TestHost::exec(const QString &sql, const QVariantList &params)
+{
+    m_framework->ExecuteSQLA(sql, params);
+}
+
+QVariant TestHost::scalar(const QString &sql, const QVariantList &params)
+{
+    return m_framework->ReadScalarA(sql, params);
+}
+
+void TestHost::addZona(const QString &codigo, const QString &descripcion)
+{
+    exec(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES (?, ?)"), {codigo, descripcion});
+}
+
+void TestHost::addVendedor(const QString &codigo, const QString &nombre, bool esConductor)
+{
+    exec(QStringLiteral("INSERT INTO Vendedores (Codigo, Nombre, esConductor) VALUES (?, ?, ?)"),
+         {codigo, nombre, esConductor});
+}
+
+void TestHost::addCliente(const QString &codigo, const QString &nombre, const QString &zona,
+                          const QString &vendedorAsignado)
+{
+    exec(QStringLiteral("INSERT INTO clientes (codigo, nombre, Zona, VendedorAsignado) VALUES (?, ?, ?, ?)"),
+         {codigo, nombre, zona, vendedorAsignado});
+}
+
+void TestHost::addItem(const QString &codigo, const QString &descripcion, double pesoUnitario)
+{
+    exec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, peso) VALUES (?, ?, ?)"),
+         {codigo, descripcion, pesoUnitario});
+}
+
+qint32 TestHost::addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
+                            const QString &nombreCliente, toolkit::Currency precioEfectivo, toolkit::Currency impuesto,
+                            double tipocambio, const QDateTime &fechaTransaccion, bool despachada)
+{
+    exec(QStringLiteral("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, codigoVendedor, "
+                        "FechaTransaccion, precioEfectivo, Impuesto1, tipocambio, Despachada) "
+                        "VALUES (?, ?, ?, ?, COALESCE((SELECT VendedorAsignado FROM clientes WHERE codigo = ?), ''), "
+                        "?, ?, ?, ?, ?)"),
+         {serie, correlativo, codigoCliente, nombreCliente, codigoCliente, fechaTransaccion,
+          QVariant::fromValue(precioEfectivo), QVariant::fromValue(impuesto), tipocambio, despachada});
+    return lastIdentity();
+}
+
+qint32 TestHost::addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
+                            const QString &nombreCliente, double precioEfectivo, double impuesto, double tipocambio,
+                            const QDateTime &fechaTransaccion, bool despachada)
+{
+    return addFactura(serie, correlativo, codigoCliente, nombreCliente, toolkit::Currency::fromDouble(precioEfectivo),
+                      toolkit::Currency::fromDouble(impuesto), tipocambio, fechaTransaccion, despachada);
+}
+
+void TestHost::addMovimiento(qint32 numeroFactura, const QString &codigoItem, double salidas, double entradas)
+{
+    const QString voucherSql = QStringLiteral(
+        "SELECT numero FROM ComprobantesAlmacen WHERE TipoEntidadOrigen = 'FCT' AND numeroDocumentoOrigen = ?");
+    QVariant voucher = scalar(voucherSql, {numeroFactura});
+    if (!voucher.isValid()) {
+        exec(QStringLiteral("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
+                            "SELECT 'FCT', numero, FechaTransaccion FROM facturas WHERE numero = ?"),
+             {numeroFactura});
+        voucher = scalar(voucherSql, {numeroFactura});
+        if (!voucher.isValid())
+            throw std::runtime_error("addMovimiento: no such invoice");
+    }
+    exec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) VALUES (?, ?, ?, ?)"),
+         {voucher, codigoItem, salidas, entradas});
+}
+
+qint32 TestHost::addTipoVehiculo(const QString &nombre)
+{
+    exec(QStringLiteral("INSERT INTO gdTiposVehiculo (nombre) VALUES (?)"), {nombre});
+    return lastIdentity();
+}
+
+qint32 TestHost::addVehiculo(qint32 tipoVehiculo, const QString &placas, const QString &marca, const QString &modelo,
+                             const QString &color, const QString &serialNIV, const QString &serialMotor, qint16 anho)
+{
+    exec(QStringLiteral("INSERT INTO gdVehiculos (tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, "
+                        "modelo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+         {tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, modelo});
+    return lastIdentity();
+}
+
+void TestHost::setCompany(double tipoCambio, const QString &mascaraMonetarios, const QString &mascaraPrecios,
+                          const QString &mascaraCantidades)
+{
+    exec(QStringLiteral("UPDATE Empresa SET tipoCambio = ?, MascaraMonetarios = ?, MascaraPrecios = ?, "
+                        "MascaraCantidades = ? WHERE id = 1"),
+         {tipoCambio, mascaraMonetarios, mascaraPrecios, mascaraCantidades});
+}
+
+qint32 TestHost::lastIdentity()
+{
+    return toolkit::toLong(scalar(QStringLiteral("SELECT SCOPE_IDENTITY()")));
+}
+
+} // namespace testsupport

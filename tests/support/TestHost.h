@@ -1,0 +1,68 @@
+#pragma once
+
+#include "marbelisto/host/Framework.h"
+#include "toolkit/Currency.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+#include <memory>
+
+namespace testsupport {
+
+// A host over a temporary data folder with a fresh SQLite database that holds the whole
+// schema and a company row (rate 1, masks "#,##0.00"). The seeding helpers write the host's
+// own tables the way its programs do; exec and scalar reach everything else.
+class TestHost
+{
+public:
+    explicit TestHost(const QString &userCode = QStringLiteral("OPERADOR"));
+    ~TestHost();
+    TestHost(const TestHost &) = delete;
+    TestHost &operator=(const TestHost &) = delete;
+
+    host::IFramework &framework();
+    marbelisto::Framework &hostFramework();
+    // Ends with '/'.
+    QString dataPath() const;
+    QString databasePath() const;
+    // Another session on the same database file, as a second workstation has.
+    std::unique_ptr<marbelisto::Framework> openSecondConnection() const;
+
+    void exec(const QString &sql, const QVariantList &params = {});
+    QVariant scalar(const QString &sql, const QVariantList &params = {});
+
+    void addZona(const QString &codigo, const QString &descripcion);
+    void addVendedor(const QString &codigo, const QString &nombre, bool esConductor = false);
+    void addCliente(const QString &codigo, const QString &nombre, const QString &zona,
+                    const QString &vendedorAsignado);
+    void addItem(const QString &codigo, const QString &descripcion, double pesoUnitario);
+    // The invoice's codigoVendedor is its customer's assigned salesperson (empty for an
+    // unknown customer). Returns the invoice's numero.
+    qint32 addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
+                      const QString &nombreCliente, toolkit::Currency precioEfectivo, toolkit::Currency impuesto,
+                      double tipocambio, const QDateTime &fechaTransaccion, bool despachada = false);
+    qint32 addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
+                      const QString &nombreCliente, double precioEfectivo, double impuesto, double tipocambio,
+                      const QDateTime &fechaTransaccion, bool despachada = false);
+    // One movement line on the invoice's "FCT" warehouse voucher, made on first use.
+    void addMovimiento(qint32 numeroFactura, const QString &codigoItem, double salidas, double entradas = 0.0);
+    qint32 addTipoVehiculo(const QString &nombre);
+    qint32 addVehiculo(qint32 tipoVehiculo, const QString &placas, const QString &marca = QString(),
+                       const QString &modelo = QString(), const QString &color = QString(),
+                       const QString &serialNIV = QString(), const QString &serialMotor = QString(),
+                       qint16 anho = 0);
+    void setCompany(double tipoCambio, const QString &mascaraMonetarios = QStringLiteral("#,##0.00"),
+                    const QString &mascaraPrecios = QStringLiteral("#,##0.00"),
+                    const QString &mascaraCantidades = QStringLiteral("#,##0.00"));
+
+private:
+    qint32 lastIdentity();
+
+    QTemporaryDir m_folder;
+    QString m_userCode;
+    std::unique_ptr<marbelisto::Framework> m_framework;
+};
+
+} // namespace testsupport
