@@ -1,5 +1,6 @@
 #include "marbelisto/host/Framework.h"
 
+#include "marbelisto/ScriptExtension.h"
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/Empresa.h"
 #include "marbelisto/host/Factura.h"
@@ -93,9 +94,10 @@ std::shared_ptr<host::IInputBox> Framework::InputBoxEx()
     return m_inputBox;
 }
 
-bool Framework::ExtendEval(host::IDocument &, const QString &, const QVariant &, QVariant &, QVariant &)
+bool Framework::ExtendEval(host::IDocument &document, const QString &scriptFile, const QVariant &sVarId,
+                           QVariant &vRetBuffer, QVariant &sRetString)
 {
-    return false;
+    return ScriptExtension(DataPath()).ExtendEval(document, scriptFile, sVarId, vRetBuffer, sRetString);
 }
 
 QString Framework::DataPath() const
