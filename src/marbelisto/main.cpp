@@ -1,4 +1,12 @@
-int main()
+#include "marbelisto/app/CommandLine.h"
+#include "marbelisto/app/GuiCommand.h"
+#include "marbelisto/app/InitCommand.h"
+
+// Every verb of the command line, in the order the help lists them.
+int main(int argc, char *argv[])
 {
-    return 0;
+    std::vector<std::unique_ptr<marbelisto::Command>> commands;
+    commands.push_back(std::make_unique<marbelisto::GuiCommand>());
+    commands.push_back(std::make_unique<marbelisto::InitCommand>());
+    return marbelisto::CommandLine(std::move(commands)).run(argc, argv);
 }

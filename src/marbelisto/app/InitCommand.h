@@ -1,0 +1,35 @@
+#pragma once
+
+#include "marbelisto/app/Command.h"
+#include "marbelisto/app/DataTemplate.h"
+
+#include <QDate>
+
+#include <optional>
+
+namespace marbelisto {
+
+// "init": a new data folder with the database (schema, and the demo books with --demo)
+// and the template files. Never touches an existing database.
+class InitCommand : public Command
+{
+public:
+    // Without a template, data/ is looked for beside the program; without a date, the
+    // demo books end today.
+    explicit InitCommand(std::optional<DataTemplate> dataTemplate = std::nullopt,
+                         std::optional<QDate> today = std::nullopt);
+
+    QString name() const override;
+    QString description() const override;
+    QList<QCommandLineOption> options() const override;
+    bool needsWindows() const override;
+    int run(const CommandContext &context) override;
+
+private:
+    int invoiceCount(const CommandContext &context) const;
+
+    std::optional<DataTemplate> m_template;
+    std::optional<QDate> m_today;
+};
+
+} // namespace marbelisto
