@@ -1,6 +1,7 @@
 #include "hostlibs/HostLibraries.h"
 
 #include "hostlibs/StandardCommonUtilities.h"
+#include "hostlibs/StandardGridUtilities.h"
 #include "hostlibs/TextBuilder.h"
 
 namespace hostlibs {
@@ -10,6 +11,12 @@ namespace {
 std::unique_ptr<host::ICommonUtilities> &commonUtilitiesSlot()
 {
     static std::unique_ptr<host::ICommonUtilities> slot;
+    return slot;
+}
+
+std::unique_ptr<host::IGridUtilities> &gridUtilitiesSlot()
+{
+    static std::unique_ptr<host::IGridUtilities> slot;
     return slot;
 }
 
@@ -26,6 +33,19 @@ host::ICommonUtilities &CommonUtilities()
 void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities)
 {
     commonUtilitiesSlot() = std::move(utilities);
+}
+
+host::IGridUtilities &GridUtilities()
+{
+    auto &slot = gridUtilitiesSlot();
+    if (!slot)
+        slot = std::make_unique<StandardGridUtilities>();
+    return *slot;
+}
+
+void InstallGridUtilities(std::unique_ptr<host::IGridUtilities> utilities)
+{
+    gridUtilitiesSlot() = std::move(utilities);
 }
 
 std::unique_ptr<host::ITextBuilder> NewTextBuilder()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vontarelis/host/ICommonUtilities.h"
+#include "vontarelis/host/IGridUtilities.h"
 #include "vontarelis/host/ITextBuilder.h"
 
 #include <memory>
@@ -13,5 +14,8 @@ host::ICommonUtilities &CommonUtilities();
 std::unique_ptr<host::ITextBuilder> NewTextBuilder();
 
 void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities);
+
+host::IGridUtilities &GridUtilities();
+void InstallGridUtilities(std::unique_ptr<host::IGridUtilities> utilities);
 
 } // namespace hostlibs

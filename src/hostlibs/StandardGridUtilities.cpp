@@ -1,0 +1,42 @@
+#include "hostlibs/StandardGridUtilities.h"
+
+#include "toolkit/FlexGrid.h"
+#include "toolkit/PlainNumber.h"
+
+#include <algorithm>
+
+namespace hostlibs {
+
+void StandardGridUtilities::ClearRow(toolkit::FlexGrid &grid, qint32 row)
+{
+    for (qint32 col = 0; col < grid.Cols(); ++col)
+        grid.setTextMatrix(row, col, QString());
+}
+
+void StandardGridUtilities::ClearGrid(toolkit::FlexGrid &grid)
+{
+    const qint32 fixedRows = grid.FixedRows();
+    grid.setRows(fixedRows);
+    grid.setRows(fixedRows + 1);
+    grid.setRow(fixedRows);
+    grid.setCol(std::min(grid.FixedCols(), grid.Cols() - 1));
+}
+
+double StandardGridUtilities::SumColumn(toolkit::FlexGrid &grid, qint16 column)
+{
+    double sum = 0;
+    for (qint32 row = grid.FixedRows(); row < grid.Rows(); ++row)
+        sum += toolkit::PlainNumber::read(grid.TextMatrix(row, column));
+    return sum;
+}
+
+bool StandardGridUtilities::IsRowEmpty(toolkit::FlexGrid &grid, qint32 row)
+{
+    for (qint32 col = grid.FixedCols(); col < grid.Cols(); ++col) {
+        if (!grid.TextMatrix(row, col).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace hostlibs

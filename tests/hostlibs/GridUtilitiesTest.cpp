@@ -1,0 +1,107 @@
+#include "hostlibs/HostLibraries.h"
+#include "hostlibs/StandardGridUtilities.h"
+#include "toolkit/FlexGrid.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An invoice grid of three loaded rows: tick in column 4, plain numbers in 5 to 8.
+void loadInvoices(toolkit::FlexGrid &grid)
+{
+    grid.setFixedCols(0);
+    grid.setCols(10);
+    grid.setRows(4);
+    const QStringList weights{QStringLiteral("12.5"), QStringLiteral("0.25"), QStringLiteral("1e3")};
+    for (int row = 1; row <= 3; ++row) {
+        grid.setTextMatrix(row, 0, QStringLiteral("A-%1").arg(row, 6, 10, QLatin1Char('0')));
+        grid.setRow(row);
+        grid.setCol(4);
+        grid.setCellFontName(QStringLiteral("Wingdings"));
+        grid.setText(row == 2 ? QStringLiteral("o") : QStringLiteral("þ"));
+        grid.setTextMatrix(row, 5, weights.at(row - 1));
+        grid.setTextMatrix(row, 8, QString::number(100 + row));
+    }
+}
+
+} // namespace
+
+TEST(GridUtilitiesTest, ClearGridLeavesOneEmptyRowWithoutTicksNumbersOrFonts)
+{
+    toolkit::FlexGrid grid;
+    loadInvoices(grid);
+    grid.setTextMatrix(0, 4, QStringLiteral("Incluir"));
+    hostlibs::StandardGridUtilities utilities;
+
+    utilities.ClearGrid(grid);
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.TextMatrix(0, 4), QStringLiteral("Incluir")) << "the header stays";
+    for (int col = 0; col < grid.Cols(); ++col)
+        EXPECT_EQ(grid.TextMatrix(1, col), QString()) << col;
+    EXPECT_EQ(grid.Row(), 1);
+    grid.setCol(4);
+    EXPECT_NE(grid.CellFontName(), QStringLiteral("Wingdings"));
+    EXPECT_EQ(utilities.SumColumn(grid, 8), 0.0);
+
+    grid.setRows(5);
+    for (int row = 1; row < 5; ++row)
+        EXPECT_EQ(grid.TextMatrix(row, 8), QString()) << "no old invoice number comes back with growing rows";
+}
+
+TEST(GridUtilitiesTest, SumColumnReadsPlainNumbersOfTheDataRowsOnly)
+{
+    toolkit::FlexGrid grid;
+    loadInvoices(grid);
+    grid.setTextMatrix(0, 5, QStringLiteral("99"));
+    hostlibs::StandardGridUtilities utilities;
+    EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 5), 1012.75);
+    EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 8), 306.0);
+
+    grid.setTextMatrix(2, 5, QStringLiteral("2.5 kg"));
+    grid.setTextMatrix(3, 5, QString());
+    EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 5), 15.0) << "the leading number counts, an empty text is 0";
+    EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 0), 0.0);
+}
+
+TEST(GridUtilitiesTest, ClearRowAndIsRowEmpty)
+{
+    toolkit::FlexGrid grid;
+    grid.setCols(4);
+    grid.setRows(3);
+    hostlibs::StandardGridUtilities utilities;
+    EXPECT_TRUE(utilities.IsRowEmpty(grid, 1));
+    grid.setTextMatrix(1, 0, QStringLiteral("1"));
+    grid.setTextMatrix(1, 2, QStringLiteral("   "));
+    EXPECT_TRUE(utilities.IsRowEmpty(grid, 1)) << "the fixed column and blanks do not count";
+    grid.setTextMatrix(1, 3, QStringLiteral("x"));
+    EXPECT_FALSE(utilities.IsRowEmpty(grid, 1));
+    grid.setTextMatrix(2, 1, QStringLiteral("queda"));
+
+    utilities.ClearRow(grid, 1);
+    for (int col = 0; col < grid.Cols(); ++col)
+        EXPECT_EQ(grid.TextMatrix(1, col), QString()) << col;
+    EXPECT_EQ(grid.TextMatrix(2, 1), QStringLiteral("queda"));
+    EXPECT_THROW(utilities.ClearRow(grid, 3), std::exception);
+}
+
+TEST(GridUtilitiesTest, TheGlobalObjectIsTheLibrarysUntilAnotherIsInstalled)
+{
+    struct CountingGridUtilities : hostlibs::StandardGridUtilities
+    {
+        void ClearGrid(toolkit::FlexGrid &grid) override
+        {
+            ++clears;
+            StandardGridUtilities::ClearGrid(grid);
+        }
+        int clears = 0;
+    };
+    EXPECT_NE(dynamic_cast<hostlibs::StandardGridUtilities *>(&hostlibs::GridUtilities()), nullptr);
+    auto counting = std::make_unique<CountingGridUtilities>();
+    CountingGridUtilities *installed = counting.get();
+    hostlibs::InstallGridUtilities(std::move(counting));
+    toolkit::FlexGrid grid;
+    hostlibs::GridUtilities().ClearGrid(grid);
+    EXPECT_EQ(installed->clears, 1);
+    hostlibs::InstallGridUtilities(nullptr);
+    EXPECT_EQ(dynamic_cast<CountingGridUtilities *>(&hostlibs::GridUtilities()), nullptr);
+}
