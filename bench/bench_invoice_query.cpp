@@ -1,0 +1,108 @@
+// The guide-creation dialog's invoice list over a large book: 100,000 demo invoices, the
+// query with no zone or salesperson filter, every field of every row read as the dialog reads it.
+#include "BenchTimer.h"
+
+#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/demo/DemoData.h"
+#include "marbelisto/host/Framework.h"
+#include "toolkit/VariantConvert.h"
+#include "vontarelis/data/sqlFunctions.h"
+#include "vontarelis/entry/globales.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Invoices = 100000;
+
+QString invoiceQuery()
+{
+    return QStringLiteral("SELECT f.serie, f.correlativo, f.numero, f.precioEfectivo, f.Impuesto1, ")
+           + QStringLiteral("f.tipocambio, f.FechaTransaccion, c.nombre, dbo.PesoFactura(f.numero) As peso, ")
+           + QStringLiteral("f.NombreCliente ") + QStringLiteral("FROM (SELECT * FROM facturas f ")
+           + QStringLiteral("WHERE Despachada = 0 ") + QStringLiteral("AND NOT EXISTS (SELECT * FROM gdFacturasGuia ")
+           + QStringLiteral("WHERE numeroFactura = f.numero)) f ")
+           + QStringLiteral("INNER JOIN (SELECT * FROM clientes WHERE 1 = 1 ")
+           + QStringLiteral(") c on c.codigo = f.codigoCliente ") + QStringLiteral("ORDER BY f.fechaTransaccion, f.numero");
+}
+
+long long readInvoiceList()
+{
+    long long rows = 0;
+    double check = 0.0;
+    for (auto rs = vontarelis::SqlOpenRecordset(invoiceQuery(), {}); !rs->Eof(); rs->MoveNext()) {
+        const QString serie = toolkit::toText(rs->Fields(QStringLiteral("serie")));
+        const qint32 correlativo = toolkit::toLong(rs->Fields(QStringLiteral("correlativo")));
+        const qint32 numero = toolkit::toLong(rs->Fields(QStringLiteral("numero")));
+        const toolkit::Currency neto = toolkit::toCurrency(rs->Fields(QStringLiteral("precioEfectivo")));
+        const toolkit::Currency iva = toolkit::toCurrency(rs->Fields(QStringLiteral("Impuesto1")));
+        const double tasa = toolkit::toDouble(rs->Fields(QStringLiteral("tipocambio")));
+        const QDateTime fecha = toolkit::toDate(rs->Fields(QStringLiteral("FechaTransaccion")));
+        const QString nombre = toolkit::toText(rs->Fields(QStringLiteral("nombre")));
+        const double peso = toolkit::toDouble(rs->Fields(QStringLiteral("peso")));
+        const QString cliente = toolkit::toText(rs->Fields(QStringLiteral("NombreCliente")));
+        check += peso + tasa + (neto + iva).toDouble() + correlativo + numero + fecha.date().day() + serie.size()
+                 + nombre.size() + cliente.size();
+        ++rows;
+    }
+    return check > 0.0 ? rows : -rows;
+}
+
+// The shell has no PesoFactura, so the function's own body stands in its place.
+QString shellQuery()
+{
+    return invoiceQuery().replace(
+        QStringLiteral("dbo.PesoFactura(f.numero)"),
+        QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) FROM ComprobantesAlmacen ca "
+                       "INNER JOIN detallesMINV d ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
+                       "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
+                       "AND ca.numeroDocumentoOrigen = f.numero)"));
+}
+
+void timeShell(const QString &databaseFile)
+{
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (shell.isEmpty()) {
+        std::printf("invoice_query_100k_sqlite3_shell: skipped (no sqlite3 program)\n");
+        return;
+    }
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    const BenchTimer timer;
+    process.start(shell, {databaseFile, shellQuery() + u';'});
+    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+        std::printf("invoice_query_100k_sqlite3_shell: failed (%s)\n", process.readAllStandardError().constData());
+        return;
+    }
+    BenchTimer::report("invoice_query_100k_sqlite3_shell", timer.seconds(), "s");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir folder;
+    const marbelisto::DataFolder data(folder.path());
+    auto database = marbelisto::SqliteDatabase::create(data.databaseFile());
+    {
+        const BenchTimer timer;
+        marbelisto::DemoData({.invoices = Invoices, .today = QDate(2024, 6, 28)}).fill(*database);
+        BenchTimer::report("demo_generate_100k", timer.seconds(), "s");
+    }
+
+    marbelisto::Framework framework(std::move(database), data, QStringLiteral("BENCH"));
+    vontarelis::InitHostContext(framework);
+    const BenchTimer timer;
+    const long long rows = readInvoiceList();
+    BenchTimer::report("invoice_query_100k", timer.seconds(), "s");
+    BenchTimer::report("invoice_query_100k_rows", rows, "rows");
+
+    timeShell(data.databaseFile());
+    return rows > 0 ? 0 : 1;
+}
