@@ -4,7 +4,10 @@
 #include "marbelisto/app/MainWindow.h"
 #include "marbelisto/host/Framework.h"
 
+#include "toolkit/Error.h"
+
 #include <QApplication>
+#include <QMessageBox>
 
 namespace marbelisto {
 
@@ -30,7 +33,14 @@ bool GuiCommand::needsWindows() const
 
 int GuiCommand::run(const CommandContext &context)
 {
-    const auto framework = context.openFramework();
+    std::unique_ptr<Framework> framework;
+    try {
+        framework = context.openFramework();
+    } catch (const toolkit::Error &error) {
+        // Started from a desktop nobody reads the terminal, so the reason is shown as well.
+        QMessageBox::critical(nullptr, QStringLiteral("Marbelisto"), error.description());
+        throw;
+    }
     MainWindow window(*framework);
     window.resize(520, 360);
     window.show();

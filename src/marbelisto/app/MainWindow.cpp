@@ -1,8 +1,9 @@
 #include "marbelisto/app/MainWindow.h"
 
 #include "marbelisto/app/DatabaseSummary.h"
+#include "vontarelis/host/IFramework.h"
+#include "vontarelis/host/ITheme.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
@@ -34,10 +35,14 @@ MainWindow::MainWindow(host::IFramework &framework, QWidget *parent)
     heading.setPointSize(heading.pointSize() + 3);
     m_company->setFont(heading);
     layout->addWidget(m_company);
-    m_figures = new QFormLayout;
-    layout->addLayout(m_figures);
+    auto *figures = new QWidget(central);
+    figures->setMaximumWidth(420);
+    m_figures = new QFormLayout(figures);
+    m_figures->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(figures);
     layout->addStretch();
     setCentralWidget(central);
+    framework.TemaUI()->configurarFormulario(this);
 
     refresh();
 }
