@@ -130,6 +130,7 @@ TEST(Recordset, ParametersBindAsTheStoredForms)
     EXPECT_EQ(rows->Fields(QStringLiteral("verdad")).toLongLong(), 1);
     EXPECT_EQ(rows->Fields(QStringLiteral("monto")).toString(), QStringLiteral("real"));
     EXPECT_FALSE(toolkit::isNull(rows->Fields(QStringLiteral("texto"))));
+    EXPECT_EQ(host.scalar(QStringLiteral("SELECT typeof(?)"), {QDateTime()}).toString(), QStringLiteral("null"));
 
     // A guide without salesperson stores an empty text, not NULL, in a NOT NULL column.
     host.exec(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES (?, ?)"), {QStringLiteral("Z"), QString()});
