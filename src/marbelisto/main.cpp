@@ -1,5 +1,7 @@
 #include "marbelisto/app/CommandLine.h"
 #include "marbelisto/app/GuiCommand.h"
+#include "marbelisto/app/GuideLinesCommand.h"
+#include "marbelisto/app/GuideVarsCommand.h"
 #include "marbelisto/app/InitCommand.h"
 
 // Every verb of the command line, in the order the help lists them.
@@ -8,5 +10,7 @@ int main(int argc, char *argv[])
     std::vector<std::unique_ptr<marbelisto::Command>> commands;
     commands.push_back(std::make_unique<marbelisto::GuiCommand>());
     commands.push_back(std::make_unique<marbelisto::InitCommand>());
+    commands.push_back(std::make_unique<marbelisto::GuideVarsCommand>());
+    commands.push_back(std::make_unique<marbelisto::GuideLinesCommand>());
     return marbelisto::CommandLine(std::move(commands)).run(argc, argv);
 }

@@ -1,0 +1,52 @@
+#include "marbelisto/app/GuideLinesCommand.h"
+
+#include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/StoredGuide.h"
+
+#include "toolkit/Error.h"
+#include "toolkit/PlainNumber.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace marbelisto {
+
+QString GuideLinesCommand::name() const
+{
+    return QStringLiteral("guide-lines");
+}
+
+QString GuideLinesCommand::description() const
+{
+    return QStringLiteral("guide-lines N: las líneas de la guía N (código, descripción, unidades, peso total).");
+}
+
+QList<QCommandLineOption> GuideLinesCommand::options() const
+{
+    return {};
+}
+
+bool GuideLinesCommand::needsWindows() const
+{
+    return false;
+}
+
+int GuideLinesCommand::run(const CommandContext &context)
+{
+    const QStringList arguments = context.parser().positionalArguments().mid(1);
+    if (arguments.size() != 1)
+        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("Uso: marbelisto --data DIR guide-lines N"),
+                             QStringLiteral("marbelisto guide-lines"));
+    const StoredGuide stored(context, arguments.first());
+    QTextStream &out = context.out();
+    const auto lines = stored.guide().detalles();
+    for (const auto &line : *lines) {
+        out << line->codigoItem() << u'\t' << line->descripcion() << u'\t'
+            << toolkit::PlainNumber::write(line->unidades()) << u'\t' << toolkit::PlainNumber::write(line->peso())
+            << u'\n';
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace marbelisto

@@ -1,0 +1,187 @@
+#include "marbelisto/app/ActivatorLoader.h"
+#include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/GuideLinesCommand.h"
+#include "marbelisto/app/GuideVarsCommand.h"
+#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/demo/DemoData.h"
+#include "marbelisto/host/DataFolder.h"
+
+#include "support/LocaleScope.h"
+#include "support/ScriptedCommonUtilities.h"
+#include "support/TestHost.h"
+#include "toolkit/Error.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs a verb in this process as the command line does after parsing, with the component
+// loaded from its plug-in.
+class VerbRun
+{
+public:
+    VerbRun(marbelisto::Command &command, const QString &dataPath, const QStringList &arguments)
+    {
+        m_parser.addOptions({QCommandLineOption(QStringLiteral("data"), QString(), QStringLiteral("DIR")),
+                             QCommandLineOption(QStringLiteral("user"), QString(), QStringLiteral("CODIGO"))});
+        m_parser.addOptions(command.options());
+        const QStringList line = QStringList{QStringLiteral("marbelisto"), command.name(), QStringLiteral("--data"), dataPath}
+            + arguments;
+        if (!m_parser.parse(line))
+            throw std::runtime_error(m_parser.errorText().toStdString());
+        QTextStream out(&m_output);
+        const marbelisto::CommandContext context(m_parser, dataPath, QStringLiteral("OPERADOR"), out);
+        m_exitCode = command.run(context);
+    }
+
+    int exitCode() const { return m_exitCode; }
+    QStringList lines() const { return m_output.split(u'\n', Qt::SkipEmptyParts); }
+
+private:
+    QCommandLineParser m_parser;
+    QString m_output;
+    int m_exitCode = -1;
+};
+
+QString errorOf(marbelisto::Command &command, const QString &dataPath, const QStringList &arguments)
+{
+    try {
+        VerbRun run(command, dataPath, arguments);
+    } catch (const toolkit::Error &error) {
+        return error.description();
+    }
+    ADD_FAILURE() << "no error";
+    return QString();
+}
+
+class GuideVerbsTest : public ::testing::Test
+{
+protected:
+    GuideVerbsTest()
+    {
+        host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
+        host.addZona(QStringLiteral("Z1"), QStringLiteral("Centro"));
+        host.addItem(QStringLiteral("CEM"), QStringLiteral("Cemento gris"), 42.5);
+        host.addItem(QStringLiteral("ARE"), QStringLiteral("Arena lavada"), 1.25);
+        const qint32 vehicle = host.addVehiculo(host.addTipoVehiculo(QStringLiteral("CAMION 350")), QStringLiteral("AB123CD"));
+        const qint32 first = host.addFactura(QStringLiteral("A"), 1, QStringLiteral("K1"), QStringLiteral("Cliente"),
+                                             100.0, 16.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 0)));
+        const qint32 second = host.addFactura(QStringLiteral("A"), 2, QStringLiteral("K1"), QStringLiteral("Cliente"),
+                                              50.0, 8.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 5)));
+        host.addMovimiento(first, QStringLiteral("CEM"), 10);
+        host.addMovimiento(second, QStringLiteral("CEM"), 4, 1);
+        host.addMovimiento(second, QStringLiteral("ARE"), 20);
+        host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                                 "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C01', ?, '2024-03-15 00:00:00', "
+                                 "'ANA', 2, 1500.5, 150, 24, '', 'Z1')"),
+                  {vehicle});
+        guide = host.scalar(QStringLiteral("SELECT MAX(id) FROM gdVontarelis")).toInt();
+        host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?), (?, ?)"),
+                  {guide, first, guide, second});
+    }
+
+    QString number() const { return QString::number(guide); }
+
+    testsupport::LocaleScope locale{QLocale(QLocale::English, QLocale::UnitedStates)};
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    testsupport::TestHost host;
+    marbelisto::GuideVarsCommand guideVars;
+    marbelisto::GuideLinesCommand guideLines;
+    qint32 guide = 0;
+};
+
+TEST_F(GuideVerbsTest, GuideVarsPrintsTheTextOfEachNameOrSinValor)
+{
+    const VerbRun run(guideVars, host.dataPath(),
+                      {number(), QStringLiteral("NUMERO"), QStringLiteral("nombreConductor"), QStringLiteral("PESO"),
+                       QStringLiteral("TOTALGENERAL"), QStringLiteral("PLACAS"), QStringLiteral("EMPRESA"),
+                       QStringLiteral("NOEXISTE"), QStringLiteral("ZONA")});
+    EXPECT_EQ(run.exitCode(), 0);
+    EXPECT_EQ(run.lines(), (QStringList{
+                               QStringLiteral("NUMERO\t%1").arg(guide, 6, 10, QLatin1Char('0')),
+                               QStringLiteral("nombreConductor\tPedro Pérez"),
+                               QStringLiteral("PESO\t1,500.500"),
+                               QStringLiteral("TOTALGENERAL\t174.00"),
+                               QStringLiteral("PLACAS\tAB123CD"),
+                               QStringLiteral("EMPRESA\tDistribuidora de Prueba, C.A."),
+                               QStringLiteral("NOEXISTE\tsin valor"),
+                               QStringLiteral("ZONA\tCentro"),
+                           }));
+}
+
+TEST_F(GuideVerbsTest, GuideVarsAsksTheSiteScriptThroughTheHost)
+{
+    QFile script(host.dataPath() + QStringLiteral("evGuiaDespacho.js"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("function EvalVar(doc, name) {\n"
+                 "    if (name === 'NUMERO') return { value: doc.id, text: 'GD-' + doc.id };\n"
+                 "}\n");
+    script.close();
+    const VerbRun run(guideVars, host.dataPath(), {number(), QStringLiteral("NUMERO"), QStringLiteral("CONDUCTOR")});
+    EXPECT_EQ(run.lines(), (QStringList{QStringLiteral("NUMERO\tGD-%1").arg(guide), QStringLiteral("CONDUCTOR\tC01")}));
+}
+
+TEST_F(GuideVerbsTest, GuideLinesPrintsCodeDescriptionUnitsAndTotalWeight)
+{
+    const VerbRun run(guideLines, host.dataPath(), {number()});
+    EXPECT_EQ(run.exitCode(), 0);
+    EXPECT_EQ(run.lines(), (QStringList{QStringLiteral("ARE\tArena lavada\t20\t25"),
+                                        QStringLiteral("CEM\tCemento gris\t13\t552.5")}));
+}
+
+TEST_F(GuideVerbsTest, AnUnknownGuideOrAWrongLineIsAClearError)
+{
+    EXPECT_EQ(errorOf(guideVars, host.dataPath(), {QString::number(guide + 1), QStringLiteral("NUMERO")}),
+              QStringLiteral("No existe la guía de despacho número %1").arg(guide + 1));
+    EXPECT_EQ(errorOf(guideLines, host.dataPath(), {QString::number(guide + 1)}),
+              QStringLiteral("No existe la guía de despacho número %1").arg(guide + 1));
+    EXPECT_EQ(errorOf(guideLines, host.dataPath(), {QStringLiteral("siete")}),
+              QStringLiteral("«siete» no es un número de guía de despacho"));
+    EXPECT_TRUE(errorOf(guideVars, host.dataPath(), {number()}).startsWith(QStringLiteral("Uso: ")));
+    EXPECT_TRUE(errorOf(guideLines, host.dataPath(), {}).startsWith(QStringLiteral("Uso: ")));
+}
+
+TEST_F(GuideVerbsTest, TheVerbsReadTheGuidesOfTheDemoBooks)
+{
+    QTemporaryDir demo;
+    ASSERT_TRUE(demo.isValid());
+    const marbelisto::DataFolder folder(demo.path());
+    {
+        const auto database = marbelisto::SqliteDatabase::create(folder.databaseFile());
+        marbelisto::DemoData({.invoices = 120, .today = QDate(2024, 6, 1)}).fill(*database);
+    }
+    const VerbRun vars(guideVars, folder.path(), {QStringLiteral("1"), QStringLiteral("NUMERO"), QStringLiteral("FECHA"),
+                                                  QStringLiteral("TIPO"), QStringLiteral("NFACTURAS")});
+    ASSERT_EQ(vars.lines().size(), 4);
+    EXPECT_EQ(vars.lines()[0], QStringLiteral("NUMERO\t000001"));
+    EXPECT_EQ(vars.lines()[1], QStringLiteral("FECHA\t5/31/24"));
+    EXPECT_FALSE(vars.lines()[2].endsWith(QStringLiteral("sin valor")));
+    EXPECT_FALSE(vars.lines()[3].endsWith(QStringLiteral("sin valor")));
+
+    const VerbRun lines(guideLines, folder.path(), {QStringLiteral("1")});
+    ASSERT_FALSE(lines.lines().isEmpty());
+    for (const QString &line : lines.lines())
+        EXPECT_EQ(line.split(u'\t').size(), 4) << line.toStdString();
+}
+
+TEST(ActivatorLoaderTest, ASearchPathWithoutTheComponentIsAClearError)
+{
+    const QByteArray configured = qgetenv(marbelisto::ActivatorLoader::DirectoryVariable);
+    QTemporaryDir empty;
+    qputenv(marbelisto::ActivatorLoader::DirectoryVariable, empty.path().toUtf8());
+    EXPECT_EQ(marbelisto::ActivatorLoader::searchPath(), QStringList{empty.path()});
+    try {
+        marbelisto::ActivatorLoader::load();
+        ADD_FAILURE() << "found a component in an empty folder";
+    } catch (const toolkit::Error &error) {
+        EXPECT_TRUE(error.description().startsWith(QStringLiteral("No se encontró el componente")));
+    }
+    qputenv(marbelisto::ActivatorLoader::DirectoryVariable, configured);
+}
+
+} // namespace
