@@ -23,18 +23,18 @@ protected:
                                 QStringLiteral("Blanco"), QStringLiteral("NIV-1"), QStringLiteral("MOT-1"), 2019);
     }
 
-    static void expectFord(const Vehiculo &v, qint32 id, qint32 tipo)
+    // Every field of the record in its order, so one comparison shows every difference.
+    static QStringList fieldsOf(const Vehiculo &v)
     {
-        EXPECT_EQ(v.id, id);
-        EXPECT_EQ(v.tipoVehiculo, tipo);
-        EXPECT_EQ(v.placas, QStringLiteral("AB123CD"));
-        EXPECT_EQ(v.marca, QStringLiteral("Ford"));
-        EXPECT_EQ(v.modelo, QStringLiteral("F-350"));
-        EXPECT_EQ(v.color, QStringLiteral("Blanco"));
-        EXPECT_EQ(v.serialNIV, QStringLiteral("NIV-1"));
-        EXPECT_EQ(v.serialMotor, QStringLiteral("MOT-1"));
-        EXPECT_EQ(v.anho, 2019);
-        EXPECT_EQ(v.descTipo, QStringLiteral("CAMION 350"));
+        return {QString::number(v.id), QString::number(v.tipoVehiculo), v.placas, v.marca, v.modelo, v.color,
+                v.serialNIV, v.serialMotor, QString::number(v.anho), v.descTipo};
+    }
+
+    QStringList ford350() const
+    {
+        return {QString::number(ford), QString::number(camion), QStringLiteral("AB123CD"), QStringLiteral("Ford"),
+                QStringLiteral("F-350"), QStringLiteral("Blanco"), QStringLiteral("NIV-1"), QStringLiteral("MOT-1"),
+                QStringLiteral("2019"), QStringLiteral("CAMION 350")};
     }
 
     qint32 camion = 0;
@@ -43,17 +43,12 @@ protected:
 
 TEST_F(VehiculosTest, LookupsByPlateAndByIdReadEveryField)
 {
-    expectFord(LoadVehiculoByPlacas(QStringLiteral("AB123CD")), ford, camion);
-    expectFord(LoadVehiculoById(ford), ford, camion);
+    EXPECT_EQ(fieldsOf(LoadVehiculoByPlacas(QStringLiteral("AB123CD"))), ford350());
+    EXPECT_EQ(fieldsOf(LoadVehiculoById(ford)), ford350());
 
     // The plate is looked up exactly as given.
     for (const QString &placas : {QStringLiteral("ZZ999ZZ"), QStringLiteral("ab123cd"), QStringLiteral(" AB123CD")}) {
-        const Vehiculo missing = LoadVehiculoByPlacas(placas);
-        EXPECT_EQ(missing.id, 0) << placas.toStdString();
-        EXPECT_EQ(missing.placas, QString());
-        EXPECT_EQ(missing.marca, QString());
-        EXPECT_EQ(missing.anho, 0);
-        EXPECT_EQ(missing.descTipo, QString());
+        EXPECT_EQ(fieldsOf(LoadVehiculoByPlacas(placas)), fieldsOf(Vehiculo())) << placas.toStdString();
     }
     EXPECT_EQ(LoadVehiculoById(ford + 1).id, 0);
 }
@@ -81,15 +76,10 @@ TEST_F(VehiculosTest, SavingInsertsEveryFieldThenUpdatesAllButThePlate)
     SaveVehiculo(nuevo);
     EXPECT_EQ(nuevo.id, ford + 1);
 
-    const Vehiculo stored = LoadVehiculoById(nuevo.id);
-    EXPECT_EQ(stored.placas, QStringLiteral("NEW001"));
-    EXPECT_EQ(stored.marca, QStringLiteral("Iveco"));
-    EXPECT_EQ(stored.modelo, QStringLiteral("Daily"));
-    EXPECT_EQ(stored.color, QStringLiteral("Rojo"));
-    EXPECT_EQ(stored.serialNIV, QStringLiteral("NIV-9"));
-    EXPECT_EQ(stored.serialMotor, QStringLiteral("MOT-9"));
-    EXPECT_EQ(stored.anho, 2021);
-    EXPECT_EQ(stored.tipoVehiculo, camion);
+    EXPECT_EQ(fieldsOf(LoadVehiculoById(nuevo.id)),
+              (QStringList{QString::number(nuevo.id), QString::number(camion), QStringLiteral("NEW001"),
+                           QStringLiteral("Iveco"), QStringLiteral("Daily"), QStringLiteral("Rojo"), QStringLiteral("NIV-9"),
+                           QStringLiteral("MOT-9"), QStringLiteral("2021"), QStringLiteral("CAMION 350")}));
 
     const qint32 otherType = host.addTipoVehiculo(QStringLiteral("MOTO"));
     nuevo.placas = QStringLiteral("CHANGED");
@@ -104,17 +94,12 @@ TEST_F(VehiculosTest, SavingInsertsEveryFieldThenUpdatesAllButThePlate)
     SaveVehiculo(nuevo);
     EXPECT_EQ(nuevo.id, id);
 
-    const Vehiculo updated = LoadVehiculoById(id);
-    EXPECT_EQ(updated.placas, QStringLiteral("NEW001"));
-    EXPECT_EQ(updated.marca, QStringLiteral("Yamaha"));
-    EXPECT_EQ(updated.modelo, QStringLiteral("XT"));
-    EXPECT_EQ(updated.color, QStringLiteral("Azul"));
-    EXPECT_EQ(updated.serialNIV, QStringLiteral("NIV-10"));
-    EXPECT_EQ(updated.serialMotor, QStringLiteral("MOT-10"));
-    EXPECT_EQ(updated.anho, 2022);
-    EXPECT_EQ(updated.descTipo, QStringLiteral("MOTO"));
+    EXPECT_EQ(fieldsOf(LoadVehiculoById(id)),
+              (QStringList{QString::number(id), QString::number(otherType), QStringLiteral("NEW001"),
+                           QStringLiteral("Yamaha"), QStringLiteral("XT"), QStringLiteral("Azul"), QStringLiteral("NIV-10"),
+                           QStringLiteral("MOT-10"), QStringLiteral("2022"), QStringLiteral("MOTO")}));
     EXPECT_EQ(LoadVehiculoByPlacas(QStringLiteral("CHANGED")).id, 0);
-    expectFord(LoadVehiculoById(ford), ford, camion);
+    EXPECT_EQ(fieldsOf(LoadVehiculoById(ford)), ford350());
 }
 
 // Another workstation registers a vehicle right before this session reads its new id.
