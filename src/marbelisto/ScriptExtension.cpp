@@ -31,26 +31,18 @@ ScriptExtension::ScriptExtension(QString dataPath)
 {
 }
 
+ScriptExtension::~ScriptExtension() = default;
+
 bool ScriptExtension::ExtendEval(const host::IDocument &document, const QString &scriptFile, const QVariant &sVarId,
-                                 QVariant &vRetBuffer, QVariant &sRetString) const
+                                 QVariant &vRetBuffer, QVariant &sRetString)
 {
     const QString path = scriptPath(scriptFile);
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    if (!file.open(QIODevice::ReadOnly))
-        raise(path, file.errorString());
-
-    QJSEngine engine;
-    engine.installExtensions(QJSEngine::ConsoleExtension);
-    const QJSValue loaded = engine.evaluate(QString::fromUtf8(file.readAll()), path, 1);
-    if (loaded.isError())
-        raise(path, loaded);
-    const QJSValue evalVar = engine.globalObject().property(functionName);
-    if (!evalVar.isCallable())
+    Script *loaded = script(path);
+    if (!loaded || !loaded->evalVar.isCallable())
         return false;
 
-    const QJSValue answer = evalVar.call({documentObject(engine, document), toolkit::toText(sVarId)});
+    QJSEngine &engine = *loaded->engine;
+    const QJSValue answer = loaded->evalVar.call({documentObject(engine, document), toolkit::toText(sVarId)});
     if (engine.hasError())
         raise(path, engine.catchError());
     if (answer.isError())
@@ -65,6 +57,36 @@ bool ScriptExtension::ExtendEval(const host::IDocument &document, const QString 
     vRetBuffer = value.toVariant();
     sRetString = text.isUndefined() ? value.toString() : text.toString();
     return true;
+}
+
+ScriptExtension::Script *ScriptExtension::script(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        m_scripts.erase(path);
+        return nullptr;
+    }
+    Script &cached = m_scripts[path];
+    if (cached.engine && cached.modified == info.lastModified() && cached.size == info.size())
+        return &cached;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_scripts.erase(path);
+        raise(path, file.errorString());
+    }
+    auto engine = std::make_unique<QJSEngine>();
+    engine->installExtensions(QJSEngine::ConsoleExtension);
+    const QJSValue result = engine->evaluate(QString::fromUtf8(file.readAll()), path, 1);
+    if (result.isError()) {
+        m_scripts.erase(path);
+        raise(path, result);
+    }
+    cached.evalVar = engine->globalObject().property(functionName);
+    cached.engine = std::move(engine);
+    cached.modified = info.lastModified();
+    cached.size = info.size();
+    return &cached;
 }
 
 QString ScriptExtension::scriptPath(const QString &scriptFile) const

@@ -2,11 +2,15 @@
 
 #include "vontarelis/host/IDocument.h"
 
+#include <QDateTime>
+#include <QJSValue>
 #include <QString>
 #include <QVariant>
 
+#include <map>
+#include <memory>
+
 class QJSEngine;
-class QJSValue;
 
 namespace marbelisto {
 
@@ -15,25 +19,40 @@ namespace marbelisto {
 // ("evGuiaDespacho.js"). The script defines
 //     function EvalVar(doc, name)
 // that returns { value: ..., text: ... } to answer the variable, or undefined to let the
-// document answer it; doc holds the document's fields, read-only.
+// document answer it; doc holds the document's fields, read-only. A script is compiled once
+// and kept while its file stays the same, so its top-level state lives as long as the host.
 class ScriptExtension
 {
 public:
     explicit ScriptExtension(QString dataPath);
+    ~ScriptExtension();
+    ScriptExtension(const ScriptExtension &) = delete;
+    ScriptExtension &operator=(const ScriptExtension &) = delete;
 
     // True when the script answered; then both outputs are set. No script file, or a script
     // without EvalVar, answers nothing. A script error raises a toolkit::Error naming the file
     // and the line.
     bool ExtendEval(const host::IDocument &document, const QString &scriptFile, const QVariant &sVarId,
-                    QVariant &vRetBuffer, QVariant &sRetString) const;
+                    QVariant &vRetBuffer, QVariant &sRetString);
 
 private:
+    struct Script
+    {
+        QDateTime modified;
+        qint64 size = -1;
+        std::unique_ptr<QJSEngine> engine;
+        QJSValue evalVar;
+    };
+
+    // The compiled script for the file, or nullptr when there is no file.
+    Script *script(const QString &path);
     QString scriptPath(const QString &scriptFile) const;
     static QJSValue documentObject(QJSEngine &engine, const host::IDocument &document);
     [[noreturn]] static void raise(const QString &path, const QJSValue &error);
     [[noreturn]] static void raise(const QString &path, const QString &message);
 
     QString m_dataPath;
+    std::map<QString, Script> m_scripts;
 };
 
 } // namespace marbelisto

@@ -21,6 +21,8 @@ public:
     virtual QString description() const = 0;
     // Options of this verb beside the common --data and --user.
     virtual QList<QCommandLineOption> options() const = 0;
+    // Whether words after the verb are the verb's own ("guide-vars 42 NUMERO").
+    virtual bool takesArguments() const = 0;
     // A verb that shows windows gets a QApplication, the others a QCoreApplication.
     virtual bool needsWindows() const = 0;
     // The process's exit code.

@@ -81,7 +81,7 @@ int CommandLine::run(int &argc, char **argv)
             out << optionLine(option);
         return 0;
     }
-    if (parser.positionalArguments().size() > (verb.isEmpty() ? 0 : 1)) {
+    if (!command->takesArguments() && parser.positionalArguments().size() > (verb.isEmpty() ? 0 : 1)) {
         err << QStringLiteral("Argumento de más: «%1»\n").arg(parser.positionalArguments().last());
         return 2;
     }

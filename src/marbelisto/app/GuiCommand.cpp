@@ -26,6 +26,11 @@ QList<QCommandLineOption> GuiCommand::options() const
     return {};
 }
 
+bool GuiCommand::takesArguments() const
+{
+    return false;
+}
+
 bool GuiCommand::needsWindows() const
 {
     return true;

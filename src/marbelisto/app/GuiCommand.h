@@ -11,6 +11,7 @@ public:
     QString name() const override;
     QString description() const override;
     QList<QCommandLineOption> options() const override;
+    bool takesArguments() const override;
     bool needsWindows() const override;
     int run(const CommandContext &context) override;
 };

@@ -26,6 +26,11 @@ QList<QCommandLineOption> GuideLinesCommand::options() const
     return {};
 }
 
+bool GuideLinesCommand::takesArguments() const
+{
+    return true;
+}
+
 bool GuideLinesCommand::needsWindows() const
 {
     return false;

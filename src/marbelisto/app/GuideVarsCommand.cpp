@@ -26,6 +26,11 @@ QList<QCommandLineOption> GuideVarsCommand::options() const
     return {};
 }
 
+bool GuideVarsCommand::takesArguments() const
+{
+    return true;
+}
+
 bool GuideVarsCommand::needsWindows() const
 {
     return false;

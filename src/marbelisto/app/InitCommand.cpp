@@ -60,6 +60,11 @@ QList<QCommandLineOption> InitCommand::options() const
     };
 }
 
+bool InitCommand::takesArguments() const
+{
+    return false;
+}
+
 bool InitCommand::needsWindows() const
 {
     return false;

@@ -1,6 +1,5 @@
 #include "marbelisto/host/Framework.h"
 
-#include "marbelisto/ScriptExtension.h"
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/Empresa.h"
 #include "marbelisto/host/Factura.h"
@@ -19,7 +18,8 @@ Framework::Framework(std::unique_ptr<Database> database, const DataFolder &folde
       m_folder(folder),
       m_userCode(userCode),
       m_theme(std::make_shared<Tema>()),
-      m_inputBox(std::make_shared<InputBox>())
+      m_inputBox(std::make_shared<InputBox>()),
+      m_scripts(m_folder.path())
 {
 }
 
@@ -97,7 +97,7 @@ std::shared_ptr<host::IInputBox> Framework::InputBoxEx()
 bool Framework::ExtendEval(host::IDocument &document, const QString &scriptFile, const QVariant &sVarId,
                            QVariant &vRetBuffer, QVariant &sRetString)
 {
-    return ScriptExtension(DataPath()).ExtendEval(document, scriptFile, sVarId, vRetBuffer, sRetString);
+    return m_scripts.ExtendEval(document, scriptFile, sVarId, vRetBuffer, sRetString);
 }
 
 QString Framework::DataPath() const

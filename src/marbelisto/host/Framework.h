@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/Database.h"
 #include "marbelisto/db/QueryRunner.h"
+#include "marbelisto/ScriptExtension.h"
 #include "marbelisto/host/DataFolder.h"
 #include "vontarelis/host/IFramework.h"
 
@@ -57,6 +58,7 @@ private:
     QString m_userCode;
     std::shared_ptr<host::ITheme> m_theme;
     std::shared_ptr<host::IInputBox> m_inputBox;
+    ScriptExtension m_scripts;
 };
 
 } // namespace marbelisto
