@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -95,6 +96,9 @@ int CommandLine::run(int &argc, char **argv)
         command->needsWindows() ? std::make_unique<QApplication>(argc, argv)
                                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Marbelisto"));
+    // A machine without regional settings gets the Spanish of the books, not the C locale.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
     const CommandContext context(parser, parser.value(QStringLiteral("data")),
                                  Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
     try {

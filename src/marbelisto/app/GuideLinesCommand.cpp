@@ -4,7 +4,6 @@
 #include "marbelisto/app/StoredGuide.h"
 
 #include "toolkit/Error.h"
-#include "toolkit/PlainNumber.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -45,10 +44,11 @@ int GuideLinesCommand::run(const CommandContext &context)
     const StoredGuide stored(context, arguments.first());
     QTextStream &out = context.out();
     const auto lines = stored.guide().detalles();
+    // Fifteen significant digits: what the figures mean, without the noise of binary sums.
+    const auto number = [](double value) { return QString::number(value, 'g', 15); };
     for (const auto &line : *lines) {
-        out << line->codigoItem() << u'\t' << line->descripcion() << u'\t'
-            << toolkit::PlainNumber::write(line->unidades()) << u'\t' << toolkit::PlainNumber::write(line->peso())
-            << u'\n';
+        out << line->codigoItem() << u'\t' << line->descripcion() << u'\t' << number(line->unidades()) << u'\t'
+            << number(line->peso()) << u'\n';
     }
     out.flush();
     return 0;
