@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateEdit>
+
+namespace toolkit {
+
+// An entry box for a date, shown "dd-mm-yyyy", with a calendar to pick it from.
+class DateBox : public QDateEdit
+{
+    Q_OBJECT
+public:
+    explicit DateBox(QWidget *parent = nullptr);
+
+    QDate value() const { return date(); }
+    void setValue(const QDate &value) { setDate(value); }
+};
+
+} // namespace toolkit
