@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QLocale>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 
 namespace toolkit {
 
@@ -15,7 +16,8 @@ NumericBox::NumericBox(QWidget *parent) : QLineEdit(parent)
     const QString separators = QRegularExpression::escape(locale.decimalPoint() + locale.groupSeparator());
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9%1]*").arg(separators)), this));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
+    // Text put in from outside (a grid editor does so) counts as much as typing.
+    connect(this, &QLineEdit::textChanged, this, [this] { m_edited = !m_showing; });
     showValue();
 }
 
@@ -53,6 +55,7 @@ void NumericBox::setValue(double value)
 
 void NumericBox::showValue()
 {
+    const QScopedValueRollback showing(m_showing, true);
     if (hasFocus() || m_format.isEmpty())
         setText(QLocale().toString(m_value, 'g', 15).remove(QLocale().groupSeparator()));
     else
@@ -61,9 +64,9 @@ void NumericBox::showValue()
 
 void NumericBox::focusInEvent(QFocusEvent *event)
 {
-    m_value = value();
-    m_edited = false;
-    showValue();
+    // Text put in from outside is edited as it stands, an empty one included.
+    if (!m_edited)
+        showValue();
     QLineEdit::focusInEvent(event);
 }
 

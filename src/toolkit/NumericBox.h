@@ -30,6 +30,7 @@ private:
     QString m_format;
     double m_value = 0;
     bool m_edited = false;
+    bool m_showing = false;
 };
 
 } // namespace toolkit

@@ -172,6 +172,14 @@ TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
     EXPECT_EQ(numGuia->text(), QStringLiteral("0000123"));
     EXPECT_EQ(numGuia->value(), 123.0);
 
+    // Text put in from outside, as a grid editor does, is what the box holds, empty included.
+    numGuia->setText(QStringLiteral("77"));
+    EXPECT_EQ(numGuia->value(), 77.0);
+    numGuia->setText(QString());
+    numGuia->setFocus();
+    EXPECT_EQ(numGuia->text(), QString());
+    form.other->setFocus();
+
     auto *anho = new toolkit::NumericBox(form.dialog.get());
     anho->setFormat(QStringLiteral("####"));
     anho->setValue(0);
