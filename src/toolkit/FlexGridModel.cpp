@@ -107,9 +107,15 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int
         if (section < 0 || section >= columnCount())
             return QVariant();
         const int col = section + m_fixedCols;
+        // Trailing blanks size a column in the format string; shown, they would pull centred
+        // and right-aligned headers off their place.
         QStringList lines;
-        for (int row = 0; row < m_fixedRows; ++row)
-            lines << m_cells.text(row, col);
+        for (int row = 0; row < m_fixedRows; ++row) {
+            QString line = m_cells.text(row, col);
+            while (line.endsWith(QLatin1Char(' ')))
+                line.chop(1);
+            lines << line;
+        }
         const QString text = lines.join(QLatin1Char('\n'));
         if (role == Qt::DisplayRole)
             return text;

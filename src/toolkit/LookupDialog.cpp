@@ -39,6 +39,8 @@ LookupDialog::LookupDialog(const QString &title, const QList<LookupEntry> &entri
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTabKeyNavigation(false);
     m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->resizeColumnToContents(0);
     connect(m_list, &QTableView::doubleClicked, this, &LookupDialog::accept);

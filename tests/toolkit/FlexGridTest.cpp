@@ -94,6 +94,9 @@ TEST(FlexGridTest, FormatStringSetsHeadersAlignmentsAndWidthsFromTrailingBlanks)
     EXPECT_EQ(grid.Cols(), 10);
     EXPECT_EQ(grid.FormatString(), InvoiceFormat);
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Numero de Factura"));
+    EXPECT_EQ(grid.TextMatrix(0, 1), QStringLiteral("Fecha            ")) << "the cell keeps its blanks";
+    EXPECT_EQ(grid.model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Incluir"))
+        << "the header shows the text without them, so it centres";
     EXPECT_EQ(grid.TextMatrix(0, 4).trimmed(), QStringLiteral("Incluir"));
     EXPECT_FALSE(grid.TextMatrix(0, 4).startsWith(QLatin1Char('^')));
     EXPECT_EQ(grid.ColAlignment(4), FlexAlignment::CenterCenter);

@@ -9,6 +9,7 @@
 #include "vontarelis/ui/GEDObject.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +81,10 @@ frmEditarArticulos::frmEditarArticulos(QWidget *parent)
     layout->addLayout(buttons);
     resize(720, 360);
 
+    // The editors cover one cell, from its top grid line to its bottom one.
+    const int editorHeight = m_grdArticulos->verticalHeader()->defaultSectionSize() + 2;
     for (QWidget *control : std::initializer_list<QWidget *>{m_txtCodigo, m_txtDescripcion, m_txtCantidad, m_txtPrecio}) {
+        control->setFixedHeight(editorHeight);
         control->hide();
         control->installEventFilter(this);
     }
