@@ -583,7 +583,7 @@ void FlexGrid::keyPressEvent(QKeyEvent *event)
 void FlexGrid::mousePressEvent(QMouseEvent *event)
 {
     syncViewToCurrent();
-    // A right press leaves the current cell where it is, as in the original grid.
+    // A right press leaves the current cell where it is, as in the classic grid.
     if (event->button() == Qt::RightButton)
         event->accept();
     else

@@ -14,9 +14,10 @@ class FlexGridModel;
 
 // The classic flex grid on Qt. Rows and columns are counted from 0 including the fixed ones:
 // fixed row 0 holds the headers and is part of TextMatrix. Widths and positions are twips.
-// The current cell (Row, Col) may lie in the fixed area, as in the original; setting it fires
-// LeaveCell and EnterCell but never scrolls. Cells are stored compactly, so growing by Rows and
-// filling through TextMatrix stay cheap for a hundred thousand rows.
+// The current cell (Row, Col) may lie in the fixed area, as in the classic grid; setting it fires
+// LeaveCell and EnterCell but never scrolls, and the view's selection follows once control
+// returns to the event loop. Cells are stored compactly, so growing by Rows and filling through
+// TextMatrix stay cheap for a hundred thousand rows.
 //
 // Invalid rows, columns or counts raise toolkit::Error (subscript out of range or invalid call);
 // removing the last non-fixed row raises error 30015.

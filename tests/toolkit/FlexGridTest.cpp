@@ -368,7 +368,7 @@ TEST(FlexGridTest, MovingTheCurrentCellFromCodeFiresCellEventsButDoesNotScroll)
     EXPECT_EQ(grid.TopRow(), 1);
 
     grid.setRow(0);
-    EXPECT_EQ(grid.Row(), 0) << "the fixed row can be current, as in the original";
+    EXPECT_EQ(grid.Row(), 0) << "the fixed row can be current, as in the classic grid";
     grid.setText(QStringLiteral("Cabecera"));
     EXPECT_EQ(grid.TextMatrix(0, 3), QStringLiteral("Cabecera"));
 }
