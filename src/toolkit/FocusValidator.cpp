@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QWidget>
 #include <QWindow>
 
@@ -98,18 +99,16 @@ bool FocusValidator::validatePending()
 
 bool FocusValidator::runValidation(const Field &field)
 {
-    m_validating = true;
-    bool valid = false;
+    const QScopedValueRollback validating(m_validating, true);
     try {
-        valid = field.validate();
+        return field.validate();
     } catch (const std::exception &error) {
         if (m_errorHandler)
             m_errorHandler(error);
         else
             qWarning("Validation of %s failed: %s", qPrintable(field.widget->objectName()), error.what());
     }
-    m_validating = false;
-    return valid;
+    return false;
 }
 
 bool FocusValidator::allowMoveTo(QWidget *target)
