@@ -1,5 +1,4 @@
-#include "vontarelis/model/ForwardingFramework.h"
-
+#include "marbelisto/db/SqliteDatabase.h"
 #include "support/ScriptedCommonUtilities.h"
 #include "support/TestHost.h"
 #include "toolkit/Error.h"
@@ -11,19 +10,17 @@
 #include <gtest/gtest.h>
 
 using vontarelis::Activator;
-using vontarelis::FormFactory;
 
 namespace {
 
-// A host that cannot make its company object.
-class NoCompanyFramework : public modeltest::ForwardingFramework
+// A host on the same database that cannot make its company object.
+struct NoCompanyFramework : marbelisto::Framework
 {
-public:
-    using ForwardingFramework::ForwardingFramework;
-
-    std::shared_ptr<host::IHostObject> CrearObjeto(const QString &className) override
+    explicit NoCompanyFramework(const marbelisto::DataFolder &folder)
+        : Framework(marbelisto::SqliteDatabase::open(folder.databaseFile()), folder, QStringLiteral("X")) {}
+    std::shared_ptr<host::IHostObject> CrearObjeto(const QString &name) override
     {
-        throw toolkit::Error(toolkit::ErrCannotCreateObject, QStringLiteral("sin %1").arg(className));
+        throw toolkit::Error(toolkit::ErrCannotCreateObject, name);
     }
 };
 
@@ -38,21 +35,19 @@ protected:
         vontarelis::gVehiculoActual = vontarelis::Vehiculo();
     }
 
-    // Dialogs counted by kind, so a test sees when one is made.
-    FormFactory countingForms()
+    // Dialogs counted as they are made, named after their kind.
+    Activator countingActivator()
     {
-        return FormFactory{[this] {
-                               ++selectMade;
-                               auto form = std::make_unique<QDialog>();
-                               form->setObjectName(QStringLiteral("frmSelectFacturas"));
-                               return form;
-                           },
-                           [this] {
-                               ++confirmMade;
-                               auto form = std::make_unique<QDialog>();
-                               form->setObjectName(QStringLiteral("frmConfirmarBruvelos"));
-                               return form;
-                           }};
+        const auto made = [this](const char *name, int &count) {
+            return [name, &count] {
+                ++count;
+                auto form = std::make_unique<QDialog>();
+                form->setObjectName(QString::fromLatin1(name));
+                return form;
+            };
+        };
+        return Activator(vontarelis::FormFactory{made("frmSelectFacturas", selectMade),
+                                                 made("frmConfirmarBruvelos", confirmMade)});
     }
 
     testsupport::ScriptedCommonUtilitiesScope utilities;
@@ -61,27 +56,22 @@ protected:
     int confirmMade = 0;
 };
 
-TEST_F(ActivatorTest, GetGuiaDespachoSetsTheContextAndHandsOutAnEmptyGuide)
+TEST_F(ActivatorTest, GetGuiaDespachoFirstSetsOnlyTheContextAndHandsOutAUsableGuide)
 {
     host.setCompany(0.0);
     vontarelis::gVehiculoActual.id = 77;
-    Activator activator(countingForms());
+    Activator activator = countingActivator();
 
     const auto guia = activator.GetGuiaDespacho(host.framework());
-    ASSERT_TRUE(guia);
     EXPECT_EQ(utilities->ApplicationName(), QString());
     EXPECT_EQ(vontarelis::gHost, &host.framework());
-    ASSERT_TRUE(vontarelis::gEmpresa);
     EXPECT_EQ(vontarelis::gTipoCambio, 0.0);
     EXPECT_EQ(vontarelis::gTemaUI, host.framework().TemaUI());
     EXPECT_EQ(vontarelis::gVehiculoActual.id, 77);
     EXPECT_EQ(selectMade + confirmMade, 0);
 
-    EXPECT_EQ(guia->id(), 0);
-    EXPECT_EQ(guia->codigoConductor(), QString());
-    EXPECT_FALSE(guia->Cerrada());
-    EXPECT_EQ(guia->TipoEntidad(), QStringLiteral("GDD"));
-    EXPECT_EQ(guia->Factoria(), &host.framework());
+    // Usable: it reaches the database through the context just set.
+    ASSERT_TRUE(guia);
     EXPECT_TRUE(guia->detalles()->isEmpty());
     EXPECT_FALSE(guia->Load(1));
 }
@@ -93,7 +83,7 @@ TEST_F(ActivatorTest, EveryCallReplacesTheContextForEveryGuideAlive)
     other.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                               "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C09', 1, '2024-03-15 00:00:00', "
                               "'X', 1, 1, 1, 0, '', 'Z1')"));
-    Activator activator(countingForms());
+    Activator activator = countingActivator();
 
     const auto first = activator.GetGuiaDespacho(host.framework());
     const auto company = vontarelis::gEmpresa;
@@ -106,70 +96,44 @@ TEST_F(ActivatorTest, EveryCallReplacesTheContextForEveryGuideAlive)
     EXPECT_EQ(first->Factoria(), &other.framework());
     ASSERT_TRUE(first->Load(1));
     EXPECT_EQ(first->codigoConductor(), QStringLiteral("C09"));
+
+    // A host that fails halfway ends the call with the context set up to the failure.
+    NoCompanyFramework failing(marbelisto::DataFolder(host.dataPath()));
+    EXPECT_THROW(activator.Go(failing), toolkit::Error);
+    EXPECT_EQ(vontarelis::gHost, &failing);
+    EXPECT_EQ(vontarelis::gTipoCambio, 4.5);
+    EXPECT_TRUE(utilities->shownForms.empty());
 }
 
-TEST_F(ActivatorTest, GoShowsOneKeptInstanceOfTheCreationDialogAfterSettingTheContext)
+TEST_F(ActivatorTest, EachDialogIsOneKeptInstanceUnlessShowFormLeavesAnother)
 {
-    Activator activator(countingForms());
-    QString nameWhenShown;
-    host::IFramework *hostWhenShown = nullptr;
-    utilities->onShowForm = [&](std::unique_ptr<QDialog> &) {
-        nameWhenShown = utilities->ApplicationName();
-        hostWhenShown = vontarelis::gHost;
-    };
-
-    activator.Go(host.framework());
-    activator.Go(host.framework());
-    ASSERT_EQ(utilities->shownForms.size(), 2u);
-    EXPECT_EQ(utilities->shownForms[0], utilities->shownForms[1]);
-    EXPECT_EQ(utilities->shownForms[0]->objectName(), QStringLiteral("frmSelectFacturas"));
-    EXPECT_EQ(selectMade, 1);
-    EXPECT_EQ(nameWhenShown, QStringLiteral("Marbelisto"));
-    EXPECT_EQ(hostWhenShown, &host.framework());
-
-    activator.ControlVontarelis(host.framework());
-    ASSERT_EQ(utilities->shownForms.size(), 3u);
-    EXPECT_EQ(utilities->shownForms[2]->objectName(), QStringLiteral("frmConfirmarBruvelos"));
-    EXPECT_EQ(confirmMade, 1);
-    EXPECT_EQ(selectMade, 1);
-}
-
-TEST_F(ActivatorTest, WhatShowFormLeavesIsTheInstanceOfTheNextCall)
-{
-    Activator activator(countingForms());
+    Activator activator = countingActivator();
     auto replacement = std::make_unique<QDialog>();
     QDialog *const replacementAddress = replacement.get();
-    int calls = 0;
+    QStringList whenShown;
     utilities->onShowForm = [&](std::unique_ptr<QDialog> &form) {
-        ++calls;
-        if (calls == 1)
+        whenShown.append(utilities->ApplicationName() + u' ' + form->objectName());
+        EXPECT_EQ(vontarelis::gHost, &host.framework());
+        if (whenShown.size() == 3)
             form.reset();
-        else if (calls == 2)
+        else if (whenShown.size() == 4)
             form = std::move(replacement);
     };
 
-    activator.ControlVontarelis(host.framework());
-    activator.ControlVontarelis(host.framework());
+    activator.Go(host.framework());
+    activator.Go(host.framework());
+    for (int i = 0; i < 3; ++i)
+        activator.ControlVontarelis(host.framework());
+    const auto &shown = utilities->shownForms;
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(shown[0], shown[1]);
+    EXPECT_EQ(selectMade, 1);
+    // Nothing was left after the first review, so the second made a new one; the third got the replacement.
     EXPECT_EQ(confirmMade, 2);
-    activator.ControlVontarelis(host.framework());
-    EXPECT_EQ(confirmMade, 2);
-    ASSERT_EQ(utilities->shownForms.size(), 3u);
-    EXPECT_EQ(utilities->shownForms[2], replacementAddress);
-}
-
-TEST_F(ActivatorTest, AFailingHostEndsTheCallWithTheContextSetUpToTheFailure)
-{
-    Activator activator(countingForms());
-    activator.GetGuiaDespacho(host.framework());
-    const auto company = vontarelis::gEmpresa;
-
-    NoCompanyFramework failing(host.framework());
-    EXPECT_THROW(activator.Go(failing), toolkit::Error);
-    EXPECT_EQ(vontarelis::gHost, &failing);
-    EXPECT_EQ(vontarelis::gEmpresa, company);
-    EXPECT_TRUE(utilities->shownForms.empty());
-    EXPECT_EQ(selectMade, 0);
-    EXPECT_THROW(activator.GetGuiaDespacho(failing), toolkit::Error);
+    EXPECT_EQ(shown[4], replacementAddress);
+    EXPECT_EQ(whenShown, (QStringList{"Marbelisto frmSelectFacturas", "Marbelisto frmSelectFacturas",
+                                      "Marbelisto frmConfirmarBruvelos", "Marbelisto frmConfirmarBruvelos",
+                                      "Marbelisto "}));
 }
 
 } // namespace
