@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-using marbelisto::InitCommand;
-
 namespace {
 
 void writeFile(const QString &path, const QByteArray &content)
@@ -29,108 +27,82 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs "init" as the command line would, with a template folder of the test's own.
-class InitRun
+// A data folder to be made from a template folder of the test's own.
+class InitTest : public ::testing::Test
 {
-public:
-    explicit InitRun(const QString &templateFolder)
-        : m_command(marbelisto::DataTemplate(templateFolder), QDate(2024, 6, 28))
+protected:
+    InitTest() { QDir().mkpath(templateFolder); }
+
+    // Runs "init" as the command line would: the text it printed, or "Error: " and why it refused.
+    QString init(const QString &dataPath, const QStringList &options)
     {
-        m_parser.addOptions(m_command.options());
+        marbelisto::InitCommand command(marbelisto::DataTemplate(templateFolder), QDate(2024, 6, 28));
+        QCommandLineParser parser;
+        parser.addOptions(command.options());
+        if (!parser.parse(QStringList{QStringLiteral("marbelisto"), QStringLiteral("init")} + options))
+            return QStringLiteral("Error: ") + parser.errorText();
+        QString output;
+        QTextStream out(&output);
+        try {
+            EXPECT_EQ(command.run(marbelisto::CommandContext(parser, dataPath, QStringLiteral("ADMIN"), out)), 0);
+        } catch (const toolkit::Error &error) {
+            return QStringLiteral("Error: ") + error.description();
+        }
+        out.flush();
+        return output;
     }
 
-    int operator()(const QString &dataPath, const QStringList &options)
+    qint32 count(const QString &dataPath, const char *table)
     {
-        if (!m_parser.parse(QStringList{QStringLiteral("marbelisto"), QStringLiteral("init")} + options))
-            throw std::runtime_error(m_parser.errorText().toStdString());
-        m_output.clear();
-        QTextStream out(&m_output);
-        return m_command.run(marbelisto::CommandContext(m_parser, dataPath, QStringLiteral("ADMIN"), out));
+        const auto framework = marbelisto::Framework::open(dataPath, QStringLiteral("ADMIN"));
+        return toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table), {}));
     }
 
-    QString output() const { return m_output; }
-
-private:
-    InitCommand m_command;
-    QCommandLineParser m_parser;
-    QString m_output;
+    QTemporaryDir root;
+    const QString templateFolder = root.filePath(QStringLiteral("plantilla"));
+    const QString data = root.filePath(QStringLiteral("datos/nuevos"));
 };
-
-QString failure(InitRun &init, const QString &dataPath, const QStringList &options)
-{
-    try {
-        init(dataPath, options);
-    } catch (const toolkit::Error &error) {
-        return error.description();
-    }
-    return QString();
-}
 
 } // namespace
 
-TEST(InitCommand, CreatesTheFolderTheDemoBooksAndTheTemplateFiles)
+TEST_F(InitTest, CreatesTheFolderTheDemoBooksAndTheTemplateFiles)
 {
-    QTemporaryDir root;
-    const QString templateFolder = root.filePath(QStringLiteral("plantilla"));
-    QDir().mkpath(templateFolder);
     writeFile(templateFolder + QStringLiteral("/FormatoDespacho.txt"), "{NUMERO}\n");
     writeFile(templateFolder + QStringLiteral("/evGuiaDespacho.js.sample"), "// muestra\n");
-    const QString data = root.filePath(QStringLiteral("datos/nuevos"));
-
-    InitRun init(templateFolder);
-    EXPECT_EQ(init(data, {QStringLiteral("--demo"), QStringLiteral("--invoices"), QStringLiteral("120")}), 0);
-    EXPECT_TRUE(init.output().contains(QStringLiteral("120 facturas")));
+    EXPECT_TRUE(init(data, {QStringLiteral("--demo"), QStringLiteral("--invoices"), QStringLiteral("120")})
+                    .contains(QStringLiteral("120 facturas")));
     EXPECT_EQ(readFile(data + QStringLiteral("/FormatoDespacho.txt")), QByteArray("{NUMERO}\n"));
-    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/evGuiaDespacho.js.sample")));
-
-    const auto framework = marbelisto::Framework::open(data, QStringLiteral("ADMIN"));
-    EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM facturas"), {})), 120);
-    EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM gdVehiculos"), {})), 6);
+    EXPECT_EQ(readFile(data + QStringLiteral("/evGuiaDespacho.js.sample")), QByteArray("// muestra\n"));
+    EXPECT_EQ(count(data, "facturas"), 120);
+    EXPECT_EQ(count(data, "gdVehiculos"), 6);
 }
 
-TEST(InitCommand, NeverOverwritesADatabase)
+TEST_F(InitTest, NeverOverwritesADatabaseOrASitesOwnFiles)
 {
-    QTemporaryDir root;
-    const QString data = root.filePath(QStringLiteral("datos"));
-    const QString templateFolder = root.filePath(QStringLiteral("plantilla"));
-    QDir().mkpath(templateFolder);
-    InitRun init(templateFolder);
-    ASSERT_EQ(init(data, {}), 0);
-    {
-        const auto framework = marbelisto::Framework::open(data, QStringLiteral("ADMIN"));
-        EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM facturas"), {})), 0);
-        framework->ExecuteSQLA(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES ('MIA', 'Mía')"), {});
-    }
-    // A site's own copy of a template file stays as the site left it.
-    writeFile(templateFolder + QStringLiteral("/FormatoDespacho.txt"), "plantilla\n");
-    writeFile(data + QStringLiteral("/FormatoDespacho.txt"), "propio\n");
+    init(data, {});
+    EXPECT_EQ(count(data, "facturas"), 0);
+    marbelisto::Framework::open(data, QStringLiteral("ADMIN"))
+        ->ExecuteSQLA(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES ('MIA', 'Mía')"), {});
 
-    const QString refused = failure(init, data, {QStringLiteral("--demo")});
-    EXPECT_TRUE(refused.contains(QStringLiteral("Ya existe una base de datos"))) << refused.toStdString();
+    const QString refused = init(data, {QStringLiteral("--demo")});
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("Error: Ya existe una base de datos"))) << refused.toStdString();
     EXPECT_TRUE(refused.contains(QStringLiteral("no se sobrescribe"))) << refused.toStdString();
-    const auto framework = marbelisto::Framework::open(data, QStringLiteral("ADMIN"));
-    EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM Zonas"), {})), 1);
-    EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM facturas"), {})), 0);
+    EXPECT_EQ(count(data, "Zonas"), 1);
+    EXPECT_EQ(count(data, "facturas"), 0);
 
+    // A site's own copy of a template file stays as the site left it.
     const QString other = root.filePath(QStringLiteral("otra"));
-    InitRun fresh(templateFolder);
     QDir().mkpath(other);
+    writeFile(templateFolder + QStringLiteral("/FormatoDespacho.txt"), "plantilla\n");
     writeFile(other + QStringLiteral("/FormatoDespacho.txt"), "propio\n");
-    ASSERT_EQ(fresh(other, {}), 0);
+    init(other, {});
     EXPECT_EQ(readFile(other + QStringLiteral("/FormatoDespacho.txt")), QByteArray("propio\n"));
 }
 
-TEST(InitCommand, RefusesAWrongInvoiceCountWithoutLeavingADatabase)
+TEST_F(InitTest, RefusesAWrongInvoiceCountWithoutLeavingADatabase)
 {
-    QTemporaryDir root;
-    const QString data = root.filePath(QStringLiteral("datos"));
-    for (const QStringList &options : {QStringList{QStringLiteral("--invoices"), QStringLiteral("10")},
-                                       QStringList{QStringLiteral("--demo"), QStringLiteral("--invoices"),
-                                                   QStringLiteral("diez")},
-                                       QStringList{QStringLiteral("--demo"), QStringLiteral("--invoices"),
-                                                   QStringLiteral("0")}}) {
-        InitRun init(root.filePath(QStringLiteral("sinPlantilla")));
-        EXPECT_FALSE(failure(init, data, options).isEmpty()) << options.join(u' ').toStdString();
-        EXPECT_FALSE(QFile::exists(data + QStringLiteral("/marbelisto.db")));
+    for (const char *options : {"--invoices 10", "--demo --invoices diez", "--demo --invoices 0"}) {
+        EXPECT_TRUE(init(data, QString::fromLatin1(options).split(u' ')).startsWith(QStringLiteral("Error: "))) << options;
+        EXPECT_FALSE(QFile::exists(data + QStringLiteral("/marbelisto.db"))) << options;
     }
 }
