@@ -478,19 +478,26 @@ void GEDObject::KeyDown(qint16 &KeyCode, qint16 Shift)
     }
 }
 
-void GEDObject::nextRow()
+bool GEDObject::mayLeaveRow()
 {
     bool cancel = false;
     if (m_editRow >= m_grid->FixedRows())
         emit ValidateRow(m_grid, m_editRow, cancel);
     if (!cancel)
         cancel = !m_callbackForm.IsRowValid(m_grid->Row());
-    if (cancel) {
+    // A row that fails its checks takes the editing back.
+    if (cancel)
         EnterCell();
+    return !cancel;
+}
+
+void GEDObject::nextRow()
+{
+    if (!mayLeaveRow())
         return;
-    }
     if (m_grid->Row() == m_grid->Rows() - 1) {
         const qint32 newRow = m_grid->Rows();
+        bool cancel = false;
         emit MayAddRow(m_grid, newRow, cancel);
         if (!cancel)
             cancel = !m_callbackForm.MayAddRow(newRow);
@@ -517,15 +524,8 @@ void GEDObject::nextRow()
 
 void GEDObject::previousRow()
 {
-    bool cancel = false;
-    if (m_editRow >= m_grid->FixedRows())
-        emit ValidateRow(m_grid, m_editRow, cancel);
-    if (!cancel)
-        cancel = !m_callbackForm.IsRowValid(m_grid->Row());
-    if (cancel) {
-        EnterCell();
+    if (!mayLeaveRow())
         return;
-    }
     if (m_grid->Row() == m_grid->FixedRows())
         return;
     m_grid->setRow(m_grid->Row() - 1);

@@ -90,6 +90,7 @@ private:
     bool rowAccepted(qint32 row);
 
     void moveQuietly(qint32 row, qint32 col);
+    bool mayLeaveRow();
     void nextRow();
     void previousRow();
     void deleteRow();
