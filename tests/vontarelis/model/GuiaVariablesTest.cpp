@@ -1,8 +1,11 @@
 #include "vontarelis/model/ModelTestBase.h"
 
+#include "toolkit/Error.h"
 #include "vontarelis/model/DetalleGuiaDespacho.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using modeltest::ModelTestBase;
 using toolkit::Currency;
@@ -40,6 +43,10 @@ protected:
         guia.setIdVehiculo(vehicleId);
         guia.setHoraRegistro(QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)));
         guia.setFacturas(1234);
+        line.setCodigoItem(QStringLiteral("CEM"));
+        line.setDescripcion(QStringLiteral("Cemento gris"));
+        line.setUnidades(1234.5);
+        line.setPeso(52466.25);
     }
 
     // Every name answers with that value and type (when given) and text.
@@ -56,26 +63,33 @@ protected:
         }
     }
 
-    // Site scripts in the host's data folder: the guide's answers four names, the lines' one.
+    // Site scripts in the host's data folder. The guide's may not change the document it reads.
     void writeScripts()
     {
         writeFile(QStringLiteral("evGuiaDespacho.js"), R"(function EvalVar(doc, name) {
-    if (["NUMERO", "PLACAS", "EMPRESA", "NUEVA"].includes(name)) return { value: 7, text: "guion " + name };
+    doc.id = 999;
+    if (["NUMERO", "PLACAS", "EMPRESA"].includes(name)) return { value: doc.id * 10, text: "guion " + doc.id };
+    if (name === "RESUMEN")
+        return { value: 1, text: [doc.codigoConductor, doc.zona, doc.facturas, doc.totalPeso,
+                                  doc.totalPrecioVenta, doc.fecha.getFullYear(), doc.Cerrada].join("|") };
+    if (name === "SINTEXTO") return { value: 7 };
+    if (name === "CONDUCTOR") return null;
 })");
         writeFile(QStringLiteral("evDetalleGD.js"), R"(function EvalVar(doc, name) {
-    if (name === "DESCRIPCION") return { value: "d", text: "guion" };
+    if (name === "DESCRIPCION") return { value: doc.peso / doc.unidades, text: doc.codigoItem + " " + doc.descripcion };
 })");
     }
 
     void writeFile(const QString &name, const QByteArray &content)
     {
         QFile file(host.dataPath() + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
     }
 
     qint32 vehicleId = 0;
     GuiaDespacho guia;
+    DetalleGuiaDespacho line;
 };
 
 TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
@@ -147,10 +161,14 @@ TEST_F(GuiaVariablesTest, FiguresAndDatesFollowTheLocaleAndTheCompanyMask)
 TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCompany)
 {
     writeScripts();
-    for (const char *name : {"NUMERO", "PLACAS", "EMPRESA", "NUEVA"})
-        expectSame({QString::fromLatin1(name)}, {}, QStringLiteral("guion ") + QString::fromLatin1(name));
-    EXPECT_EQ(eval(guia, QStringLiteral("NUMERO")).value.toInt(), 7);
+    for (const char *name : {"NUMERO", "PLACAS", "EMPRESA"})
+        expectSame({QString::fromLatin1(name)}, {}, QStringLiteral("guion 42"));
+    EXPECT_EQ(eval(guia, QStringLiteral("NUMERO")).value.toInt(), 420);
+    EXPECT_EQ(guia.id(), 42);
+    expectSame({QStringLiteral("RESUMEN")}, {}, QStringLiteral("C01|Z1|1234|1500.5|1234.5678|2024|false"));
+    expectSame({QStringLiteral("SINTEXTO")}, {}, QStringLiteral("7"));
     // Names the script passes on, as the format wrote them.
+    expectSame({QStringLiteral("CONDUCTOR")}, QStringLiteral("C01"), QStringLiteral("C01"));
     expectSame({QStringLiteral("numero")}, 42, QStringLiteral("000042"));
     expectSame({QStringLiteral("placas")}, QStringLiteral("AB123CD"), QStringLiteral("AB123CD"));
     expectSame({QStringLiteral("tipo")}, QStringLiteral("CAMION 350"), QStringLiteral("CAMION 350"));
@@ -169,6 +187,10 @@ TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCom
     guia.setIdVehiculo(vehicleId + 50);
     EXPECT_FALSE(eval(guia, QStringLiteral("placas")).answered);
     EXPECT_TRUE(eval(guia, QStringLiteral("rif")).answered);
+
+    // A script that defines no EvalVar answers nothing.
+    writeFile(QStringLiteral("evGuiaDespacho.js"), "var version = 2;\n");
+    expectSame({QStringLiteral("NUMERO")}, 42, QStringLiteral("000042"));
 }
 
 TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
@@ -176,17 +198,11 @@ TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
     host.setCompany(1.0, QStringLiteral("#,##0.00"), QStringLiteral("#,##0.00"), QStringLiteral("#,##0.000"));
     vontarelis::InitHostContext(host.framework());
     writeScripts();
-    DetalleGuiaDespacho line;
-    line.setCodigoItem(QStringLiteral("CEM"));
-    line.setDescripcion(QStringLiteral("Cemento gris"));
-    line.setUnidades(1234.5);
-    line.setPeso(52466.25);
-
     const std::tuple<QString, QVariant, QString> cases[] = {
         {QStringLiteral("codigo"), QStringLiteral("CEM"), QStringLiteral("CEM")},
         {QStringLiteral("CANTIDAD"), 1234.5, QStringLiteral("1,234.500")},
         {QStringLiteral("TotalPeso"), 52466.25, QStringLiteral("52,466.250")},
-        {QStringLiteral("DESCRIPCION"), QStringLiteral("d"), QStringLiteral("guion")},
+        {QStringLiteral("DESCRIPCION"), 42.5, QStringLiteral("CEM Cemento gris")},
     };
     for (const auto &[name, value, text] : cases) {
         const Answer answer = eval(line, name);
@@ -202,6 +218,55 @@ TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
         EXPECT_EQ(value, QVariant(QStringLiteral("antes")));
         EXPECT_EQ(text, QVariant(QStringLiteral("antes")));
     }
+}
+
+TEST_F(GuiaVariablesTest, AScriptErrorReachesTheCallerWithFileAndLine)
+{
+    writeFile(QStringLiteral("evGuiaDespacho.js"), "function EvalVar(doc, name) {\n"
+                                                   "    if (name === 'NUMERO')\n"
+                                                   "        return { value: 1, text: sinDefinir.texto };\n"
+                                                   "    if (name === 'FECHA')\n"
+                                                   "        throw new Error('fecha prohibida');\n"
+                                                   "    if (name === 'PESO') return 'no es un objeto';\n"
+                                                   "}\n");
+    writeFile(QStringLiteral("evDetalleGD.js"), "function EvalVar(doc, name) {\n  return {;\n}\n");
+    const struct
+    {
+        host::IDocument *document;
+        const char *name;
+        QStringList fragments;
+    } cases[] = {
+        {&guia, "NUMERO", {"evGuiaDespacho.js", "línea 3", "sinDefinir"}},
+        {&guia, "FECHA", {"línea 5", "fecha prohibida"}},
+        {&guia, "PESO", {"evGuiaDespacho.js"}},
+        {&line, "CODIGO", {"evDetalleGD.js", "línea 2"}},
+    };
+    for (const auto &c : cases) {
+        try {
+            eval(*c.document, QString::fromLatin1(c.name));
+            ADD_FAILURE() << "no error for " << c.name;
+        } catch (const toolkit::Error &error) {
+            EXPECT_EQ(error.number(), toolkit::ErrScript) << c.name;
+            for (const QString &fragment : c.fragments)
+                EXPECT_TRUE(error.description().contains(fragment)) << c.name << ": " << error.description().toStdString();
+        }
+    }
+}
+
+TEST_F(GuiaVariablesTest, TheShippedSamplesWorkOnceInstalled)
+{
+    const QDir shipped = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../../data"));
+    for (const QString &script : {QStringLiteral("evGuiaDespacho.js"), QStringLiteral("evDetalleGD.js")})
+        ASSERT_TRUE(QFile::copy(shipped.filePath(script + QStringLiteral(".sample")), host.dataPath() + script));
+
+    expectSame({QStringLiteral("numero")}, {}, QStringLiteral("GD-000042"));
+    expectSame({QStringLiteral("TONELADAS")}, {}, QStringLiteral("1.50 t"));
+    expectSame({QStringLiteral("CONDUCTOR")}, {}, QStringLiteral("C01"));
+    EXPECT_EQ(eval(line, QStringLiteral("DESCRIPCION")).text, QVariant(QStringLiteral("CEM Cemento gris")));
+    EXPECT_EQ(eval(line, QStringLiteral("PESOUNITARIO")).text, QVariant(QStringLiteral("42.500")));
+    line.setUnidades(0);
+    EXPECT_EQ(eval(line, QStringLiteral("PESOUNITARIO")).text, QVariant(QString("")));
+    EXPECT_EQ(eval(line, QStringLiteral("CODIGO")).text, QVariant(QStringLiteral("CEM")));
 }
 
 } // namespace
