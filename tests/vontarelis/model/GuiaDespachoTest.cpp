@@ -1,13 +1,39 @@
 #include "vontarelis/model/ModelTestBase.h"
 
+#include "marbelisto/db/SqliteDatabase.h"
 #include "toolkit/VariantConvert.h"
 
 #include <QFile>
+
+#include <functional>
 
 using modeltest::ModelTestBase;
 using vontarelis::GuiaDespacho;
 
 namespace {
+
+// A second workstation on the test host's database that runs a hook right before it reads an
+// identity, as another insert can fall between an insert and that read.
+class RacingFramework : public marbelisto::Framework
+{
+public:
+    RacingFramework(const QString &dataPath, std::function<void()> hook)
+        : Framework(marbelisto::SqliteDatabase::open(marbelisto::DataFolder(dataPath).databaseFile()),
+                    marbelisto::DataFolder(dataPath), QStringLiteral("OPERADOR")),
+          m_hook(std::move(hook))
+    {
+    }
+
+    QVariant ReadScalarA(const QString &sql, const QVariantList &parameters) override
+    {
+        if (sql.contains(QLatin1String("IDENT"), Qt::CaseInsensitive))
+            m_hook();
+        return Framework::ReadScalarA(sql, parameters);
+    }
+
+private:
+    std::function<void()> m_hook;
+};
 
 const QDateTime zeroDate(QDate(1899, 12, 30), QTime(0, 0));
 
@@ -98,7 +124,7 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
 
 TEST_F(GuiaDespachoTest, TheNumberIsOursWhenAnotherWorkstationInsertsAGuideMeanwhile)
 {
-    modeltest::RacingFramework racing(host.dataPath(), [&] {
+    RacingFramework racing(host.dataPath(), [&] {
         host.exec(
             QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('OTRO', 1, '2024-03-15 00:00:00', "

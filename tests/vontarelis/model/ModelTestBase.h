@@ -1,6 +1,5 @@
 #pragma once
 
-#include "marbelisto/db/SqliteDatabase.h"
 #include "support/LocaleScope.h"
 #include "support/ScriptedCommonUtilities.h"
 #include "support/TestHost.h"
@@ -8,8 +7,6 @@
 #include "vontarelis/model/GuiaDespacho.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace modeltest {
 
@@ -51,29 +48,6 @@ protected:
     testsupport::LocaleScope locale{QLocale(QLocale::English, QLocale::UnitedStates)};
     testsupport::ScriptedCommonUtilitiesScope utilities;
     testsupport::TestHost host;
-};
-
-// A second workstation on the test host's database that runs a hook right before it reads an
-// identity, as another insert can fall between an insert and that read.
-class RacingFramework : public marbelisto::Framework
-{
-public:
-    RacingFramework(const QString &dataPath, std::function<void()> hook)
-        : Framework(marbelisto::SqliteDatabase::open(marbelisto::DataFolder(dataPath).databaseFile()),
-                    marbelisto::DataFolder(dataPath), QStringLiteral("OPERADOR")),
-          m_hook(std::move(hook))
-    {
-    }
-
-    QVariant ReadScalarA(const QString &sql, const QVariantList &parameters) override
-    {
-        if (sql.contains(QLatin1String("IDENT"), Qt::CaseInsensitive))
-            m_hook();
-        return Framework::ReadScalarA(sql, parameters);
-    }
-
-private:
-    std::function<void()> m_hook;
 };
 
 } // namespace modeltest

@@ -1,6 +1,5 @@
 #include "vontarelis/model/ModelTestBase.h"
 
-#include "toolkit/VariantConvert.h"
 #include "vontarelis/model/vehiculos.h"
 
 using modeltest::ModelTestBase;
@@ -69,20 +68,6 @@ TEST_F(VehiculosTest, SavingInsertsEveryFieldThenUpdatesAllButThePlate)
     EXPECT_EQ(fieldsOf(LoadVehiculoById(id)), QStringLiteral("%1|%2|NEW001|Yamaha|XT|Azul|NIV-10|MOT-10|2022|MOTO")
                                                   .arg(id).arg(moto));
     EXPECT_EQ(LoadVehiculoById(ford).marca, QStringLiteral("Ford"));
-}
-
-TEST_F(VehiculosTest, ANewVehicleGetsItsOwnIdWhenAnotherIsRegisteredMeanwhile)
-{
-    modeltest::RacingFramework racing(host.dataPath(), [&] {
-        host.exec(QStringLiteral("INSERT INTO gdVehiculos (tipoVehiculo, placas) VALUES (1, 'OTRO')"));
-    });
-    vontarelis::InitHostContext(racing);
-
-    Vehiculo nuevo;
-    nuevo.placas = QStringLiteral("MINE01");
-    SaveVehiculo(nuevo);
-    EXPECT_EQ(nuevo.id, toolkit::toLong(host.scalar(QStringLiteral("SELECT id FROM gdVehiculos WHERE placas = 'MINE01'"))));
-    EXPECT_EQ(LoadVehiculoByPlacas(QStringLiteral("OTRO")).id, nuevo.id + 1);
 }
 
 TEST_F(VehiculosTest, PrintVariablesAnswerTheVehicleFields)
