@@ -1,12 +1,8 @@
 #include "support/TestHost.h"
 
-#include "toolkit/Error.h"
 #include "vontarelis/host/ICompany.h"
-#include "vontarelis/host/IDocument.h"
 #include "vontarelis/host/IInvoice.h"
 #include "vontarelis/host/IUser.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -53,18 +49,14 @@ TEST(HostObjects, FacturaLoadsByItsReference)
     EXPECT_EQ(factura->NombreCliente(), QStringLiteral("Serie B"));
 }
 
-TEST(HostObjects, EmpresaReadsTheCompanyAndAnswersItsVariables)
+TEST(HostObjects, EmpresaAnswersItsVariablesAndUsuarioIsTheSignedInUser)
 {
-    TestHost host;
-    host.setCompany(4.5, QStringLiteral("#,##0.00 Bs"), QStringLiteral("#,##0.000"), QStringLiteral("#,##0"));
+    TestHost host(QStringLiteral("MGARCIA"));
+    EXPECT_EQ(make<host::IUser>(host, "usuario")->codigo(), QStringLiteral("MGARCIA"));
     host.exec(QStringLiteral("UPDATE Empresa SET nombre = 'Marbelisto, C.A.', rif = 'J-1', direccion = 'La Urbina', "
                              "telefono = '0212-243.55.10'"));
     const auto empresa = make<host::ICompany>(host, "EMPRESA");
     ASSERT_TRUE(empresa);
-    EXPECT_EQ(QStringList({QString::number(empresa->tipoCambio()), empresa->MascaraMonetarios(),
-                           empresa->MascaraPrecios(), empresa->MascaraCantidades()}),
-              QStringList({"4.5", "#,##0.00 Bs", "#,##0.000", "#,##0"}));
-
     const std::pair<const char *, const char *> answers[] = {{"EMPRESA", "Marbelisto, C.A."},
                                                              {"nombreEmpresa", "Marbelisto, C.A."},
                                                              {"rif", "J-1"},
@@ -82,50 +74,4 @@ TEST(HostObjects, EmpresaReadsTheCompanyAndAnswersItsVariables)
     EXPECT_FALSE(empresa->EvalVar(QStringLiteral("PLACAS"), value, text));
     EXPECT_EQ(value, QVariant(7));
     EXPECT_EQ(text, QVariant(QStringLiteral("antes")));
-
-    // Without a company row: rate 1 and the usual masks.
-    host.exec(QStringLiteral("DELETE FROM Empresa"));
-    const auto bare = make<host::ICompany>(host, "Empresa");
-    EXPECT_DOUBLE_EQ(bare->tipoCambio(), 1.0);
-    EXPECT_EQ(bare->MascaraMonetarios(), QStringLiteral("#,##0.00"));
-}
-
-TEST(HostObjects, FactoryMakesTheSignedInUserAndRefusesUnknownClasses)
-{
-    TestHost host(QStringLiteral("MGARCIA"));
-    const auto usuario = make<host::IUser>(host, "usuario");
-    ASSERT_TRUE(usuario);
-    EXPECT_EQ(usuario->codigo(), QStringLiteral("MGARCIA"));
-    try {
-        host.framework().CrearObjeto(QStringLiteral("Cliente"));
-        FAIL() << "an unknown class was made";
-    } catch (const toolkit::Error &error) {
-        EXPECT_EQ(error.number(), toolkit::ErrCannotCreateObject);
-    }
-}
-
-TEST(HostObjects, PrintFormatIsTheFirstConfiguredFileThatExists)
-{
-    TestHost host;
-    struct : host::IDocument
-    {
-        bool EvalVar(const QVariant &, QVariant &, QVariant &) override { return false; }
-        QVariantMap documentFields() const override { return {}; }
-    } document;
-    const QString fallback = host.dataPath() + QStringLiteral("FormatoDespacho.txt");
-    const auto choose = [&] {
-        return host.framework().DeterminarFormato(QStringLiteral("FormatoGuiaDespacho"),
-                                                  QStringLiteral("FormatosGuiaDespacho"), fallback, document);
-    };
-    const auto create = [&](const char *name) { QFile(host.dataPath() + QString::fromLatin1(name)).open(QIODevice::WriteOnly); };
-    host.exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES ('formatoguiadespacho', 'Propio.txt')"));
-    EXPECT_EQ(choose(), fallback) << "a configured file that is missing is passed over";
-    create("Propio.txt");
-    EXPECT_EQ(choose(), host.dataPath() + QStringLiteral("Propio.txt"));
-
-    host.exec(QStringLiteral("UPDATE Configuracion SET valor = 'Falta.txt'"));
-    host.exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) "
-                             "VALUES ('FormatosGuiaDespacho', 'Falta2.txt; Carta.txt ;Propio.txt')"));
-    create("Carta.txt");
-    EXPECT_EQ(choose(), host.dataPath() + QStringLiteral("Carta.txt"));
 }
