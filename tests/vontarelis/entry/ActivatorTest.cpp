@@ -1,7 +1,5 @@
-#include "marbelisto/db/SqliteDatabase.h"
 #include "support/ScriptedCommonUtilities.h"
 #include "support/TestHost.h"
-#include "toolkit/Error.h"
 #include "vontarelis/entry/Activator.h"
 #include "vontarelis/entry/globales.h"
 
@@ -12,17 +10,6 @@
 using vontarelis::Activator;
 
 namespace {
-
-// A host on the same database that cannot make its company object.
-struct NoCompanyFramework : marbelisto::Framework
-{
-    explicit NoCompanyFramework(const marbelisto::DataFolder &folder)
-        : Framework(marbelisto::SqliteDatabase::open(folder.databaseFile()), folder, QStringLiteral("X")) {}
-    std::shared_ptr<host::IHostObject> CrearObjeto(const QString &name) override
-    {
-        throw toolkit::Error(toolkit::ErrCannotCreateObject, name);
-    }
-};
 
 class ActivatorTest : public ::testing::Test
 {
@@ -96,13 +83,6 @@ TEST_F(ActivatorTest, EveryCallReplacesTheContextForEveryGuideAlive)
     EXPECT_EQ(first->Factoria(), &other.framework());
     ASSERT_TRUE(first->Load(1));
     EXPECT_EQ(first->codigoConductor(), QStringLiteral("C09"));
-
-    // A host that fails halfway ends the call with the context set up to the failure.
-    NoCompanyFramework failing(marbelisto::DataFolder(host.dataPath()));
-    EXPECT_THROW(activator.Go(failing), toolkit::Error);
-    EXPECT_EQ(vontarelis::gHost, &failing);
-    EXPECT_EQ(vontarelis::gTipoCambio, 4.5);
-    EXPECT_TRUE(utilities->shownForms.empty());
 }
 
 TEST_F(ActivatorTest, EachDialogIsOneKeptInstanceUnlessShowFormLeavesAnother)
