@@ -65,37 +65,31 @@ protected:
 
 } // namespace
 
-TEST_F(InitTest, CreatesTheFolderTheDemoBooksAndTheTemplateFiles)
+TEST_F(InitTest, CreatesTheDemoBooksAndTheTemplateFilesButNeverOverwrites)
 {
     writeFile(templateFolder + QStringLiteral("/FormatoDespacho.txt"), "{NUMERO}\n");
     writeFile(templateFolder + QStringLiteral("/evGuiaDespacho.js.sample"), "// muestra\n");
-    EXPECT_TRUE(init(data, {QStringLiteral("--demo"), QStringLiteral("--invoices"), QStringLiteral("120")})
-                    .contains(QStringLiteral("120 facturas")));
+    EXPECT_TRUE(init(data, QStringLiteral("--demo --invoices 120").split(u' ')).contains(QStringLiteral("120 facturas")));
     EXPECT_EQ(readFile(data + QStringLiteral("/FormatoDespacho.txt")), QByteArray("{NUMERO}\n"));
     EXPECT_EQ(readFile(data + QStringLiteral("/evGuiaDespacho.js.sample")), QByteArray("// muestra\n"));
     EXPECT_EQ(count(data, "facturas"), 120);
     EXPECT_EQ(count(data, "gdVehiculos"), 6);
-}
 
-TEST_F(InitTest, NeverOverwritesADatabaseOrASitesOwnFiles)
-{
-    init(data, {});
-    EXPECT_EQ(count(data, "facturas"), 0);
+    const qint32 zonas = count(data, "Zonas");
     marbelisto::Framework::open(data, QStringLiteral("ADMIN"))
         ->ExecuteSQLA(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES ('MIA', 'Mía')"), {});
-
-    const QString refused = init(data, {QStringLiteral("--demo")});
+    const QString refused = init(data, {});
     EXPECT_TRUE(refused.startsWith(QStringLiteral("Error: Ya existe una base de datos"))) << refused.toStdString();
     EXPECT_TRUE(refused.contains(QStringLiteral("no se sobrescribe"))) << refused.toStdString();
-    EXPECT_EQ(count(data, "Zonas"), 1);
-    EXPECT_EQ(count(data, "facturas"), 0);
+    EXPECT_EQ(count(data, "Zonas"), zonas + 1);
+    EXPECT_EQ(count(data, "facturas"), 120);
 
     // A site's own copy of a template file stays as the site left it.
     const QString other = root.filePath(QStringLiteral("otra"));
     QDir().mkpath(other);
-    writeFile(templateFolder + QStringLiteral("/FormatoDespacho.txt"), "plantilla\n");
     writeFile(other + QStringLiteral("/FormatoDespacho.txt"), "propio\n");
-    init(other, {});
+    EXPECT_FALSE(init(other, {}).startsWith(QStringLiteral("Error: ")));
+    EXPECT_TRUE(QFile::exists(other + QStringLiteral("/marbelisto.db")));
     EXPECT_EQ(readFile(other + QStringLiteral("/FormatoDespacho.txt")), QByteArray("propio\n"));
 }
 
