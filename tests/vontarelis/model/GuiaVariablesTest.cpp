@@ -153,13 +153,13 @@ TEST_F(GuiaVariablesTest, FiguresAndDatesFollowTheLocaleAndTheCompanyMask)
     // The mask is read at each evaluation, from the company of the current context.
     host.setCompany(1.0, QStringLiteral("#,##0.0000"));
     vontarelis::InitHostContext(host.framework());
-    // Beyond the 15 to 16 digits a double holds, so a sum in floating point would be off.
-    guia.setTotalPrecioVenta(Currency::fromRaw(9007199254740993));
+    // Far beyond the digits a double holds, so a sum in floating point would lose the last places.
+    guia.setTotalPrecioVenta(Currency::fromRaw(9000000000000000001));
     guia.setTotalIVA(Currency::fromRaw(1));
     const Answer total = eval(guia, QStringLiteral("TOTALGENERAL"));
     EXPECT_EQ(total.value.metaType(), QMetaType::fromType<Currency>());
-    EXPECT_EQ(total.value.value<Currency>().raw(), 9007199254740994);
-    EXPECT_EQ(total.text, QVariant(QStringLiteral("900,719,925,474.0994")));
+    EXPECT_EQ(total.value.value<Currency>().raw(), 9000000000000000002);
+    EXPECT_EQ(total.text, QVariant(QStringLiteral("900,000,000,000,000.0002")));
 }
 
 TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCompany)
