@@ -26,19 +26,9 @@ host::IFramework &TestHost::framework()
     return *m_framework;
 }
 
-marbelisto::Framework &TestHost::hostFramework()
-{
-    return *m_framework;
-}
-
 QString TestHost::dataPath() const
 {
     return m_framework->DataPath();
-}
-
-QString TestHost::databasePath() const
-{
-    return m_framework->dataFolder().databaseFile();
 }
 
 std::unique_ptr<marbelisto::Framework> TestHost::openSecondConnection() const

@@ -23,10 +23,8 @@ public:
     TestHost &operator=(const TestHost &) = delete;
 
     host::IFramework &framework();
-    marbelisto::Framework &hostFramework();
     // Ends with '/'.
     QString dataPath() const;
-    QString databasePath() const;
     // Another session on the same database file, as a second workstation has.
     std::unique_ptr<marbelisto::Framework> openSecondConnection() const;
 
