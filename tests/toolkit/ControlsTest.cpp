@@ -56,72 +56,29 @@ void whenListOpens(std::function<void(toolkit::LookupDialog &)> drive)
     });
 }
 
-int visibleRows(toolkit::LookupDialog &list)
-{
-    return list.findChild<QTableView *>(QStringLiteral("lista"))->model()->rowCount();
-}
-
+// A shown dialog with a salesperson code box and a plain field to leave it for.
 struct LookupForm
 {
     LookupForm()
     {
-        dialog = std::make_unique<QDialog>();
         auto *layout = new QVBoxLayout(dialog.get());
-        conductor = new toolkit::CodeLookupBox(dialog.get());
-        conductor->setObjectName(QStringLiteral("conductor"));
-        conductor->setMaxLength(20);
-        other = new QLineEdit(dialog.get());
         layout->addWidget(conductor);
         layout->addWidget(other);
-        source = std::make_shared<SalespeopleSource>();
         conductor->configure(source, QStringLiteral("Codigo"), QStringLiteral("Nombre"), QStringLiteral("Vendedores"),
                              QStringLiteral("Vendedor"));
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
-    std::unique_ptr<QDialog> dialog;
-    toolkit::CodeLookupBox *conductor = nullptr;
-    QLineEdit *other = nullptr;
-    std::shared_ptr<SalespeopleSource> source;
+    std::unique_ptr<QDialog> dialog = std::make_unique<QDialog>();
+    toolkit::CodeLookupBox *conductor = new toolkit::CodeLookupBox(dialog.get());
+    QLineEdit *other = new QLineEdit(dialog.get());
+    std::shared_ptr<SalespeopleSource> source = std::make_shared<SalespeopleSource>();
 };
 
 } // namespace
 
-TEST(ControlsTest, CodeLookupBoxListFiltersAsYouTypeAndPutsTheChosenCodeInTheBox)
-{
-    LookupForm form;
-    form.conductor->setFocus();
-    form.conductor->setTag(QStringLiteral("ZZ00"));
-
-    QString title;
-    int allRows = 0;
-    int filteredRows = 0;
-    whenListOpens([&](toolkit::LookupDialog &list) {
-        title = list.windowTitle();
-        allRows = visibleRows(list);
-        auto *filter = list.findChild<QLineEdit *>(QStringLiteral("filtro"));
-        QTest::keyClicks(filter, QStringLiteral("MAR"));
-        filteredRows = visibleRows(list);
-        QTest::keyClick(filter, Qt::Key_Down);
-        QTest::keyClick(filter, Qt::Key_Return);
-    });
-    QTest::keyClick(form.conductor, Qt::Key_F2);
-
-    EXPECT_EQ(title, QStringLiteral("Vendedor"));
-    EXPECT_EQ(allRows, 4);
-    EXPECT_EQ(filteredRows, 2) << "code or name in any case: MAR1 by its code, Marta Ruiz by her name";
-    EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "Down moved from the first match to the second";
-    EXPECT_EQ(form.conductor->tag().toStdString(), "ZZ00") << "the stored code is the form's to set";
-    EXPECT_EQ(form.dialog->focusWidget(), form.conductor);
-    EXPECT_EQ(form.source->asked, QStringList{QStringLiteral("Vendedores,Codigo,Nombre")});
-
-    whenListOpens([](toolkit::LookupDialog &list) { QTest::keyClick(&list, Qt::Key_Escape); });
-    QTest::keyClick(form.conductor, Qt::Key_F2);
-    EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "a cancelled list changes nothing";
-}
-
-TEST(ControlsTest, CodeLookupBoxButtonOpensTheListAndAnEnterHandlerDoesNotUndoTheChoice)
+TEST(ControlsTest, CodeLookupBoxListOpensOnItsCodeFiltersAsYouTypeAndPutsTheChosenCodeInTheBox)
 {
     LookupForm form;
     toolkit::FocusValidator validator(form.dialog.get());
@@ -144,11 +101,35 @@ TEST(ControlsTest, CodeLookupBoxButtonOpensTheListAndAnEnterHandlerDoesNotUndoTh
     auto *button = form.conductor->findChild<QToolButton *>();
     ASSERT_NE(button, nullptr);
     testinput::click(button);
-
     EXPECT_EQ(preselected, QStringLiteral("AB12")) << "the list opens on the code the box holds";
-    EXPECT_EQ(form.conductor->text().toStdString(), "CD34");
+    EXPECT_EQ(form.conductor->text().toStdString(), "CD34") << "the enter handler does not undo the choice";
     EXPECT_EQ(entries, 1);
     EXPECT_EQ(form.dialog->focusWidget(), form.conductor);
+    EXPECT_EQ(form.source->asked, QStringList{QStringLiteral("Vendedores,Codigo,Nombre")});
+
+    QString title;
+    int allRows = 0;
+    int filteredRows = 0;
+    whenListOpens([&](toolkit::LookupDialog &list) {
+        const auto visibleRows = [&] { return list.findChild<QTableView *>(QStringLiteral("lista"))->model()->rowCount(); };
+        title = list.windowTitle();
+        allRows = visibleRows();
+        auto *filter = list.findChild<QLineEdit *>(QStringLiteral("filtro"));
+        QTest::keyClicks(filter, QStringLiteral("MAR"));
+        filteredRows = visibleRows();
+        QTest::keyClick(filter, Qt::Key_Down);
+        QTest::keyClick(filter, Qt::Key_Return);
+    });
+    QTest::keyClick(form.conductor, Qt::Key_F2);
+    EXPECT_EQ(title, QStringLiteral("Vendedor"));
+    EXPECT_EQ(allRows, 4);
+    EXPECT_EQ(filteredRows, 2) << "code or name in any case: MAR1 by its code, Marta Ruiz by her name";
+    EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "Down moved from the first match to the second";
+    EXPECT_EQ(form.conductor->tag().toStdString(), "AB12") << "the stored code is the form's to set";
+
+    whenListOpens([](toolkit::LookupDialog &list) { QTest::keyClick(&list, Qt::Key_Escape); });
+    QTest::keyClick(form.conductor, Qt::Key_F2);
+    EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "a cancelled list changes nothing";
 }
 
 TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
@@ -161,7 +142,6 @@ TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
     EXPECT_EQ(numGuia->text(), QStringLiteral("0000000"));
     numGuia->setValue(42);
     EXPECT_EQ(numGuia->text(), QStringLiteral("0000042"));
-
     numGuia->setFocus();
     EXPECT_EQ(numGuia->text(), QStringLiteral("42"));
     numGuia->selectAll();
@@ -170,7 +150,6 @@ TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
     EXPECT_EQ(numGuia->value(), 123.0) << "the value follows the typing";
     form.other->setFocus();
     EXPECT_EQ(numGuia->text(), QStringLiteral("0000123"));
-    EXPECT_EQ(numGuia->value(), 123.0);
 
     // Text put in from outside, as a grid editor does, is what the box holds, empty included.
     numGuia->setText(QStringLiteral("77"));
@@ -178,33 +157,27 @@ TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
     numGuia->setText(QString());
     numGuia->setFocus();
     EXPECT_EQ(numGuia->text(), QString());
-    form.other->setFocus();
 
-    auto *anho = new toolkit::NumericBox(form.dialog.get());
-    anho->setFormat(QStringLiteral("####"));
-    anho->setValue(0);
-    EXPECT_EQ(anho->text(), QString()) << "#### shows nothing for 0";
-    anho->setValue(1940);
-    EXPECT_EQ(anho->text(), QStringLiteral("1940"));
-    anho->setFormat(QStringLiteral("#,##0.00"));
-    EXPECT_EQ(anho->text(), QStringLiteral("1,940.00"));
-    EXPECT_EQ(anho->value(), 1940.0);
+    toolkit::NumericBox anho;
+    anho.setFormat(QStringLiteral("####"));
+    anho.setValue(0);
+    EXPECT_EQ(anho.text(), QString()) << "#### shows nothing for 0";
+    anho.setValue(1940);
+    anho.setFormat(QStringLiteral("#,##0.00"));
+    EXPECT_EQ(anho.text(), QStringLiteral("1,940.00"));
+    EXPECT_EQ(anho.value(), 1940.0);
 }
 
 TEST(ControlsTest, DropDownListKeepsNoSelectionUntilOneIsMadeAndCarriesItemData)
 {
     toolkit::DropDownList cbTipoVehiculo;
-    EXPECT_EQ(cbTipoVehiculo.ListIndex(), -1);
     cbTipoVehiculo.AddItem(QStringLiteral("CAMION"), 3);
     cbTipoVehiculo.AddItem(QStringLiteral("FURGON"), 7);
     EXPECT_EQ(cbTipoVehiculo.ListIndex(), -1) << "adding items selects none";
     EXPECT_EQ(cbTipoVehiculo.Text(), QString());
-    EXPECT_EQ(cbTipoVehiculo.ListCount(), 2);
-    EXPECT_EQ(cbTipoVehiculo.List(1), QStringLiteral("FURGON"));
     EXPECT_EQ(cbTipoVehiculo.ItemData(1), 7);
 
     EXPECT_TRUE(cbTipoVehiculo.selectItemData(7));
-    EXPECT_EQ(cbTipoVehiculo.ListIndex(), 1);
     EXPECT_EQ(cbTipoVehiculo.Text(), QStringLiteral("FURGON"));
     cbTipoVehiculo.AddItem(QStringLiteral("AUTOBUS"), 9);
     EXPECT_EQ(cbTipoVehiculo.ListIndex(), 1);
@@ -212,7 +185,7 @@ TEST(ControlsTest, DropDownListKeepsNoSelectionUntilOneIsMadeAndCarriesItemData)
     EXPECT_EQ(cbTipoVehiculo.ListIndex(), -1);
     cbTipoVehiculo.setListIndex(0);
     cbTipoVehiculo.setListIndex(-1);
-    EXPECT_EQ(cbTipoVehiculo.ListIndex(), -1);
+    EXPECT_EQ(cbTipoVehiculo.Text(), QString());
     EXPECT_THROW(cbTipoVehiculo.setListIndex(3), toolkit::Error);
     EXPECT_THROW(cbTipoVehiculo.ItemData(-1), toolkit::Error);
 }
@@ -221,11 +194,9 @@ TEST(ControlsTest, CheckBoxStatusBarFramedLabelAndDateBox)
 {
     LookupForm form;
     auto *chkFiltrarZona = new toolkit::CheckBox(QStringLiteral("Filtrar facturas por zona"), form.dialog.get());
-    auto *numeroProximaGuia = new toolkit::FramedLabel(form.dialog.get());
-    auto *fechaReporte = new toolkit::DateBox(form.dialog.get());
     auto *status = new toolkit::StatusBar(form.dialog.get());
-    for (QWidget *widget : std::initializer_list<QWidget *>{chkFiltrarZona, numeroProximaGuia, fechaReporte, status})
-        form.dialog->layout()->addWidget(widget);
+    form.dialog->layout()->addWidget(chkFiltrarZona);
+    form.dialog->layout()->addWidget(status);
     QCoreApplication::processEvents();
 
     EXPECT_EQ(chkFiltrarZona->Value(), 0);
@@ -234,21 +205,18 @@ TEST(ControlsTest, CheckBoxStatusBarFramedLabelAndDateBox)
     chkFiltrarZona->setValue(0);
     EXPECT_FALSE(chkFiltrarZona->isChecked());
 
-    numeroProximaGuia->setCaption(QStringLiteral("0000007"));
-    EXPECT_EQ(numeroProximaGuia->Caption(), QStringLiteral("0000007"));
-    EXPECT_NE(numeroProximaGuia->frameShape(), QFrame::NoFrame);
-
-    fechaReporte->setValue(QDate(2024, 3, 5));
-    EXPECT_EQ(fechaReporte->text(), QStringLiteral("05-03-2024"));
-    EXPECT_EQ(fechaReporte->value(), QDate(2024, 3, 5));
-
     EXPECT_EQ(status->PanelCount(), 1);
     status->Panels(1)->setText(QStringLiteral("Introduzca el codigo del conductor"));
     QLabel *second = status->addPanel(80);
-    second->setText(QStringLiteral("NUM"));
     EXPECT_EQ(status->Panels(2), second);
     EXPECT_EQ(status->Panels(1)->text(), QStringLiteral("Introduzca el codigo del conductor"));
     EXPECT_TRUE(status->Panels(1)->isVisible());
     EXPECT_THROW(status->Panels(0), toolkit::Error);
     EXPECT_THROW(status->Panels(3), toolkit::Error);
+
+    EXPECT_NE(toolkit::FramedLabel().frameShape(), QFrame::NoFrame);
+    toolkit::DateBox fechaReporte;
+    fechaReporte.setValue(QDate(2024, 3, 5));
+    EXPECT_EQ(fechaReporte.text(), QStringLiteral("05-03-2024"));
+    EXPECT_EQ(fechaReporte.value(), QDate(2024, 3, 5));
 }

@@ -1,6 +1,5 @@
 #include "support/ScriptedCommonUtilities.h"
 #include "toolkit/FlexGrid.h"
-#include "toolkit/NumericBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WindowInput.h"
 #include "vontarelis/data/UserSettings.h"
@@ -24,18 +23,16 @@ using vontarelis::GEDObject;
 
 namespace {
 
-const QString WidthsSection = QStringLiteral("Grids\\frmEditarArticulos\\grdArticulos");
-
-// The items form on screen, with the editor's millisecond tick under the test's control.
-class ArticlesForm
+// The items form on screen, with scripted messages and the editor's millisecond tick under the
+// test's control.
+struct ArticlesForm
 {
-public:
-    explicit ArticlesForm(testsupport::ScriptedCommonUtilities &utilities, const QString &application = QStringLiteral("Marbelisto"))
+    explicit ArticlesForm(const QString &application = QStringLiteral("Marbelisto"))
     {
-        utilities.setApplicationName(application);
+        utilities->setApplicationName(application);
         form = std::make_unique<frmEditarArticulos>();
-        form->editor()->setTickSource([this] { return now; });
         grid = form->grid();
+        form->editor()->setTickSource([this] { return now; });
         form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -46,13 +43,19 @@ public:
     {
         return form->findChild<T *>(QLatin1String(name));
     }
-    QPoint cellCentre(int row, int col) const
+    // A cell's rectangle in the form's coordinates.
+    QRect cellRect(int row, int col) const
     {
-        return grid->visualRect(grid->model()->index(row - grid->FixedRows(), col - grid->FixedCols())).center();
+        const QRect cell = grid->visualRect(grid->model()->index(row - 1, col));
+        return cell.translated(grid->viewport()->mapTo(form.get(), QPoint()));
     }
-    void clickCell(int row, int col) { testinput::click(grid->viewport(), cellCentre(row, col)); }
     // Time passes, as it does between a person's actions.
     void later(qint64 ms = 100) { now += ms; }
+    void clickCell(int row, int col)
+    {
+        later();
+        testinput::click(grid->viewport(), grid->visualRect(grid->model()->index(row - 1, col)).center());
+    }
     void type(QWidget *editor, const QString &text)
     {
         ASSERT_TRUE(editor->hasFocus()) << editor->objectName().toStdString() << " does not have the focus";
@@ -65,14 +68,31 @@ public:
     QWidget *openEditor() const
     {
         for (const char *name : {"txtCodigo", "txtDescripcion", "txtCantidad", "txtPrecio"}) {
-            auto *editor = control<QWidget>(name);
-            if (editor->isVisible())
-                return editor;
+            if (control<QWidget>(name)->isVisible())
+                return control<QWidget>(name);
         }
         return nullptr;
     }
     std::string cell(int row, int col) const { return grid->TextMatrix(row, col).toStdString(); }
+    QStringList rowTexts(int row) const
+    {
+        QStringList texts;
+        for (int col = 0; col < grid->Cols(); ++col)
+            texts << grid->TextMatrix(row, col);
+        return texts;
+    }
+    // The background of each cell of a row: a colour name, or "-" for the grid's own.
+    QStringList rowColours(int row) const
+    {
+        QStringList colours;
+        for (int col = 0; col < grid->Cols(); ++col) {
+            const QVariant brush = grid->model()->index(row - 1, col).data(Qt::BackgroundRole);
+            colours << (brush.isValid() ? brush.value<QBrush>().color().name() : QStringLiteral("-"));
+        }
+        return colours;
+    }
 
+    testsupport::ScriptedCommonUtilitiesScope utilities;
     qint64 now = 1000000;
     std::unique_ptr<frmEditarArticulos> form;
     toolkit::FlexGrid *grid = nullptr;
@@ -80,43 +100,36 @@ public:
 
 } // namespace
 
-TEST(GEDObjectTest, EnterWalksTheEditableColumnsAndOnTheLastOneAsksMayAddRowBeforeAddingARow)
+TEST(GEDObjectTest, EnterWalksTheEditableColumnsAndMayAddRowGuardsNewRowsWhileRefusedCellsHoldTheEditor)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
+    ArticlesForm f;
     QSignalSpy mayAdd(f.form->editor(), &GEDObject::MayAddRow);
     QSignalSpy filled(f.form->editor(), &GEDObject::FillNewRow);
 
     f.clickCell(1, 0);
     auto *codigo = f.control("txtCodigo");
     ASSERT_EQ(f.openEditor(), codigo);
-    const QRect cell = f.grid->visualRect(f.grid->model()->index(0, 0)).translated(f.grid->viewport()->mapTo(f.form.get(), QPoint()));
-    EXPECT_NEAR(codigo->x(), cell.x(), 1) << "the editor lies over the cell";
-    EXPECT_NEAR(codigo->y(), cell.y() - 1, 1);
+    EXPECT_NEAR(codigo->x(), f.cellRect(1, 0).x(), 1) << "the editor lies over the cell";
+    EXPECT_NEAR(codigo->y(), f.cellRect(1, 0).y() - 1, 1);
     EXPECT_EQ(codigo->width(), f.grid->columnWidth(0));
-
-    f.type(codigo, QStringLiteral("tor-8"));
-    f.key(Qt::Key_Return);
-    EXPECT_EQ(f.cell(1, 0), "TOR-8");
-    EXPECT_EQ(f.openEditor(), f.control("txtDescripcion"));
-    f.type(f.openEditor(), QStringLiteral("Tornillo 8 mm"));
-    f.key(Qt::Key_Return);
-    f.type(f.openEditor(), QStringLiteral("4"));
-    f.key(Qt::Key_Return);
-    ASSERT_EQ(f.openEditor(), f.control("txtPrecio"));
-    f.type(f.openEditor(), QStringLiteral("2.5"));
-    EXPECT_EQ(mayAdd.count(), 0);
-    f.key(Qt::Key_Return);
-
+    const std::pair<const char *, QString> typing[] = {{"txtCodigo", QStringLiteral("tor-8")},
+                                                       {"txtDescripcion", QStringLiteral("Tornillo 8 mm")},
+                                                       {"txtCantidad", QStringLiteral("4")},
+                                                       {"txtPrecio", QStringLiteral("2.5")}};
+    for (const auto &[editor, text] : typing) {
+        ASSERT_EQ(f.openEditor(), f.control<QWidget>(editor));
+        f.type(f.openEditor(), text);
+        EXPECT_EQ(mayAdd.count(), 0);
+        f.key(Qt::Key_Return);
+    }
     ASSERT_EQ(mayAdd.count(), 1);
     EXPECT_EQ(mayAdd.at(0).at(1).toInt(), 2) << "asked with the row number to come";
     EXPECT_EQ(f.grid->Rows(), 3);
-    ASSERT_EQ(filled.count(), 1);
-    EXPECT_EQ(f.cell(2, 2), "1") << "the form filled the new row";
-    EXPECT_EQ(f.cell(1, 4), "10.00");
+    EXPECT_EQ(filled.count(), 1);
+    EXPECT_EQ(f.rowTexts(1), QStringList({"TOR-8", "Tornillo 8 mm", "4", "2.5", "10.00"}));
+    EXPECT_EQ(f.rowTexts(2), QStringList({"", "", "1", "", ""})) << "the form filled the new row";
     EXPECT_EQ(f.control<QLabel>("lblTotal")->text().toStdString(), "Total: 10.00");
-    EXPECT_EQ(f.grid->Row(), 2);
-    EXPECT_EQ(f.grid->Col(), 0);
+    EXPECT_EQ(std::pair(f.grid->Row(), f.grid->Col()), std::pair(2, 0));
     EXPECT_EQ(f.openEditor(), codigo);
     EXPECT_TRUE(codigo->hasFocus());
     EXPECT_TRUE(codigo->text().isEmpty());
@@ -129,33 +142,26 @@ TEST(GEDObjectTest, EnterWalksTheEditableColumnsAndOnTheLastOneAsksMayAddRowBefo
     EXPECT_EQ(f.grid->Rows(), 3);
     EXPECT_EQ(f.grid->Row(), 2);
     EXPECT_EQ(f.openEditor(), f.control("txtPrecio"));
-    EXPECT_TRUE(utilities->messages.isEmpty());
-}
+    EXPECT_TRUE(f.utilities->messages.isEmpty());
 
-TEST(GEDObjectTest, ARefusedCellKeepsTheEditorAndItsText)
-{
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
-    f.clickCell(1, 2);
-    auto *cantidad = f.control<toolkit::NumericBox>("txtCantidad");
+    // A refused cell keeps the editor, the focus and its text, against Enter and a click alike.
+    f.key(Qt::Key_Left, Qt::ControlModifier);
+    auto *cantidad = f.control("txtCantidad");
     ASSERT_EQ(f.openEditor(), cantidad);
+    cantidad->selectAll();
     f.type(cantidad, QStringLiteral("-3"));
     f.key(Qt::Key_Return);
-    EXPECT_EQ(utilities->messages, QStringList{QStringLiteral("La cantidad debe ser mayor que cero")});
-    EXPECT_EQ(f.openEditor(), cantidad);
+    EXPECT_EQ(f.utilities->messages, QStringList{QStringLiteral("La cantidad debe ser mayor que cero")});
     EXPECT_TRUE(cantidad->hasFocus());
-    EXPECT_EQ(f.cell(1, 2), "-3") << "the text stays in the cell";
-
-    // Nor does a click on another cell leave it.
-    f.later();
-    f.clickCell(1, 1);
+    EXPECT_EQ(f.cell(2, 2), "-3") << "the text stays in the cell";
+    f.clickCell(2, 1);
     EXPECT_EQ(f.grid->Col(), 2);
     EXPECT_EQ(f.openEditor(), cantidad);
 
     cantidad->selectAll();
     f.type(cantidad, QStringLiteral("2"));
     f.key(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(f.cell(1, 2), "2");
+    EXPECT_EQ(f.cell(2, 2), "2");
     EXPECT_EQ(f.openEditor(), f.control("txtPrecio"));
     f.key(Qt::Key_Left, Qt::ShiftModifier);
     f.key(Qt::Key_Left, Qt::AltModifier);
@@ -166,98 +172,85 @@ TEST(GEDObjectTest, ARefusedCellKeepsTheEditorAndItsText)
 
 TEST(GEDObjectTest, ModifierBackspaceEmptiesTheOnlyDataRowAndRemovesOthers)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
+    ArticlesForm f;
     QSignalSpy deleted(f.form->editor(), &GEDObject::RowDeleted);
     QSignalSpy mayDelete(f.form->editor(), &GEDObject::MayDeleteRow);
     for (int col = 0; col < 5; ++col)
-        f.grid->setTextMatrix(1, col, QStringLiteral("x%1").arg(col));
-
+        f.grid->setTextMatrix(1, col, QStringLiteral("x"));
     f.clickCell(1, 1);
     f.key(Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(mayDelete.count(), 1);
     EXPECT_EQ(f.grid->Rows(), 2) << "the only data row stays";
-    for (int col = 0; col < 5; ++col)
-        EXPECT_EQ(f.cell(1, col), "") << col;
+    EXPECT_EQ(f.rowTexts(1), QStringList(5, QString()));
     ASSERT_EQ(deleted.count(), 1);
     EXPECT_EQ(deleted.at(0).at(1).toInt(), 1);
     EXPECT_EQ(f.openEditor(), f.control("txtCodigo")) << "the editor opens on column 0";
 
     f.form->editor()->GED_Clear();
     f.grid->setRows(4);
-    f.grid->setTextMatrix(1, 0, QStringLiteral("A"));
-    f.grid->setTextMatrix(2, 0, QStringLiteral("B"));
-    f.grid->setTextMatrix(3, 0, QStringLiteral("C"));
-    f.later();
+    for (int row = 1; row < 4; ++row)
+        f.grid->setTextMatrix(row, 0, QString(QChar('A' + row - 1)));
     f.clickCell(2, 1);
     f.key(Qt::Key_Backspace, Qt::ShiftModifier);
     EXPECT_EQ(f.grid->Rows(), 3);
-    EXPECT_EQ(f.cell(1, 0), "A");
-    EXPECT_EQ(f.cell(2, 0), "C");
+    EXPECT_EQ(f.cell(1, 0) + f.cell(2, 0), "AC");
     EXPECT_EQ(f.grid->Row(), 2);
     EXPECT_EQ(deleted.count(), 2);
 
-    // A plain Backspace belongs to the text.
     auto *codigo = f.control("txtCodigo");
     ASSERT_EQ(f.openEditor(), codigo);
     EXPECT_EQ(codigo->text(), QStringLiteral("C"));
     codigo->end(false);
     f.key(Qt::Key_Backspace);
-    EXPECT_EQ(codigo->text(), QString());
+    EXPECT_EQ(codigo->text(), QString()) << "a plain Backspace belongs to the text";
     EXPECT_EQ(f.grid->Rows(), 3);
 }
 
-TEST(GEDObjectTest, CancelarHidesTheEditorWithoutWritingItsText)
+TEST(GEDObjectTest, AFocusLossCommitsUnlessItComesWithin40MsOrGoesToCancelar)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
-    f.grid->setTextMatrix(1, 1, QStringLiteral("Arandela"));
+    ArticlesForm f;
+    auto *referencia = f.control("txtReferencia");
+    auto *descripcion = f.control("txtDescripcion");
     QSignalSpy validations(f.form->editor(), &GEDObject::ValidateCell);
 
     f.clickCell(1, 1);
-    auto *descripcion = f.control("txtDescripcion");
-    descripcion->selectAll();
-    f.type(descripcion, QStringLiteral("Cambio que no se guarda"));
-    f.later();
-    testinput::click(f.control<QPushButton>("cbCancelar"));
-
-    EXPECT_FALSE(descripcion->isVisible());
-    EXPECT_EQ(f.cell(1, 1), "Arandela");
-    EXPECT_EQ(validations.count(), 0);
-    EXPECT_EQ(f.form->result(), QDialog::Rejected);
-    EXPECT_FALSE(f.form->isVisible());
-}
-
-TEST(GEDObjectTest, AFocusLossWithin40MsOfTheEditorTakingTheFocusIsIgnored)
-{
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
-    auto *referencia = f.control("txtReferencia");
-
-    f.clickCell(1, 1);
-    auto *descripcion = f.control("txtDescripcion");
     f.type(descripcion, QStringLiteral("Tuerca"));
     f.later(GEDObject::FocusGuardMs - 1);
     testinput::click(referencia);
     EXPECT_TRUE(referencia->hasFocus());
     EXPECT_TRUE(descripcion->isVisible()) << "the loss came too soon after the editor took the focus";
     EXPECT_EQ(f.cell(1, 1), "");
-
     testinput::click(descripcion);
-    f.later(GEDObject::FocusGuardMs);
+    f.later(1);
     testinput::click(referencia);
+    EXPECT_FALSE(descripcion->isVisible()) << "40 ms after the editor took the focus the loss counts";
+    EXPECT_EQ(f.cell(1, 1), "Tuerca");
+
+    f.clickCell(1, 1);
+    ASSERT_EQ(f.openEditor(), descripcion);
+    descripcion->selectAll();
+    f.type(descripcion, QStringLiteral("Cambio que no se guarda"));
+    const qsizetype validated = validations.count();
+    f.later();
+    testinput::click(f.control<QPushButton>("cbCancelar"));
     EXPECT_FALSE(descripcion->isVisible());
     EXPECT_EQ(f.cell(1, 1), "Tuerca");
+    EXPECT_EQ(validations.count(), validated);
+    EXPECT_EQ(f.form->result(), QDialog::Rejected);
+    EXPECT_FALSE(f.form->isVisible());
 }
 
 TEST(GEDObjectTest, NarrowWidthsSpringBackAndKeptWidthsReturnWithTheNextRegistration)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
     const QString application = QStringLiteral("MarbelistoAnchos");
+    const auto stored = [&](const char *col) {
+        return vontarelis::UserSettings::get(application, QStringLiteral("Grids\\frmEditarArticulos\\grdArticulos"),
+                                             QLatin1String(col), QString());
+    };
     qint32 keptWidth = 0;
     qint32 descriptionDefault = 0;
     {
-        ArticlesForm f(*utilities, application);
+        ArticlesForm f(application);
         descriptionDefault = f.grid->ColWidth(1);
         QSignalSpy widthChanges(f.form->editor(), &GEDObject::colWidthChange);
         QHeaderView *header = f.grid->horizontalHeader();
@@ -269,7 +262,8 @@ TEST(GEDObjectTest, NarrowWidthsSpringBackAndKeptWidthsReturnWithTheNextRegistra
             testinput::release(header->viewport(), QPoint(border + by, y));
         };
         drag(2, 60);
-        drag(1, -(header->sectionSize(1) - 5));
+        // Just under the narrowest kept width.
+        drag(1, toolkit::Twips::toPixelsX(GEDObject::MinimumKeptWidth) - 1 - header->sectionSize(1));
         ASSERT_LT(f.grid->ColWidth(1), GEDObject::MinimumKeptWidth) << "the drag did not narrow the column";
         ASSERT_GT(f.grid->ColWidth(1), 0);
         keptWidth = f.grid->ColWidth(2);
@@ -277,86 +271,55 @@ TEST(GEDObjectTest, NarrowWidthsSpringBackAndKeptWidthsReturnWithTheNextRegistra
         f.clickCell(1, 0);
         f.later();
         testinput::click(f.control("txtReferencia"));
-
         EXPECT_EQ(f.grid->ColWidth(1), GEDObject::SpringBackWidth);
         EXPECT_EQ(f.grid->ColWidth(2), keptWidth);
         EXPECT_EQ(widthChanges.count(), 2);
-        EXPECT_EQ(vontarelis::UserSettings::get(application, WidthsSection, QStringLiteral("1"), QString()), QString());
-        EXPECT_EQ(vontarelis::UserSettings::get(application, WidthsSection, QStringLiteral("2"), QString()),
-                  QString::number(keptWidth));
+        EXPECT_EQ(stored("1"), QString());
+        EXPECT_EQ(stored("2"), QString::number(keptWidth));
         EXPECT_EQ(f.control<QWidget>("txtCantidad")->width(), toolkit::Twips::toPixelsX(keptWidth))
             << "the column's control follows its width";
     }
-    ArticlesForm again(*utilities, application);
+    ArticlesForm again(application);
     EXPECT_EQ(again.grid->ColWidth(2), keptWidth);
     EXPECT_EQ(again.grid->ColWidth(1), descriptionDefault);
 }
 
 TEST(GEDObjectTest, RowHighlightingFollowsTheSwitch)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    const auto backgrounds = [](toolkit::FlexGrid *grid) {
-        QStringList colours;
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            for (int col = 0; col < grid->model()->columnCount(); ++col) {
-                const QVariant brush = grid->model()->index(row, col).data(Qt::BackgroundRole);
-                colours << (brush.isValid() ? brush.value<QBrush>().color().name() : QStringLiteral("-"));
-            }
-        return colours;
+    const auto setSwitch = [](bool on) {
+        vontarelis::UserSettings::save(QStringLiteral("QRN"), QStringLiteral("CONFIG"), QStringLiteral("GEDITMarcarLinea"),
+                                       on ? QStringLiteral("True") : QStringLiteral("False"));
     };
-    {
-        ArticlesForm f(*utilities);
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on ? "highlighting on" : "highlighting off: no colour ever changes");
+        setSwitch(on);
+        ArticlesForm f;
         f.grid->setRows(4);
-        const QStringList untouched = backgrounds(f.grid);
+        const QStringList plain(5, QStringLiteral("-"));
+        const QStringList marked(5, on ? f.grid->BackColorSel().name() : QStringLiteral("-"));
         f.clickCell(1, 0);
-        f.later();
-        f.key(Qt::Key_Down);
-        f.later();
-        f.clickCell(3, 1);
-        EXPECT_EQ(f.grid->Row(), 3);
-        EXPECT_EQ(backgrounds(f.grid), untouched) << "with the switch off no colour ever changes";
-    }
+        EXPECT_EQ(f.rowColours(1), marked);
+        f.clickCell(2, 2);
+        EXPECT_EQ(f.rowColours(2), marked);
+        EXPECT_EQ(f.rowColours(1), plain) << "the row left behind gets its colours back";
+        EXPECT_EQ(f.rowColours(3), plain);
+        EXPECT_EQ(std::pair(f.grid->Row(), f.grid->Col()), std::pair(2, 2)) << "painting puts the current cell back";
 
-    vontarelis::UserSettings::save(QStringLiteral("QRN"), QStringLiteral("CONFIG"), QStringLiteral("GEDITMarcarLinea"),
-                                   QStringLiteral("True"));
-    {
-        ArticlesForm f(*utilities);
-        f.grid->setRows(4);
-        const auto colourAt = [&](int row, int col) {
-            const QVariant brush = f.grid->model()->index(row - 1, col).data(Qt::BackgroundRole);
-            return brush.isValid() ? brush.value<QBrush>().color() : QColor();
-        };
-        f.clickCell(1, 0);
-        for (int col = 0; col < 5; ++col)
-            EXPECT_EQ(colourAt(1, col), f.grid->BackColorSel()) << col;
-        f.later();
-        f.clickCell(3, 2);
-        EXPECT_EQ(colourAt(3, 4), f.grid->BackColorSel());
-        EXPECT_FALSE(colourAt(1, 0).isValid()) << "the row left behind gets its colours back";
-        EXPECT_FALSE(colourAt(2, 0).isValid());
-        EXPECT_EQ(f.grid->Row(), 3);
-        EXPECT_EQ(f.grid->Col(), 2) << "painting puts the current cell back";
-
+        // The row that moves up into the deleted one's place is a new row to mark.
         f.key(Qt::Key_Backspace, Qt::ControlModifier);
         EXPECT_EQ(f.grid->Rows(), 3);
-        EXPECT_EQ(colourAt(2, 0), f.grid->BackColorSel()) << "after a deletion the current row is marked afresh";
-        EXPECT_FALSE(colourAt(1, 0).isValid());
+        EXPECT_EQ(f.rowColours(2), marked);
+        EXPECT_EQ(f.rowColours(1), plain);
     }
-    vontarelis::UserSettings::save(QStringLiteral("QRN"), QStringLiteral("CONFIG"), QStringLiteral("GEDITMarcarLinea"),
-                                   QStringLiteral("False"));
+    setSwitch(false);
 }
 
-TEST(GEDObjectTest, ScrollingHidesTheEditorAndClearingLeavesOneEmptyRow)
+TEST(GEDObjectTest, ScrollingHidesTheEditorClearingLeavesOneEmptyRowAndASwitchedOffEditorIgnoresTheGrid)
 {
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    ArticlesForm f(*utilities);
+    ArticlesForm f;
     f.grid->setRows(60);
-    for (int row = 1; row < 60; ++row) {
-        f.grid->setTextMatrix(row, 0, QStringLiteral("C%1").arg(row));
-        f.grid->setTextMatrix(row, 2, QStringLiteral("1"));
-    }
+    f.grid->setTextMatrix(1, 0, QStringLiteral("C1"));
     QSignalSpy leftCol(f.form->editor(), &GEDObject::leftColChange);
-
     f.clickCell(2, 1);
     ASSERT_NE(f.openEditor(), nullptr);
     f.grid->setTopRow(30);
@@ -365,7 +328,6 @@ TEST(GEDObjectTest, ScrollingHidesTheEditorAndClearingLeavesOneEmptyRow)
 
     // Down from the last visible row scrolls until the new row shows and opens the editor there.
     f.grid->setTopRow(1);
-    f.later();
     int lastVisible = 1;
     while (f.grid->RowIsVisible(lastVisible + 1))
         ++lastVisible;
@@ -375,24 +337,19 @@ TEST(GEDObjectTest, ScrollingHidesTheEditorAndClearingLeavesOneEmptyRow)
     EXPECT_EQ(f.grid->Row(), lastVisible + 1);
     EXPECT_TRUE(f.grid->RowIsVisible(lastVisible + 1));
     ASSERT_EQ(f.openEditor(), f.control("txtDescripcion"));
-    const QRect cell = f.grid->visualRect(f.grid->model()->index(lastVisible, 1)).translated(f.grid->viewport()->mapTo(f.form.get(), QPoint()));
-    EXPECT_NEAR(f.openEditor()->y(), cell.y() - 1, 1);
+    EXPECT_NEAR(f.openEditor()->y(), f.cellRect(lastVisible + 1, 1).y() - 1, 1);
 
     f.form->editor()->GED_Clear();
     EXPECT_EQ(f.grid->Rows(), 2);
     EXPECT_EQ(f.cell(1, 0), "");
     EXPECT_EQ(f.openEditor(), nullptr);
-    f.later();
     f.clickCell(1, 3);
     EXPECT_EQ(f.openEditor(), f.control("txtPrecio"));
-
     f.form->editor()->deActivate();
     EXPECT_EQ(f.openEditor(), nullptr);
-    f.later();
     f.clickCell(1, 1);
     EXPECT_EQ(f.openEditor(), nullptr) << "a switched-off editor ignores the grid";
     f.form->editor()->activate();
-    f.later();
     f.clickCell(1, 0);
     EXPECT_EQ(f.openEditor(), f.control("txtCodigo"));
 }

@@ -19,13 +19,7 @@ namespace {
 // A dialog holding UCPopup1, as the guide-creation form does.
 struct PopupForm
 {
-    PopupForm()
-    {
-        UCPopup1 = new UCPopup(&dialog);
-        UCPopup1->setObjectName(QStringLiteral("UCPopup1"));
-        menu = UCPopup1->findChild<QMenu *>(QStringLiteral("mnuPopup"));
-        dialog.show();
-    }
+    PopupForm() { dialog.show(); }
 
     // The next time the menu opens, `user` acts on it as a person would.
     void whenShown(std::function<void(QMenu &)> user)
@@ -44,8 +38,7 @@ struct PopupForm
     void choose(int index)
     {
         whenShown([index](QMenu &m) {
-            QAction *item = m.actions().at(index);
-            QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, m.actionGeometry(item).center());
+            QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, m.actionGeometry(m.actions().at(index)).center());
         });
     }
     void dismiss()
@@ -61,14 +54,14 @@ struct PopupForm
     }
 
     QDialog dialog;
-    UCPopup *UCPopup1 = nullptr;
-    QMenu *menu = nullptr;
+    UCPopup *UCPopup1 = new UCPopup(&dialog);
+    QMenu *menu = UCPopup1->findChild<QMenu *>(QStringLiteral("mnuPopup"));
     int shown = 0;
 };
 
-QVariantList numbered(int count)
+QStringList numbered(int count)
 {
-    QVariantList items;
+    QStringList items;
     for (int i = 0; i < count; ++i)
         items << QStringLiteral("Placa %1").arg(i);
     return items;
@@ -76,107 +69,74 @@ QVariantList numbered(int count)
 
 } // namespace
 
-TEST(UCPopupTest, ChoosingReturnsTheIndexAndKeepsTheCaptionUntilTheNextCall)
+TEST(UCPopupTest, EachCallShowsExactlyItsItemsAndReturnsTheChoiceOrMinusOne)
 {
     PopupForm form;
     ASSERT_NE(form.menu, nullptr);
     EXPECT_EQ(form.menu->title(), QStringLiteral("Popup"));
-    EXPECT_EQ(form.UCPopup1->ReturnIndex(), 0);
-    EXPECT_EQ(form.UCPopup1->ReturnCaption(), QString());
+    EXPECT_EQ(std::pair(form.UCPopup1->ReturnIndex(), form.UCPopup1->ReturnCaption()), std::pair(qint16(0), QString()));
+    QAction *first = form.menu->actions().value(0);
 
     form.choose(1);
-    const qint16 chosen = form.UCPopup1->PopupPA(
-        {QStringLiteral("Seleccionar todas"), QStringLiteral("Desmarcar todas"), QStringLiteral("Invertir seleccion")});
-    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(form.UCPopup1->PopupPA({QStringLiteral("Seleccionar todas"), QStringLiteral("Desmarcar todas"),
+                                      QStringLiteral("Invertir seleccion")}),
+              1);
     EXPECT_FALSE(form.menu->isVisible());
-    EXPECT_EQ(form.UCPopup1->ReturnIndex(), 1);
-    EXPECT_EQ(form.UCPopup1->ReturnCaption(), QStringLiteral("Desmarcar todas"));
     QTest::qWait(20);
+    EXPECT_EQ(form.UCPopup1->ReturnIndex(), 1) << "the choice stays until the next call";
     EXPECT_EQ(form.UCPopup1->ReturnCaption(), QStringLiteral("Desmarcar todas"));
 
     form.dismiss();
-    EXPECT_EQ(form.UCPopup1->Popup(QStringList{QStringLiteral("ABC1234"), QStringLiteral("XYZ9876")}), -1);
-    EXPECT_EQ(form.UCPopup1->ReturnIndex(), -1);
-    EXPECT_EQ(form.UCPopup1->ReturnCaption(), QString());
-    EXPECT_EQ(form.shown, 2);
-
-    // Keyboard choice: Down twice and Enter takes the second item.
-    form.whenShown([](QMenu &m) {
-        QTest::keyClick(&m, Qt::Key_Down);
-        QTest::keyClick(&m, Qt::Key_Down);
-        QTest::keyClick(&m, Qt::Key_Return);
-    });
-    EXPECT_EQ(form.UCPopup1->Popup(QStringList{QStringLiteral("ABC1234"), QStringLiteral("XYZ9876")}), 1);
-    EXPECT_EQ(form.UCPopup1->ReturnCaption(), QStringLiteral("XYZ9876"));
-}
-
-TEST(UCPopupTest, TheItemArrayFollowsEachCallReusingItsItems)
-{
-    PopupForm form;
-    QAction *first = form.menu->actions().value(0);
-    ASSERT_NE(first, nullptr);
-
-    form.dismiss();
-    form.UCPopup1->Popup(numbered(10));
+    EXPECT_EQ(form.UCPopup1->Popup(numbered(10)), -1);
+    EXPECT_EQ(std::pair(form.UCPopup1->ReturnIndex(), form.UCPopup1->ReturnCaption()), std::pair(qint16(-1), QString()));
     EXPECT_EQ(form.captions().size(), 10);
     QAction *third = form.menu->actions().at(2);
-
     form.dismiss();
     form.UCPopup1->Popup(numbered(3));
-    EXPECT_EQ(form.captions(), (QStringList{QStringLiteral("Placa 0"), QStringLiteral("Placa 1"), QStringLiteral("Placa 2")}));
+    EXPECT_EQ(form.captions(), QStringList({"Placa 0", "Placa 1", "Placa 2"}));
     EXPECT_EQ(form.menu->actions().at(0), first) << "item 0 is never destroyed";
     EXPECT_EQ(form.menu->actions().at(2), third) << "existing items are reused";
-
     form.choose(4);
     EXPECT_EQ(form.UCPopup1->Popup(numbered(5)), 4);
     EXPECT_EQ(form.captions().size(), 5);
     EXPECT_EQ(form.UCPopup1->ReturnCaption(), QStringLiteral("Placa 4"));
+    EXPECT_EQ(form.shown, 4);
 }
 
-TEST(UCPopupTest, PairsOfCaptionAndEnabledFlag)
+TEST(UCPopupTest, PairsOfCaptionAndEnabledFlagAndTheCallsThatFail)
 {
     PopupForm form;
-    int attempts = 0;
     form.whenShown([&](QMenu &m) {
         QAction *b = m.actions().at(1);
         EXPECT_FALSE(b->isEnabled());
         QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, m.actionGeometry(b).center());
-        ++attempts;
         EXPECT_TRUE(m.isVisible()) << "a disabled item cannot be chosen";
         QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, m.actionGeometry(m.actions().at(0)).center());
     });
     EXPECT_EQ(form.UCPopup1->PopupPAED({QStringLiteral("A"), true, QStringLiteral("B"), false}), 0);
-    EXPECT_EQ(attempts, 1);
-    EXPECT_EQ(form.captions(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(form.captions(), QStringList({"A", "B"}));
     EXPECT_EQ(form.UCPopup1->ReturnCaption(), QStringLiteral("A"));
-
-    // An odd list fails before the menu is shown.
-    try {
-        form.UCPopup1->PopupPAED({QStringLiteral("A"), true, QStringLiteral("B")});
-        FAIL() << "an odd list was shown";
-    } catch (const toolkit::Error &error) {
-        EXPECT_EQ(error.number(), toolkit::ErrSubscript);
-    }
-    EXPECT_EQ(form.shown, 1);
-
     form.choose(2);
     EXPECT_EQ(form.UCPopup1->PopupPAED({QStringLiteral("x"), 0, QStringLiteral("y"), 0, QStringLiteral("z"), 1}), 2);
     EXPECT_EQ(form.captions().size(), 3);
-}
 
-TEST(UCPopupTest, ACallWithoutCaptionsFailsAndTheControlKeepsItsOwnSize)
-{
-    PopupForm form;
-    try {
-        form.UCPopup1->Popup(QVariantList{});
-        FAIL() << "item 0 was destroyed";
-    } catch (const toolkit::Error &error) {
-        EXPECT_EQ(error.number(), UCPopup::ErrCannotUnloadFirstItem);
-    }
-    EXPECT_EQ(form.shown, 0);
-    EXPECT_EQ(form.menu->actions().size(), 1);
+    // An odd list, or one without captions, fails before the menu is shown.
+    const auto errorOf = [](const std::function<void()> &call) {
+        try {
+            call();
+        } catch (const toolkit::Error &error) {
+            return error.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(errorOf([&] { form.UCPopup1->PopupPAED({QStringLiteral("A"), true, QStringLiteral("B")}); }),
+              toolkit::ErrSubscript);
+    EXPECT_EQ(errorOf([&] { form.UCPopup1->Popup(QVariantList{}); }), UCPopup::ErrCannotUnloadFirstItem);
+    EXPECT_EQ(form.shown, 2);
+    EXPECT_EQ(form.menu->actions().size(), 1) << "item 0 is never destroyed";
 
     form.UCPopup1->resize(400, 300);
-    EXPECT_EQ(form.UCPopup1->width(), toolkit::Twips::toPixelsX(UCPopup::WidthTwips));
-    EXPECT_EQ(form.UCPopup1->height(), toolkit::Twips::toPixelsY(UCPopup::HeightTwips));
+    EXPECT_EQ(form.UCPopup1->size(),
+              QSize(toolkit::Twips::toPixelsX(UCPopup::WidthTwips), toolkit::Twips::toPixelsY(UCPopup::HeightTwips)))
+        << "the control keeps its own size";
 }
