@@ -9,14 +9,6 @@ namespace vontarelis {
 
 namespace {
 
-host::IFramework &host()
-{
-    if (!gHost)
-        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"),
-                             QStringLiteral("sqlFunctions"));
-    return *gHost;
-}
-
 // The host receives its own plain copy of the values. The copy loop counts with a 16-bit
 // index that must step past the last element, so 32,767 elements is the most it takes.
 QVariantList localCopy(const QVariantList &parameters)
@@ -31,32 +23,32 @@ QVariantList localCopy(const QVariantList &parameters)
 
 QVariant SqlReadScalar(const QString &sql, const QVariantList &parameters)
 {
-    return host().ReadScalarA(sql, localCopy(parameters));
+    return CurrentHost().ReadScalarA(sql, localCopy(parameters));
 }
 
 qint32 SqlExecute(const QString &sql, const QVariantList &parameters)
 {
-    return host().ExecuteSQLA(sql, localCopy(parameters));
+    return CurrentHost().ExecuteSQLA(sql, localCopy(parameters));
 }
 
 std::unique_ptr<host::IRecordset> SqlOpenRecordset(const QString &sql, const QVariantList &parameters)
 {
-    return host().OpenRecordsetA(sql, localCopy(parameters));
+    return CurrentHost().OpenRecordsetA(sql, localCopy(parameters));
 }
 
 void SqlBeginTransaction()
 {
-    host().StartTransaction();
+    CurrentHost().StartTransaction();
 }
 
 void SqlCommitTransaction()
 {
-    host().CommitTransaction();
+    CurrentHost().CommitTransaction();
 }
 
 void SqlAbortTransaction()
 {
-    host().AbortTransaction();
+    CurrentHost().AbortTransaction();
 }
 
 } // namespace vontarelis

@@ -22,12 +22,25 @@ void InitHostContext(host::IFramework &f)
     gTemaUI = gHost->TemaUI();
 }
 
-std::shared_ptr<host::IHostObject> CreateHostObject(const QString &className)
+host::IFramework &CurrentHost()
 {
     if (!gHost)
-        throw toolkit::Error(toolkit::ErrCannotCreateObject, QStringLiteral("No hay un objeto anfitrión"),
-                             QStringLiteral("globales::CreateHostObject"));
-    return gHost->CrearObjeto(className);
+        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"),
+                             QStringLiteral("globales"));
+    return *gHost;
+}
+
+host::ICompany &CurrentEmpresa()
+{
+    if (!gEmpresa)
+        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto «Empresa»"),
+                             QStringLiteral("globales"));
+    return *gEmpresa;
+}
+
+std::shared_ptr<host::IHostObject> CreateHostObject(const QString &className)
+{
+    return CurrentHost().CrearObjeto(className);
 }
 
 } // namespace vontarelis

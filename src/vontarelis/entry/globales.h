@@ -19,6 +19,9 @@ extern std::shared_ptr<host::ITheme> gTemaUI;
 extern Vehiculo gVehiculoActual;
 
 void InitHostContext(host::IFramework &f);
+// gHost and gEmpresa, with a clear error while no entry point has set them.
+host::IFramework &CurrentHost();
+host::ICompany &CurrentEmpresa();
 // The host's business object for "Empresa", "usuario" or "Factura".
 std::shared_ptr<host::IHostObject> CreateHostObject(const QString &className);
 

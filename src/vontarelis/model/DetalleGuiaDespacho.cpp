@@ -3,7 +3,6 @@
 #include "toolkit/NumberFormat.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/entry/globales.h"
-#include "vontarelis/model/Context.h"
 #include "vontarelis/model/HostScript.h"
 
 namespace vontarelis {
@@ -27,16 +26,14 @@ void DetalleGuiaDespacho::loadInstance(const host::IRecordset &rs)
 
 bool DetalleGuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    return HostScript::ExtendEval(gHost, *this, ScriptFile, sVarId, vRetBuffer, sRetString);
+    return HostScript::ExtendEval(CurrentHost(), *this, ScriptFile, sVarId, vRetBuffer, sRetString);
 }
 
 bool DetalleGuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    QVariant value;
-    QVariant text;
-    if (ExtendEval(sVarId, value, text)) {
-        vRetBuffer = value;
-        sRetString = toolkit::toText(text);
+    // The extension writes the outputs only when it answers, and then its answer is final.
+    if (ExtendEval(sVarId, vRetBuffer, sRetString)) {
+        sRetString = toolkit::toText(sRetString);
         return true;
     }
     const QString name = toolkit::toText(sVarId).toUpper();
@@ -52,7 +49,7 @@ bool DetalleGuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, 
     }
     if (name == QLatin1String("CANTIDAD")) {
         vRetBuffer = m_unidades;
-        sRetString = toolkit::NumberFormat::format(m_unidades, Context::company().MascaraCantidades());
+        sRetString = toolkit::NumberFormat::format(m_unidades, CurrentEmpresa().MascaraCantidades());
         return true;
     }
     if (name == QLatin1String("TOTALPESO")) {

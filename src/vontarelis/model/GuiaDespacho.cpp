@@ -4,7 +4,6 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
-#include "vontarelis/model/Context.h"
 #include "vontarelis/model/DetalleGuiaDespacho.h"
 #include "vontarelis/model/GuiaVariables.h"
 #include "vontarelis/model/HostScript.h"
@@ -117,7 +116,7 @@ void GuiaDespacho::addFactura(qint32 numero)
 
 bool GuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    return HostScript::ExtendEval(Factoria(), *this, ScriptFile, sVarId, vRetBuffer, sRetString);
+    return HostScript::ExtendEval(CurrentHost(), *this, ScriptFile, sVarId, vRetBuffer, sRetString);
 }
 
 QString GuiaDespacho::NombreConductor()
@@ -132,11 +131,9 @@ QString GuiaDespacho::NombreVendedor()
 
 bool GuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    QVariant value;
-    QVariant text;
-    if (ExtendEval(sVarId, value, text)) {
-        vRetBuffer = value;
-        sRetString = toolkit::toText(text);
+    // The extension writes the outputs only when it answers, and then its answer is final.
+    if (ExtendEval(sVarId, vRetBuffer, sRetString)) {
+        sRetString = toolkit::toText(sRetString);
         return true;
     }
     const QString name = toolkit::toText(sVarId);
@@ -147,7 +144,7 @@ bool GuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVarian
         sRetString = vRetBuffer;
         return true;
     }
-    return Context::company().EvalVar(sVarId, vRetBuffer, sRetString);
+    return CurrentEmpresa().EvalVar(sVarId, vRetBuffer, sRetString);
 }
 
 void GuiaDespacho::ViewPrint(bool AutoPrint)
@@ -160,7 +157,7 @@ void GuiaDespacho::ViewPrint(bool AutoPrint)
 
 QString GuiaDespacho::NombreArchivoFormato()
 {
-    host::IFramework &host = framework();
+    host::IFramework &host = CurrentHost();
     return host.DeterminarFormato(QStringLiteral("FormatoGuiaDespacho"), QStringLiteral("FormatosGuiaDespacho"),
                                   host.DataPath() + QStringLiteral("FormatoDespacho.txt"), *this);
 }
@@ -186,14 +183,6 @@ QList<std::shared_ptr<host::IDocument>> GuiaDespacho::documentLines()
 {
     const auto lines = detalles();
     return QList<std::shared_ptr<host::IDocument>>(lines->cbegin(), lines->cend());
-}
-
-host::IFramework &GuiaDespacho::framework() const
-{
-    host::IFramework *host = Factoria();
-    if (!host)
-        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"), source);
-    return *host;
 }
 
 } // namespace vontarelis

@@ -59,8 +59,6 @@ public:
     QList<std::shared_ptr<host::IDocument>> documentLines() override;
 
 private:
-    host::IFramework &framework() const;
-
     qint32 m_id = 0;
     QString m_codigoConductor;
     qint32 m_idVehiculo = 0;

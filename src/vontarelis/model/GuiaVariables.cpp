@@ -3,7 +3,7 @@
 #include "toolkit/DateFormat.h"
 #include "toolkit/NumberFormat.h"
 #include "vontarelis/data/sqlFunctions.h"
-#include "vontarelis/model/Context.h"
+#include "vontarelis/entry/globales.h"
 
 #include <QHash>
 
@@ -80,7 +80,7 @@ void answerText(const QString &text, QVariant &vRetBuffer, QVariant &sRetString)
 
 void answerMoney(toolkit::Currency amount, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    answer(QVariant::fromValue(amount), toolkit::NumberFormat::format(amount, Context::company().MascaraMonetarios()),
+    answer(QVariant::fromValue(amount), toolkit::NumberFormat::format(amount, CurrentEmpresa().MascaraMonetarios()),
            vRetBuffer, sRetString);
 }
 

@@ -1,18 +1,13 @@
 #include "vontarelis/model/HostScript.h"
 
-#include "toolkit/Error.h"
-
 namespace vontarelis {
 
-bool HostScript::ExtendEval(host::IFramework *framework, host::IDocument &document, const QString &scriptFile,
+bool HostScript::ExtendEval(host::IFramework &framework, host::IDocument &document, const QString &scriptFile,
                             const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
-    if (!framework)
-        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay un objeto anfitrión"),
-                             QStringLiteral("ExtendEval"));
     QVariant value;
     QVariant text;
-    if (!framework->ExtendEval(document, scriptFile, sVarId, value, text))
+    if (!framework.ExtendEval(document, scriptFile, sVarId, value, text))
         return false;
     vRetBuffer = value;
     sRetString = text;

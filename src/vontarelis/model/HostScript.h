@@ -13,7 +13,7 @@ class HostScript
 {
 public:
     // True when the host's script answered; only then are the two outputs written.
-    static bool ExtendEval(host::IFramework *framework, host::IDocument &document, const QString &scriptFile,
+    static bool ExtendEval(host::IFramework &framework, host::IDocument &document, const QString &scriptFile,
                            const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString);
 };
 
