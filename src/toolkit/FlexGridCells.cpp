@@ -120,33 +120,37 @@ void FlexGridCells::setFontName(int row, int column, const QString &name)
 
 QColor FlexGridCells::backColor(int row, int column) const
 {
-    const CellStyle *style = findStyle(row, column);
-    return style && style->hasBack ? QColor::fromRgba(style->back) : QColor();
+    return color(row, column, &CellStyle::back);
 }
 
 void FlexGridCells::setBackColor(int row, int column, const QColor &color)
 {
-    if (!color.isValid() && !findStyle(row, column))
-        return;
-    CellStyle &style = styleFor(row, column);
-    style.hasBack = color.isValid();
-    style.back = color.isValid() ? color.rgba() : 0;
-    dropIfDefault(row, column);
+    setColor(row, column, &CellStyle::back, color);
 }
 
 QColor FlexGridCells::foreColor(int row, int column) const
 {
-    const CellStyle *style = findStyle(row, column);
-    return style && style->hasFore ? QColor::fromRgba(style->fore) : QColor();
+    return color(row, column, &CellStyle::fore);
 }
 
 void FlexGridCells::setForeColor(int row, int column, const QColor &color)
 {
+    setColor(row, column, &CellStyle::fore, color);
+}
+
+QColor FlexGridCells::color(int row, int column, ColorSlot slot) const
+{
+    const CellStyle *style = findStyle(row, column);
+    return style && style->*slot ? QColor::fromRgba(*(style->*slot)) : QColor();
+}
+
+void FlexGridCells::setColor(int row, int column, ColorSlot slot, const QColor &color)
+{
+    // Resetting a cell that has no style of its own must not create one.
     if (!color.isValid() && !findStyle(row, column))
         return;
     CellStyle &style = styleFor(row, column);
-    style.hasFore = color.isValid();
-    style.fore = color.isValid() ? color.rgba() : 0;
+    style.*slot = color.isValid() ? std::optional<QRgb>(color.rgba()) : std::nullopt;
     dropIfDefault(row, column);
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace toolkit {
@@ -39,13 +40,12 @@ private:
     {
         int column = 0;
         int font = -1;
-        QRgb back = 0;
-        QRgb fore = 0;
-        bool hasBack = false;
-        bool hasFore = false;
+        std::optional<QRgb> back;
+        std::optional<QRgb> fore;
 
-        bool isDefault() const { return font < 0 && !hasBack && !hasFore; }
+        bool isDefault() const { return font < 0 && !back && !fore; }
     };
+    using ColorSlot = std::optional<QRgb> CellStyle::*;
     struct Row
     {
         QString text;
@@ -55,6 +55,8 @@ private:
     const CellStyle *findStyle(int row, int column) const;
     CellStyle &styleFor(int row, int column);
     void dropIfDefault(int row, int column);
+    QColor color(int row, int column, ColorSlot slot) const;
+    void setColor(int row, int column, ColorSlot slot, const QColor &color);
     qsizetype cellStart(int row, int column) const;
     quint32 &cellEnd(int row, int column) { return m_ends[std::size_t(row) * m_columns + column]; }
     quint32 cellEnd(int row, int column) const { return m_ends[std::size_t(row) * m_columns + column]; }
