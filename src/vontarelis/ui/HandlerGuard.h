@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+namespace vontarelis {
+
+// Reports, through CommonUtilities.ReportError, an error that a dialog handler did not trap.
+// Never throws: a report that fails itself is only logged.
+void ReportUntrappedError(const QString &location, const std::exception *error) noexcept;
+
+// Every handler of a dialog (slot, event override, timer tick, validation callback) is entered
+// through here. An error the handler does not trap stops at this boundary and is reported with
+// the handler as its location ("frmSelectFacturas::cbCargarFacturas_Click"), so no exception
+// crosses Qt's event loop and the dialog stays open and usable.
+template <typename Handler>
+void Guarded(const QString &location, Handler &&handler) noexcept
+{
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const std::exception &error) {
+        ReportUntrappedError(location, &error);
+    } catch (...) {
+        ReportUntrappedError(location, nullptr);
+    }
+}
+
+// The same for a handler that answers (an event override, a validation): onError is the
+// answer when it fails.
+template <typename Result, typename Handler>
+Result Guarded(const QString &location, Result onError, Handler &&handler) noexcept
+{
+    try {
+        return std::forward<Handler>(handler)();
+    } catch (const std::exception &error) {
+        ReportUntrappedError(location, &error);
+    } catch (...) {
+        ReportUntrappedError(location, nullptr);
+    }
+    return onError;
+}
+
+} // namespace vontarelis
