@@ -131,6 +131,12 @@ void TestHost::setCompany(double tipoCambio, const QString &mascaraMonetarios, c
          {tipoCambio, mascaraMonetarios, mascaraPrecios, mascaraCantidades});
 }
 
+void TestHost::setPrinterFolder(const QString &folder)
+{
+    exec(QStringLiteral("DELETE FROM Configuracion WHERE UPPER(clave) = UPPER(?)"), {QStringLiteral("Impresora")});
+    exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES (?, ?)"), {QStringLiteral("Impresora"), folder});
+}
+
 qint32 TestHost::lastIdentity()
 {
     return toolkit::toLong(scalar(QStringLiteral("SELECT SCOPE_IDENTITY()")));

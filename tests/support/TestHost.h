@@ -54,6 +54,9 @@ public:
     void setCompany(double tipoCambio, const QString &mascaraMonetarios = QStringLiteral("#,##0.00"),
                     const QString &mascaraPrecios = QStringLiteral("#,##0.00"),
                     const QString &mascaraCantidades = QStringLiteral("#,##0.00"));
+    // The host's printer setting names this folder: every print, interactive or not, becomes
+    // a PDF file there and nothing modal opens.
+    void setPrinterFolder(const QString &folder);
 
 private:
     qint32 lastIdentity();
