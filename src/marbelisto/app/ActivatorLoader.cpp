@@ -11,11 +11,19 @@ namespace marbelisto {
 
 QStringList ActivatorLoader::searchPath()
 {
+    QStringList folders;
     const QString configured = qEnvironmentVariable(DirectoryVariable);
     if (!configured.isEmpty())
-        return {configured};
+        folders.append(QDir(configured).absolutePath());
     const QDir program(QCoreApplication::applicationDirPath());
-    return {program.filePath(QStringLiteral("plugins")), program.filePath(QStringLiteral("../plugins"))};
+    // The installed folder is written relative to the program, so a moved prefix still works.
+    for (const QString &relative : {QStringLiteral("plugins"), QStringLiteral("../plugins"),
+                                    QStringLiteral(MARBELISTO_INSTALLED_PLUGIN_DIR)}) {
+        const QString folder = QDir::cleanPath(program.filePath(relative));
+        if (!folders.contains(folder))
+            folders.append(folder);
+    }
+    return folders;
 }
 
 host::IActivator &ActivatorLoader::load()
@@ -40,8 +48,11 @@ host::IActivator &ActivatorLoader::load()
         }
     }
     throw toolkit::Error(toolkit::ErrCannotCreateObject,
-                         QStringLiteral("No se encontró el componente de guías de despacho (%1) en: %2")
-                             .arg(QLatin1String(VontarelisActivator_iid), folders.join(QStringLiteral(", "))),
+                         QStringLiteral("No se encontró el componente de guías de despacho (%1) en ninguna de estas "
+                                        "carpetas:\n%2\nIndique la carpeta del componente con la variable %3.")
+                             .arg(QLatin1String(VontarelisActivator_iid),
+                                  QStringLiteral("  ") + folders.join(QStringLiteral("\n  ")),
+                                  QLatin1String(DirectoryVariable)),
                          source);
 }
 

@@ -13,9 +13,11 @@ class ActivatorLoader
 public:
     static constexpr const char *DirectoryVariable = "VONTARELIS_PLUGIN_DIR";
 
-    // VONTARELIS_PLUGIN_DIR when set; otherwise "plugins" beside the program and one level up.
+    // The folders looked in, in order: the one VONTARELIS_PLUGIN_DIR names, "plugins" beside the
+    // program and one level up (a build tree), and the installed plug-in folder.
     static QStringList searchPath();
-    // Raises a toolkit::Error when no plug-in in the search path offers the component.
+    // The first plug-in in the search path that offers the component. Raises a toolkit::Error
+    // that names every folder searched when none does, or when the one found does not load.
     static host::IActivator &load();
 };
 

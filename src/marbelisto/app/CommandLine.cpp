@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -16,7 +18,9 @@ namespace {
 
 QCommandLineOption dataOption()
 {
-    return QCommandLineOption(QStringLiteral("data"), QStringLiteral("Carpeta de datos: base de datos y formatos."),
+    return QCommandLineOption(QStringLiteral("data"),
+                              QStringLiteral("Carpeta de datos: base de datos y formatos (si falta: %1).")
+                                  .arg(CommandLine::defaultDataPath()),
                               QStringLiteral("DIR"));
 }
 
@@ -30,6 +34,17 @@ QCommandLineOption userOption()
 QCommandLineOption helpOption()
 {
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
+}
+
+QCommandLineOption versionOption()
+{
+    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                              QStringLiteral("Muestra la versión del programa."));
+}
+
+QList<QCommandLineOption> commonOptions()
+{
+    return {dataOption(), userOption(), helpOption(), versionOption()};
 }
 
 QString optionLine(const QCommandLineOption &option)
@@ -47,6 +62,12 @@ QString optionLine(const QCommandLineOption &option)
 
 CommandLine::CommandLine(std::vector<std::unique_ptr<Command>> commands) : m_commands(std::move(commands)) {}
 
+QString CommandLine::defaultDataPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("marbelisto"));
+}
+
 int CommandLine::run(int &argc, char **argv)
 {
     QStringList arguments;
@@ -54,53 +75,51 @@ int CommandLine::run(int &argc, char **argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const auto wrongLine = [&err](const QString &message) {
+        err << QStringLiteral("marbelisto: %1\nPruebe «marbelisto --help» para más información.\n").arg(message);
+        return 2;
+    };
 
     // A first look only finds the verb: its own options are not known yet.
     QCommandLineParser probe;
-    probe.addOptions({dataOption(), userOption(), helpOption()});
+    probe.addOptions(commonOptions());
     probe.parse(arguments);
+    if (probe.isSet(QStringLiteral("version"))) {
+        out << QStringLiteral("marbelisto %1\n").arg(QStringLiteral(MARBELISTO_VERSION));
+        return 0;
+    }
     const QStringList positional = probe.positionalArguments();
     const QString verb = positional.isEmpty() ? QString() : positional.first();
     Command *command = find(verb);
-    if (!command) {
-        err << QStringLiteral("Orden desconocida «%1». Órdenes: %2\n").arg(verb, verbList());
-        return 2;
-    }
+    if (!command)
+        return wrongLine(QStringLiteral("orden desconocida «%1»").arg(verb));
 
     QCommandLineParser parser;
-    parser.addOptions({dataOption(), userOption(), helpOption()});
+    parser.addOptions(commonOptions());
     parser.addOptions(command->options());
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << u'\n';
-        return 2;
-    }
+    if (!parser.parse(arguments))
+        return wrongLine(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
-        out << QStringLiteral("Uso: marbelisto %1 --data DIR [opciones]\n%2\n\nÓrdenes: %3\n\nOpciones:\n")
-                   .arg(verb.isEmpty() ? QStringLiteral("[orden]") : verb, command->description(), verbList());
-        const QList<QCommandLineOption> listed = QList<QCommandLineOption>{dataOption(), userOption()} + command->options();
-        for (const QCommandLineOption &option : listed)
-            out << optionLine(option);
+        out << help(*command);
         return 0;
     }
-    if (!command->takesArguments() && parser.positionalArguments().size() > (verb.isEmpty() ? 0 : 1)) {
-        err << QStringLiteral("Argumento de más: «%1»\n").arg(parser.positionalArguments().last());
-        return 2;
-    }
-    if (parser.value(QStringLiteral("data")).isEmpty()) {
-        err << QStringLiteral("Falta la carpeta de datos: indíquela con --data DIR\n");
-        return 2;
-    }
+    if (!command->takesArguments() && parser.positionalArguments().size() > (verb.isEmpty() ? 0 : 1))
+        return wrongLine(QStringLiteral("argumento de más: «%1»").arg(parser.positionalArguments().last()));
+    const QString dataPath =
+        parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data")) : defaultDataPath();
+    if (dataPath.isEmpty())
+        return wrongLine(QStringLiteral("la carpeta de datos de --data está vacía"));
 
     // Parsing needs no application object; a window system is only asked for when a verb shows windows.
     const std::unique_ptr<QCoreApplication> application =
         command->needsWindows() ? std::make_unique<QApplication>(argc, argv)
                                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Marbelisto"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARBELISTO_VERSION));
     // A machine without regional settings gets the Spanish of the books, not the C locale.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
-    const CommandContext context(parser, parser.value(QStringLiteral("data")),
-                                 Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
+    const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
     try {
         return command->run(context);
     } catch (const toolkit::Error &error) {
@@ -110,6 +129,31 @@ int CommandLine::run(int &argc, char **argv)
     }
 }
 
+QString CommandLine::help(const Command &command) const
+{
+    QString text;
+    QList<QCommandLineOption> listed = commonOptions();
+    if (command.name().isEmpty()) {
+        text = QStringLiteral("Uso: marbelisto [--data DIR] [--user CODIGO]\n"
+                              "     marbelisto [--data DIR] [--user CODIGO] ORDEN [opciones] [argumentos]\n\n%1\n\n"
+                              "Órdenes:\n")
+                   .arg(command.description());
+        for (const auto &verb : m_commands) {
+            if (!verb->name().isEmpty())
+                text += QStringLiteral("  %1  %2\n").arg(verb->name(), -22).arg(verb->description());
+        }
+        text += QStringLiteral("\n«marbelisto ORDEN --help» muestra las opciones de cada orden.\n");
+    } else {
+        text = QStringLiteral("Uso: marbelisto [--data DIR] [--user CODIGO] %1 [opciones]\n\n%2\n")
+                   .arg(command.name(), command.description());
+        listed += command.options();
+    }
+    text += QStringLiteral("\nOpciones:\n");
+    for (const QCommandLineOption &option : listed)
+        text += optionLine(option);
+    return text;
+}
+
 Command *CommandLine::find(const QString &name) const
 {
     for (const auto &command : m_commands) {
@@ -117,14 +161,6 @@ Command *CommandLine::find(const QString &name) const
             return command.get();
     }
     return nullptr;
-}
-
-QString CommandLine::verbList() const
-{
-    QStringList names;
-    for (const auto &command : m_commands)
-        names.append(command->name().isEmpty() ? QStringLiteral("(ninguna: ventana principal)") : command->name());
-    return names.join(QStringLiteral(", "));
 }
 
 } // namespace marbelisto

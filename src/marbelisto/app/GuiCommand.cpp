@@ -1,12 +1,18 @@
 #include "marbelisto/app/GuiCommand.h"
 
+#include "marbelisto/app/ActivatorLoader.h"
 #include "marbelisto/app/CommandContext.h"
 #include "marbelisto/app/MainWindow.h"
+#include "marbelisto/app/MenuProbe.h"
+#include "marbelisto/app/NewDatabaseOffer.h"
+#include "marbelisto/host/DataFolder.h"
 #include "marbelisto/host/Framework.h"
 
 #include "toolkit/Error.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace marbelisto {
@@ -18,7 +24,8 @@ QString GuiCommand::name() const
 
 QString GuiCommand::description() const
 {
-    return QStringLiteral("Abre la ventana principal de Marbelisto sobre la carpeta de datos.");
+    return QStringLiteral("Sin orden, abre la ventana principal sobre la carpeta de datos y, si la carpeta no "
+                          "tiene base de datos, ofrece crearla.");
 }
 
 QList<QCommandLineOption> GuiCommand::options() const
@@ -38,17 +45,31 @@ bool GuiCommand::needsWindows() const
 
 int GuiCommand::run(const CommandContext &context)
 {
+    QGuiApplication::setDesktopFileName(QStringLiteral("marbelisto"));
+    // The installed theme icon first; the copy built into the program otherwise.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("marbelisto"), QIcon(QStringLiteral(":/marbelisto.svg"))));
+
     std::unique_ptr<Framework> framework;
     try {
+        if (!QFileInfo(DataFolder(context.dataPath()).databaseFile()).isFile()) {
+            const NewDatabaseOffer::Choice choice = NewDatabaseOffer::ask(DataFolder(context.dataPath()).path());
+            if (choice == NewDatabaseOffer::Choice::Cancel)
+                return 0;
+            NewDatabaseOffer::create(context, choice);
+        }
         framework = context.openFramework();
     } catch (const toolkit::Error &error) {
-        // Started from a desktop nobody reads the terminal, so the reason is shown as well.
-        QMessageBox::critical(nullptr, QStringLiteral("Marbelisto"), error.description());
+        // Started from a desktop nobody reads the terminal, so the reason is shown as well
+        // (but not to a probe, which has nobody to close the box).
+        if (!MenuProbe::requested())
+            QMessageBox::critical(nullptr, QStringLiteral("Marbelisto"), error.description());
         throw;
     }
-    MainWindow window(*framework);
-    window.resize(520, 360);
+    MainWindow window(*framework, &ActivatorLoader::load);
+    window.resize(1180, 700);
     window.show();
+    if (MenuProbe::requested())
+        return MenuProbe(window, context.out()).run();
     return QApplication::exec();
 }
 

@@ -1,22 +1,56 @@
 #include "marbelisto/app/MainWindow.h"
 
 #include "marbelisto/app/DatabaseSummary.h"
+#include "marbelisto/host/DataFolder.h"
+#include "marbelisto/ui/GuideListPanel.h"
+#include "marbelisto/ui/GuideTableView.h"
+#include "marbelisto/ui/SessionStatusBar.h"
+#include "marbelisto/ui/SummaryPanel.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "toolkit/Error.h"
 #include "vontarelis/host/IFramework.h"
 #include "vontarelis/host/ITheme.h"
+#include "vontarelis/host/IUser.h"
 
-#include <QFormLayout>
-#include <QLabel>
-#include <QLocale>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace marbelisto {
 
-MainWindow::MainWindow(host::IFramework &framework, QWidget *parent)
+namespace {
+
+QString userCode(host::IFramework &framework)
+{
+    const auto user = std::dynamic_pointer_cast<host::IUser>(framework.CrearObjeto(QStringLiteral("usuario")));
+    return user ? user->codigo() : QString();
+}
+
+} // namespace
+
+MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSource activator, const QDate &today,
+                       QWidget *parent)
     : QMainWindow(parent), m_framework(framework)
 {
     setWindowTitle(QStringLiteral("Marbelisto"));
     setObjectName(QStringLiteral("MainWindow"));
+
+    auto *central = new QWidget(this);
+    m_guides = new GuideListPanel(framework, today, central);
+    m_dispatch = new DispatchActions(framework, std::move(activator), [this] { return m_guides->selectedNumero(); },
+                                     this);
+    auto *summaryBox = new QGroupBox(QStringLiteral("Resumen"), central);
+    m_summary = new SummaryPanel(summaryBox);
+    auto *summaryLayout = new QVBoxLayout(summaryBox);
+    summaryLayout->addWidget(m_summary);
+    summaryBox->setFixedWidth(fontMetrics().horizontalAdvance(u'0') * 36);
+    auto *layout = new QHBoxLayout(central);
+    layout->addWidget(m_guides, 1);
+    layout->addWidget(summaryBox, 0, Qt::AlignTop);
+    setCentralWidget(central);
 
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menuArchivo"));
@@ -25,39 +59,40 @@ MainWindow::MainWindow(host::IFramework &framework, QWidget *parent)
     archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
     m_menuDespacho = menuBar()->addMenu(QStringLiteral("&Despacho"));
     m_menuDespacho->setObjectName(QStringLiteral("menuDespacho"));
+    m_menuDespacho->addActions({m_dispatch->newGuide(), m_dispatch->review()});
+    m_menuDespacho->addSeparator();
+    m_menuDespacho->addAction(m_dispatch->print());
+    QToolBar *tools = addToolBar(QStringLiteral("Despacho"));
+    tools->setObjectName(QStringLiteral("tbDespacho"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({m_dispatch->newGuide(), m_dispatch->review(), m_dispatch->print()});
 
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    m_company = new QLabel(central);
-    m_company->setObjectName(QStringLiteral("lblEmpresa"));
-    QFont heading = m_company->font();
-    heading.setBold(true);
-    heading.setPointSize(heading.pointSize() + 3);
-    m_company->setFont(heading);
-    layout->addWidget(m_company);
-    auto *figures = new QWidget(central);
-    figures->setMaximumWidth(420);
-    m_figures = new QFormLayout(figures);
-    m_figures->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(figures);
-    layout->addStretch();
-    setCentralWidget(central);
+    m_status = new SessionStatusBar(DataFolder(framework.DataPath()).databaseFile(), userCode(framework), this);
+    setStatusBar(m_status);
     framework.TemaUI()->configurarFormulario(this);
 
-    refresh();
+    connect(m_dispatch, &DispatchActions::finished, this, &MainWindow::refresh);
+    connect(m_guides, &GuideListPanel::guideChosen, m_dispatch, &DispatchActions::printGuide);
+    refreshSummary();
+    m_guides->table().setFocus();
 }
 
 void MainWindow::refresh()
 {
-    while (m_figures->rowCount() > 0)
-        m_figures->removeRow(0);
-    const DatabaseSummary summary(m_framework);
-    m_company->setText(summary.companyName());
-    for (const auto &[label, count] : summary.lines()) {
-        auto *value = new QLabel(QLocale().toString(count));
-        value->setObjectName(label);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_figures->addRow(label + u':', value);
+    refreshSummary();
+    m_guides->refresh();
+}
+
+void MainWindow::refreshSummary()
+{
+    try {
+        const DatabaseSummary summary(m_framework);
+        m_summary->show(summary);
+        m_status->setCompany(summary.companyName());
+    } catch (const toolkit::Error &error) {
+        hostlibs::CommonUtilities().ReportError(0, error.number(), error.description(),
+                                                QStringLiteral("MainWindow::refresh"));
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "marbelisto/ui/DispatchActions.h"
+
+#include <QDate>
 #include <QMainWindow>
 
-class QFormLayout;
-class QLabel;
 class QMenu;
 
 namespace host {
@@ -12,26 +13,38 @@ class IFramework;
 
 namespace marbelisto {
 
-// The application's main window: the company and what its database holds, and the menu
-// "Despacho" through which the dispatch-guide work is reached.
+class GuideListPanel;
+class SessionStatusBar;
+class SummaryPanel;
+
+// The window a dispatcher works in all day: the menu "Despacho" (new guide, review, print
+// again), the latest guides with their filters, the figures of the books, and the session in
+// the status bar. Everything shown is read again when a dialog of the component closes.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(host::IFramework &framework, QWidget *parent = nullptr);
+    MainWindow(host::IFramework &framework, DispatchActions::ActivatorSource activator,
+               const QDate &today = QDate::currentDate(), QWidget *parent = nullptr);
 
     QMenu *menuDespacho() const { return m_menuDespacho; }
+    DispatchActions &dispatch() const { return *m_dispatch; }
+    GuideListPanel &guides() const { return *m_guides; }
 
 public slots:
-    // Reads the figures again, after work that changed them.
+    // Reads the figures and the list again, after work that changed them.
     void refresh();
 
 private:
+    void refreshSummary();
+
     host::IFramework &m_framework;
+    DispatchActions *m_dispatch;
+    GuideListPanel *m_guides;
+    SummaryPanel *m_summary;
+    SessionStatusBar *m_status;
     QMenu *m_menuDespacho;
-    QLabel *m_company;
-    QFormLayout *m_figures;
 };
 
 } // namespace marbelisto

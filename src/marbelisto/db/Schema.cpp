@@ -1,5 +1,7 @@
 #include "marbelisto/db/Schema.h"
 
+#include "marbelisto/db/SpanishCollation.h"
+
 #include <utility>
 
 namespace marbelisto {
@@ -7,6 +9,7 @@ namespace marbelisto {
 namespace {
 
 // Dates are stored as ISO-8601 text, money as NUMERIC with four decimals, weights as REAL.
+// Names and descriptions that lists are sorted by compare as Spanish text.
 const char *const tables[] = {
     "CREATE TABLE Empresa ("
     " id INTEGER NOT NULL PRIMARY KEY,"
@@ -26,17 +29,17 @@ const char *const tables[] = {
 
     "CREATE TABLE Zonas ("
     " Codigo TEXT NOT NULL PRIMARY KEY,"
-    " Descripcion TEXT NOT NULL)$KEYED",
+    " Descripcion $SPANISHTEXT NOT NULL)$KEYED",
 
     "CREATE TABLE Vendedores ("
     " Codigo TEXT NOT NULL PRIMARY KEY,"
-    " Nombre TEXT NOT NULL,"
+    " Nombre $SPANISHTEXT NOT NULL,"
     " telefono TEXT NOT NULL DEFAULT '',"
     " esConductor INTEGER NOT NULL DEFAULT 0)$KEYED",
 
     "CREATE TABLE clientes ("
     " codigo TEXT NOT NULL PRIMARY KEY,"
-    " nombre TEXT NOT NULL,"
+    " nombre $SPANISHTEXT NOT NULL,"
     " rif TEXT NOT NULL DEFAULT '',"
     " direccion TEXT NOT NULL DEFAULT '',"
     " telefono TEXT NOT NULL DEFAULT '',"
@@ -45,7 +48,7 @@ const char *const tables[] = {
 
     "CREATE TABLE ItemsInventario ("
     " codigo TEXT NOT NULL PRIMARY KEY,"
-    " descripcion TEXT NOT NULL,"
+    " descripcion $SPANISHTEXT NOT NULL,"
     " unidad TEXT NOT NULL DEFAULT 'UND',"
     " peso $REAL NOT NULL DEFAULT 0,"
     " precio $MONEY NOT NULL DEFAULT 0)$KEYED",
@@ -80,7 +83,7 @@ const char *const tables[] = {
 
     "CREATE TABLE gdTiposVehiculo ("
     " id $IDENTITY,"
-    " nombre TEXT NOT NULL)",
+    " nombre $SPANISHTEXT NOT NULL)",
 
     "CREATE TABLE gdVehiculos ("
     " id $IDENTITY,"
@@ -139,6 +142,7 @@ Schema Schema::sqlite()
         .dateTime = QStringLiteral("DATETIME"),
         .now = QStringLiteral("(datetime('now','localtime'))"),
         .real = QStringLiteral("REAL"),
+        .spanishText = QStringLiteral("TEXT COLLATE ") + QLatin1String(SpanishCollation::Name),
         // Inserting into a table without rowid leaves the connection's last identity alone.
         .keyedTable = QStringLiteral(" WITHOUT ROWID"),
     });
@@ -165,6 +169,7 @@ QString Schema::spelled(const QString &statement) const
         .replace(QLatin1String("$DATETIME"), m_types.dateTime)
         .replace(QLatin1String("$NOW"), m_types.now)
         .replace(QLatin1String("$REAL"), m_types.real)
+        .replace(QLatin1String("$SPANISHTEXT"), m_types.spanishText)
         .replace(QLatin1String("$KEYED"), m_types.keyedTable);
 }
 

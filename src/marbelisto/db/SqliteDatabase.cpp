@@ -3,6 +3,7 @@
 #include "marbelisto/db/DatabaseError.h"
 #include "marbelisto/db/DboPrefix.h"
 #include "marbelisto/db/Schema.h"
+#include "marbelisto/db/SpanishCollation.h"
 #include "marbelisto/db/SqliteFunctions.h"
 
 #include "toolkit/Currency.h"
@@ -76,12 +77,14 @@ SqliteDatabase::SqliteDatabase(const QString &file)
         QSqlDatabase::removeDatabase(m_connectionName);
         throw databaseError(error);
     }
+    m_collation = std::make_unique<SpanishCollation>(handle());
     m_functions = std::make_unique<SqliteFunctions>(handle());
 }
 
 SqliteDatabase::~SqliteDatabase()
 {
     m_functions.reset();
+    m_collation.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();

@@ -8,10 +8,12 @@ struct sqlite3;
 
 namespace marbelisto {
 
+class SpanishCollation;
 class SqliteFunctions;
 
 // The embedded engine: one database file, opened through Qt's QSQLITE driver, with the
-// SQL Server functions the component calls registered on the connection.
+// SQL Server functions the component calls and the Spanish collation of the schema's names
+// and descriptions registered on the connection.
 //
 // Parameters: Currency binds as its decimal value, QDateTime as "yyyy-MM-dd HH:mm:ss" text
 // (the form of the column defaults), QDate as "yyyy-MM-dd", bool as 0 or 1. Empty (an
@@ -50,6 +52,7 @@ private:
     sqlite3 *handle() const;
 
     QString m_connectionName;
+    std::unique_ptr<SpanishCollation> m_collation;
     std::unique_ptr<SqliteFunctions> m_functions;
 };
 

@@ -9,13 +9,13 @@
 namespace marbelisto {
 
 QString InputBox::GetText(const QString &title, const QString &caption, const QString &prompt, qint16 width,
-                          bool multiLine, qint16 maxLength, const QString &defaultText)
+                          bool password, qint16 maxLength, const QString &defaultText)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setObjectName(QStringLiteral("InputBoxEx"));
     dialog.setWindowTitle(title);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput, multiLine);
+    dialog.setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     // Plain text: prompts such as "<serie>-<correlativo>" must not be read as markup.
     dialog.setLabelText(caption.isEmpty() ? prompt : caption + QStringLiteral("\n\n") + prompt);
     dialog.setTextValue(defaultText);

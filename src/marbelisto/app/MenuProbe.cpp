@@ -1,0 +1,72 @@
+#include "marbelisto/app/MenuProbe.h"
+
+#include "marbelisto/app/MainWindow.h"
+#include "marbelisto/ui/GuideListModel.h"
+#include "marbelisto/ui/GuideListPanel.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTextStream>
+#include <QTimer>
+
+namespace marbelisto {
+
+bool MenuProbe::requested()
+{
+    return !qEnvironmentVariableIsEmpty(Variable);
+}
+
+MenuProbe::MenuProbe(MainWindow &window, QTextStream &out) : m_window(window), m_out(out) {}
+
+int MenuProbe::run()
+{
+    // A modal window runs its own event loop; the timer ticks inside it.
+    QTimer watch;
+    watch.setInterval(50);
+    connect(&watch, &QTimer::timeout, this, &MenuProbe::closeModal);
+    watch.start();
+    QApplication::processEvents();
+    for (QAction *action : m_window.menuDespacho()->actions()) {
+        if (action->isSeparator())
+            continue;
+        m_entry = action->text().remove(u'&');
+        m_out << m_entry << QStringLiteral(" [") << action->shortcut().toString() << QStringLiteral("]\n");
+        m_out.flush();
+        action->trigger();
+    }
+    const GuideListModel &list = m_window.guides().model();
+    m_out << QStringLiteral("lista: %1 de %2 guías, primera %3\n").arg(list.rowCount()).arg(list.total()).arg(list.numero(0));
+    m_out.flush();
+    return 0;
+}
+
+void MenuProbe::closeModal()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    // A window that stays open after being told to close is told again, but written once.
+    if (modal != m_handled) {
+        m_handled = modal;
+        QString text = modal->windowTitle();
+        if (const auto *box = qobject_cast<QMessageBox *>(modal))
+            text = box->text();
+        m_out << QStringLiteral("  %1 -> %2 (%3): %4\n")
+                     .arg(m_entry, modal->objectName(), QString::fromLatin1(modal->metaObject()->className()),
+                          text.simplified());
+        m_out.flush();
+    }
+    if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+        input->setTextValue(QString::number(m_window.guides().model().numero(0)));
+        input->accept();
+    } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}
+
+} // namespace marbelisto

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace marbelisto {
+
+// The main window's status bar: the database the session works on, the company and the
+// signed-in user, always in view; messages of the moment take the space on the left.
+class SessionStatusBar : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    SessionStatusBar(const QString &database, const QString &user, QWidget *parent = nullptr);
+
+    void setCompany(const QString &name);
+
+private:
+    QLabel *panel(const QString &name, const QString &text, const QString &toolTip);
+
+    QLabel *m_company;
+};
+
+} // namespace marbelisto
