@@ -1,6 +1,7 @@
 #include "vontarelis/entry/FormFactory.h"
 
 #include "toolkit/Error.h"
+#include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
 
 namespace vontarelis {
 
@@ -20,7 +21,7 @@ FormFactory::Maker unavailable(const QString &formName)
 FormFactory FormFactory::standard()
 {
     return FormFactory{unavailable(QStringLiteral("frmSelectFacturas")),
-                       unavailable(QStringLiteral("frmConfirmarBruvelos"))};
+                       [] { return std::unique_ptr<QDialog>(std::make_unique<frmConfirmarBruvelos>()); }};
 }
 
 } // namespace vontarelis

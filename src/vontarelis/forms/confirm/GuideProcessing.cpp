@@ -1,0 +1,86 @@
+#include "vontarelis/forms/confirm/GuideProcessing.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "toolkit/Error.h"
+#include "vontarelis/data/sqlFunctions.h"
+#include "vontarelis/forms/confirm/InvoiceRows.h"
+#include "vontarelis/model/GuiaDespacho.h"
+
+namespace vontarelis {
+
+namespace {
+
+const QString Location = QStringLiteral("frmConfirmarBruvelos::cbOk_Click");
+
+} // namespace
+
+GuideProcessing::GuideProcessing(GuiaDespacho &guia, const InvoiceRows &rows, bool cerrarGuia)
+    : m_guia(guia), m_rows(rows), m_cerrarGuia(cerrarGuia)
+{
+}
+
+GuideProcessing::Outcome GuideProcessing::Procesar()
+{
+    if (m_cerrarGuia && !confirmClosing())
+        return Outcome::NotConfirmed;
+    const QString list = invoiceList();
+    host::ICommonUtilities &utilities = hostlibs::CommonUtilities();
+    if (list.isEmpty()
+        && !utilities.AskYesNo(QStringLiteral("No hay facturas seleccionadas.\r\n¿Desea anular la guía?"), false,
+                               QString())) {
+        utilities.ShowMessage(QStringLiteral("Marque al menos una factura para continuar con el registro"));
+        return Outcome::NotConfirmed;
+    }
+    try {
+        store(list);
+        m_guia.invalidateDetalles();
+        m_guia.ViewPrint(false);
+        return Outcome::Processed;
+    } catch (const std::exception &error) {
+        const auto *known = dynamic_cast<const toolkit::Error *>(&error);
+        const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
+        const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
+        SqlAbortTransaction();
+        utilities.ReportError(0, number, description, Location);
+        return Outcome::Failed;
+    }
+}
+
+bool GuideProcessing::confirmClosing() const
+{
+    return hostlibs::CommonUtilities().AskYesNo(
+        QStringLiteral("Si cierra la guía no podrá realizar más cambios\r\n¿Realmente desea cerrarla?"), false, QString());
+}
+
+QString GuideProcessing::invoiceList() const
+{
+    const QList<qint32> numbers = m_rows.tickedNumbers();
+    if (numbers.isEmpty())
+        return {};
+    const std::unique_ptr<host::ITextBuilder> text = hostlibs::NewTextBuilder();
+    text->Append(QStringLiteral("("));
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            text->Append(QStringLiteral(", "));
+        // Written from the parsed number, so nothing but digits ever reaches the statement.
+        text->Append(QString::number(numbers.at(i)));
+    }
+    text->Append(QStringLiteral(")"));
+    return text->ToString();
+}
+
+void GuideProcessing::store(const QString &invoiceList)
+{
+    SqlBeginTransaction();
+    SqlExecute(QStringLiteral("DELETE FROM gdFacturasGuia WHERE idGuia = ?"), {m_guia.id()});
+    if (!invoiceList.isEmpty())
+        SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) "
+                                  "SELECT ?, numero FROM Facturas WHERE numero in ")
+                       + invoiceList,
+                   {m_guia.id()});
+    if (m_cerrarGuia)
+        SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});
+    SqlCommitTransaction();
+}
+
+} // namespace vontarelis

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace vontarelis {
+
+class GuiaDespacho;
+class InvoiceRows;
+
+// "Procesar": makes the ticked rows the guide's set of invoices and, when asked, closes the
+// guide for good, in one transaction; then prints the guide again. It writes the guide's rows of
+// gdFacturasGuia and its cerrada flag, nothing else: the totals stored with the guide stay.
+// A failure from the transaction on is trapped here: the transaction is discarded, the error
+// reported as "frmConfirmarBruvelos::cbOk_Click", and the dialog is left as it was.
+class GuideProcessing
+{
+public:
+    enum class Outcome {
+        // The user answered no; nothing was written.
+        NotConfirmed,
+        // Stored and printed: the dialog may be emptied.
+        Processed,
+        // Reported; the dialog keeps the guide, its ticks and totals.
+        Failed,
+    };
+
+    GuideProcessing(GuiaDespacho &guia, const InvoiceRows &rows, bool cerrarGuia);
+
+    Outcome Procesar();
+
+private:
+    bool confirmClosing() const;
+    // The ticked invoices as "(12, 15)"; empty when none is ticked.
+    QString invoiceList() const;
+    void store(const QString &invoiceList);
+
+    GuiaDespacho &m_guia;
+    const InvoiceRows &m_rows;
+    bool m_cerrarGuia;
+};
+
+} // namespace vontarelis

@@ -1,0 +1,43 @@
+#include "vontarelis/forms/confirm/SelectionTotals.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "toolkit/NumberFormat.h"
+#include "vontarelis/entry/globales.h"
+
+#include <QLabel>
+
+#include <cmath>
+
+namespace vontarelis {
+
+SelectionTotals::SelectionTotals(QLabel &valor, QLabel &peso, QLabel &cantidad)
+    : m_valor(valor), m_peso(peso), m_cantidad(cantidad)
+{
+}
+
+SelectionTotals::Totals SelectionTotals::read() const
+{
+    const host::ICommonUtilities &utilities = hostlibs::CommonUtilities();
+    Totals totals;
+    totals.valor = toolkit::Currency::fromDouble(utilities.ParseNumber(m_valor.text()));
+    totals.peso = utilities.ParseNumber(m_peso.text());
+    totals.cantidad = qint32(std::nearbyint(utilities.ParseNumber(m_cantidad.text())));
+    return totals;
+}
+
+void SelectionTotals::write(const Totals &totals)
+{
+    const host::ICompany &empresa = CurrentEmpresa();
+    m_valor.setText(toolkit::NumberFormat::format(totals.valor, empresa.MascaraPrecios()));
+    m_peso.setText(toolkit::NumberFormat::format(totals.peso, empresa.MascaraCantidades()));
+    m_cantidad.setText(toolkit::NumberFormat::format(double(totals.cantidad), QStringLiteral("#,##0")));
+}
+
+void SelectionTotals::clear()
+{
+    m_valor.clear();
+    m_peso.clear();
+    m_cantidad.clear();
+}
+
+} // namespace vontarelis

@@ -1,0 +1,201 @@
+#include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
+
+#include "ui_frmConfirmarBruvelos.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "toolkit/FocusValidator.h"
+#include "toolkit/KeyPreview.h"
+#include "toolkit/Twips.h"
+#include "toolkit/VariantConvert.h"
+#include "vontarelis/data/lmFormPlacement.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/confirm/GuideLookup.h"
+#include "vontarelis/forms/confirm/GuideProcessing.h"
+#include "vontarelis/forms/confirm/InvoiceByReference.h"
+#include "vontarelis/forms/confirm/InvoiceRows.h"
+#include "vontarelis/forms/confirm/SelectionTotals.h"
+#include "vontarelis/forms/confirm/TickSelection.h"
+#include "vontarelis/model/GuiaDespacho.h"
+#include "vontarelis/ui/HandlerGuard.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vontarelis {
+
+namespace {
+
+const QString FormName = QStringLiteral("frmConfirmarBruvelos");
+
+QString location(const char *handlerName)
+{
+    return FormName + QStringLiteral("::") + QString::fromLatin1(handlerName);
+}
+
+// Header texts whose trailing blanks give the columns their first widths.
+const QString InvoiceFormat = QStringLiteral("Numero de Factura|Fecha") + QString(12, u' ') + QStringLiteral("|Cliente")
+                              + QString(81, u' ') + QStringLiteral("|Valor total") + QString(6, u' ')
+                              + QStringLiteral("|^Entregada|||||");
+
+} // namespace
+
+frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmConfirmarBruvelos>()), guia(std::make_unique<GuiaDespacho>())
+{
+    ui->setupUi(this);
+    resize(toolkit::Twips::toPixelsX(9630), toolkit::Twips::toPixelsY(8445));
+    ui->numGuia->setFormat(QStringLiteral("0000000"));
+    ui->numGuia->setValue(0);
+    ui->detalles->setFixedCols(0);
+    ui->detalles->setFormatString(InvoiceFormat);
+    ui->detalles->setRows(2);
+
+    m_rows = std::make_unique<InvoiceRows>(*ui->detalles);
+    m_totals = std::make_unique<SelectionTotals>(*ui->lblValorSel, *ui->lblPesoSel, *ui->lblqFacturas);
+    m_selection = std::make_unique<TickSelection>(*m_rows, *m_totals);
+    m_lookup = std::make_unique<GuideLookup>(
+        *guia,
+        GuideLookup::HeaderLabels{ui->lblFechaDespacho, ui->lblTipoVehiculo, ui->lblPlacas, ui->lblNombreConductor,
+                                  ui->lblNombreVendedor},
+        *m_totals, *m_rows);
+
+    m_validator = new toolkit::FocusValidator(this);
+    m_validator->setValidator(ui->numGuia, [this] {
+        return Guarded(location("numGuia_Validate"), false, [this] { return numGuia_Validate(); });
+    });
+    m_validator->setEnterHandler(ui->numGuia, [this] {
+        Guarded(location("numGuia_GotFocus"), [this] { numGuia_GotFocus(); });
+    });
+    m_validator->setCausesValidation(ui->cbCancelar, false);
+    new toolkit::KeyPreview(this, [](qint16 &keyAscii, QWidget *activeControl) {
+        Guarded(location("Form_KeyPress"), [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
+    });
+
+    connect(ui->detalles, &toolkit::FlexGrid::Click, this,
+            [this] { Guarded(location("detalles_Click"), [this] { detalles_Click(); }); });
+    onClick(ui->cbAgregarFactura, "cbAgregarFactura_Click", &frmConfirmarBruvelos::cbAgregarFactura_Click);
+    onClick(ui->cbSelectAll, "cbSelectAll_Click", &frmConfirmarBruvelos::cbSelectAll_Click);
+    onClick(ui->cbDeselectAll, "cbDeselectAll_Click", &frmConfirmarBruvelos::cbDeselectAll_Click);
+    onClick(ui->cbCancelar, "cbCancelar_Click", &frmConfirmarBruvelos::cbCancelar_Click);
+    onClick(ui->cbOk, "cbOk_Click", &frmConfirmarBruvelos::cbOk_Click);
+}
+
+frmConfirmarBruvelos::~frmConfirmarBruvelos() = default;
+
+void frmConfirmarBruvelos::onClick(QPushButton *button, const char *handlerName,
+                                   void (frmConfirmarBruvelos::*handler)())
+{
+    connect(button, &QPushButton::clicked, this,
+            [this, handlerName, handler] { Guarded(location(handlerName), [this, handler] { (this->*handler)(); }); });
+}
+
+void frmConfirmarBruvelos::showEvent(QShowEvent *event)
+{
+    // Each showing is one load, as the classic form loads on every Show after an Unload.
+    if (!event->spontaneous() && !m_loaded) {
+        m_loaded = true;
+        Guarded(location("Form_Load"), [this] { Form_Load(); });
+    }
+    QDialog::showEvent(event);
+}
+
+void frmConfirmarBruvelos::done(int result)
+{
+    if (m_loaded) {
+        m_loaded = false;
+        Guarded(location("Form_Unload"), [this] { Form_Unload(); });
+    }
+    QDialog::done(result);
+}
+
+void frmConfirmarBruvelos::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is "Cancelar", which asks before dropping a guide on screen.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Guarded(location("Form_KeyDown"), [this] { cbCancelar_Click(); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmConfirmarBruvelos::Form_Load()
+{
+    hostlibs::CommonUtilities().PrepareForm(this);
+    RestoreFormPlacement(*this, QString(), false);
+    if (gTemaUI)
+        gTemaUI->configurarFormulario(this);
+    m_rows->setUpColumns();
+    LimpiarFormulario();
+}
+
+void frmConfirmarBruvelos::Form_Unload()
+{
+    SaveFormPlacement(*this, QString());
+}
+
+void frmConfirmarBruvelos::LimpiarFormulario()
+{
+    ui->numGuia->setValue(0);
+    ui->fechaReporte->setValue(QDate::currentDate());
+    ui->chkCerrarGuia->setChecked(false);
+    m_rows->clear();
+    m_lookup->clearHeader();
+    ui->numGuia->setFocus();
+}
+
+qint32 frmConfirmarBruvelos::numeroGuia() const
+{
+    // Rounded as the classic conversion rounds: halves to the even neighbour.
+    return toolkit::toLong(QVariant(ui->numGuia->value()));
+}
+
+bool frmConfirmarBruvelos::numGuia_Validate()
+{
+    return m_lookup->Buscar(numeroGuia());
+}
+
+void frmConfirmarBruvelos::numGuia_GotFocus()
+{
+    ui->StatusBar1->Panels(1)->setText(QStringLiteral("Introduzca el número de la guía a procesar"));
+}
+
+void frmConfirmarBruvelos::detalles_Click()
+{
+    m_selection->CambiarSeleccion(ui->detalles->Row());
+}
+
+void frmConfirmarBruvelos::cbAgregarFactura_Click()
+{
+    InvoiceByReference(*guia, *m_rows, *m_totals).Agregar();
+}
+
+void frmConfirmarBruvelos::cbSelectAll_Click()
+{
+    m_selection->IncluirTodas();
+}
+
+void frmConfirmarBruvelos::cbDeselectAll_Click()
+{
+    m_selection->DesmarcarTodas();
+}
+
+void frmConfirmarBruvelos::cbCancelar_Click()
+{
+    if (numeroGuia() == 0) {
+        reject();
+        return;
+    }
+    if (hostlibs::CommonUtilities().AskYesNo(QStringLiteral("Abandonar los cambios"), false, QString()))
+        LimpiarFormulario();
+}
+
+void frmConfirmarBruvelos::cbOk_Click()
+{
+    const GuideProcessing::Outcome outcome =
+        GuideProcessing(*guia, *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
+    if (outcome == GuideProcessing::Outcome::Processed)
+        LimpiarFormulario();
+}
+
+} // namespace vontarelis
