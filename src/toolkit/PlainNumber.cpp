@@ -2,13 +2,18 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace toolkit {
 
 QString PlainNumber::write(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0");
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e15 || magnitude < 1e-4)
+        return QString::number(value, 'e', QLocale::FloatingPointShortest).toUpper();
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
 double PlainNumber::read(const QString &text)

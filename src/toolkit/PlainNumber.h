@@ -8,8 +8,9 @@ namespace toolkit {
 class PlainNumber
 {
 public:
-    // A point as decimal separator, no grouping, the shortest text that reads back to the
-    // same double, exponent notation for very large or very small values.
+    // A point as decimal separator, no grouping, the shortest digits that read back to the
+    // same double. Exponent notation only where the classic runtime used it, for magnitudes
+    // of 1E+15 and above or below 1E-04: "1E+15", "2.5E-05".
     static QString write(double value);
     // The longest leading number of the text, blanks ignored, 0 when there is none.
     static double read(const QString &text);
