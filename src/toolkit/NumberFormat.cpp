@@ -1,178 +1,151 @@
 #include "toolkit/NumberFormat.h"
 
-#include <QRegularExpression>
-#include <QStringList>
+#include "toolkit/NumberMask.h"
+#include "toolkit/VariantConvert.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace toolkit {
 
 namespace {
 
-struct Pattern
+// A number as decimal digits, before and after the point.
+struct Digits
 {
-    QString prefix;
-    QString suffix;
-    int minInteger = 0;
-    int minDecimals = 0;
-    int maxDecimals = 0;
-    bool grouping = false;
-    bool hasPlaceholders = false;
+    QString integer;
+    QString fraction;
+
+    bool isZero() const
+    {
+        const auto zero = [](QChar c) { return c == u'0'; };
+        return std::all_of(integer.begin(), integer.end(), zero) && std::all_of(fraction.begin(), fraction.end(), zero);
+    }
 };
 
-bool isPlaceholder(QChar c)
+// Rounds half away from zero to the given decimals.
+Digits rounded(Digits digits, int decimals)
 {
-    return c == QLatin1Char('0') || c == QLatin1Char('#');
-}
-
-Pattern parse(const QString &text)
-{
-    Pattern p;
-    qsizetype first = -1;
-    qsizetype last = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isPlaceholder(text.at(i))) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
-    if (first < 0) {
-        p.prefix = text;
-        return p;
-    }
-    p.hasPlaceholders = true;
-    // A point right after the last placeholder ("0.") still belongs to the number part.
-    qsizetype body = last + 1;
-    if (body < text.size() && text.at(body) == QLatin1Char('.'))
-        ++body;
-    p.prefix = text.left(first);
-    p.suffix = text.mid(body);
-    const QString number = text.mid(first, body - first);
-    const qsizetype point = number.indexOf(QLatin1Char('.'));
-    const QString integerPart = point < 0 ? number : number.left(point);
-    const QString fractionPart = point < 0 ? QString() : number.mid(point + 1);
-    p.grouping = integerPart.contains(QLatin1Char(','));
-    // Any "0" of the integer part shows every digit to its right, so count from the first zero.
-    const qsizetype firstZero = integerPart.indexOf(QLatin1Char('0'));
-    if (firstZero >= 0)
-        p.minInteger = int(integerPart.mid(firstZero).count(QLatin1Char('0')) + integerPart.mid(firstZero).count(QLatin1Char('#')));
-    for (const QChar c : fractionPart) {
-        if (c == QLatin1Char('0')) {
-            ++p.maxDecimals;
-            p.minDecimals = p.maxDecimals;
-        } else if (c == QLatin1Char('#')) {
-            ++p.maxDecimals;
-        }
-    }
-    return p;
-}
-
-// Rounds a decimal digit string (integer and fraction digits) half away from zero.
-void roundDigits(QString &integerDigits, QString &fractionDigits, int decimals)
-{
-    if (fractionDigits.size() <= decimals)
-        return;
-    const bool up = fractionDigits.at(decimals) >= QLatin1Char('5');
-    fractionDigits.truncate(decimals);
+    if (digits.fraction.size() <= decimals)
+        return digits;
+    const bool up = digits.fraction.at(decimals) >= u'5';
+    digits.fraction.truncate(decimals);
     if (!up)
-        return;
-    QString all = integerDigits + fractionDigits;
+        return digits;
+    QString all = digits.integer + digits.fraction;
     qsizetype i = all.size() - 1;
     for (; i >= 0; --i) {
-        if (all.at(i) == QLatin1Char('9')) {
-            all[i] = QLatin1Char('0');
+        if (all.at(i) == u'9') {
+            all[i] = u'0';
             continue;
         }
         all[i] = QChar(all.at(i).unicode() + 1);
         break;
     }
     if (i < 0)
-        all.prepend(QLatin1Char('1'));
-    integerDigits = all.left(all.size() - decimals);
-    fractionDigits = all.right(decimals);
+        all.prepend(u'1');
+    return {all.left(all.size() - decimals), all.right(decimals)};
 }
 
-QString group(const QString &digits, const QLocale &locale)
+QString grouped(const QString &digits, const QLocale &locale)
 {
     const QString separator = locale.groupSeparator();
-    QString grouped;
+    QString text;
     const qsizetype n = digits.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
-            grouped += separator;
-        grouped += digits.at(i);
+            text += separator;
+        text += digits.at(i);
     }
-    return grouped;
+    return text;
 }
 
-// The pattern for a sign: "positive;negative" keeps its own text for negatives.
-QString sectionFor(const QString &pattern, bool negative, bool &signInPattern)
+// The digits as the section shows them, without sign, prefix or suffix.
+QString body(Digits digits, const NumberMask::Section &section, const QLocale &locale)
 {
-    const QStringList sections = pattern.split(QLatin1Char(';'));
-    signInPattern = negative && sections.size() > 1 && !sections.at(1).isEmpty();
-    return signInPattern ? sections.at(1) : sections.at(0);
+    digits = rounded(std::move(digits), section.maxDecimals);
+    while (digits.fraction.size() > section.minDecimals && digits.fraction.endsWith(u'0'))
+        digits.fraction.chop(1);
+    while (digits.fraction.size() < section.minDecimals)
+        digits.fraction += u'0';
+    while (digits.integer.size() > 1 && digits.integer.startsWith(u'0'))
+        digits.integer.remove(0, 1);
+    if (digits.integer == QLatin1String("0") && section.minInteger == 0)
+        digits.integer.clear();
+    while (digits.integer.size() < section.minInteger)
+        digits.integer.prepend(u'0');
+
+    QString text = section.grouping ? grouped(digits.integer, locale) : digits.integer;
+    if (!digits.fraction.isEmpty())
+        text += locale.decimalPoint() + digits.fraction;
+    return text;
+}
+
+QString shown(const Digits &digits, const NumberMask::Section &section, const QLocale &locale)
+{
+    if (!section.hasPlaceholders)
+        return section.prefix;
+    return section.prefix + body(digits, section, locale) + section.suffix;
+}
+
+Digits split(const QString &plain)
+{
+    const qsizetype point = plain.indexOf(u'.');
+    return point < 0 ? Digits{plain, QString()} : Digits{plain.left(point), plain.mid(point + 1)};
 }
 
 } // namespace
 
-QString NumberFormat::format(double value, const QString &pattern, const QLocale &locale)
+QString NumberFormat::format(double value, const QString &mask, const QLocale &locale)
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    const QString shortest = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
-    const qsizetype point = shortest.indexOf(QLatin1Char('.'));
-    return formatDigits(std::signbit(value) && value != 0.0,
-                        point < 0 ? shortest : shortest.left(point),
-                        point < 0 ? QString() : shortest.mid(point + 1), pattern, locale);
+    const Digits digits = split(QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest));
+    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction, mask, locale);
 }
 
-QString NumberFormat::format(Currency value, const QString &pattern, const QLocale &locale)
+QString NumberFormat::format(Currency value, const QString &mask, const QLocale &locale)
 {
     QString plain = value.toPlainText();
-    const bool negative = plain.startsWith(QLatin1Char('-'));
+    const bool negative = plain.startsWith(u'-');
     if (negative)
         plain.remove(0, 1);
-    const qsizetype point = plain.indexOf(QLatin1Char('.'));
-    return formatDigits(negative, point < 0 ? plain : plain.left(point),
-                        point < 0 ? QString() : plain.mid(point + 1), pattern, locale);
+    const Digits digits = split(plain);
+    return formatDigits(negative, digits.integer, digits.fraction, mask, locale);
 }
 
-QString NumberFormat::formatDigits(bool negative, QString integerDigits, QString fractionDigits,
-                                   const QString &pattern, const QLocale &locale)
+QString NumberFormat::format(const QVariant &value, const QString &mask, const QLocale &locale)
 {
-    bool signInPattern = false;
-    const Pattern p = parse(sectionFor(pattern, negative, signInPattern));
-    if (!p.hasPlaceholders && !pattern.isEmpty())
-        return p.prefix;
+    if (isNull(value)) {
+        const NumberMask::Section *null = NumberMask(mask).null();
+        return null ? shown(Digits{}, *null, locale) : QString();
+    }
+    if (value.metaType() == QMetaType::fromType<Currency>())
+        return format(value.value<Currency>(), mask, locale);
+    return format(toDouble(value), mask, locale);
+}
 
-    if (pattern.isEmpty()) {
-        // No pattern: the number as it is, with the locale's decimal separator.
-        QString text = integerDigits;
-        if (!fractionDigits.isEmpty())
-            text += locale.decimalPoint() + fractionDigits;
-        return negative ? QLatin1Char('-') + text : text;
+QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
+                                   const QString &mask, const QLocale &locale)
+{
+    const Digits digits{integerDigits, fractionDigits};
+    if (mask.isEmpty()) {
+        QString text = digits.integer;
+        if (!digits.fraction.isEmpty())
+            text += locale.decimalPoint() + digits.fraction;
+        return negative ? QStringLiteral("-") + text : text;
     }
 
-    roundDigits(integerDigits, fractionDigits, p.maxDecimals);
-    while (fractionDigits.size() > p.minDecimals && fractionDigits.endsWith(QLatin1Char('0')))
-        fractionDigits.chop(1);
-    while (fractionDigits.size() < p.minDecimals)
-        fractionDigits += QLatin1Char('0');
-    while (integerDigits.size() > 1 && integerDigits.startsWith(QLatin1Char('0')))
-        integerDigits.remove(0, 1);
-    if (integerDigits == QLatin1String("0") && p.minInteger == 0)
-        integerDigits.clear();
-    while (integerDigits.size() < p.minInteger)
-        integerDigits.prepend(QLatin1Char('0'));
-
-    const bool isZero = !integerDigits.contains(QRegularExpression(QStringLiteral("[1-9]")))
-        && !fractionDigits.contains(QRegularExpression(QStringLiteral("[1-9]")));
-    QString text = p.grouping ? group(integerDigits, locale) : integerDigits;
-    if (!fractionDigits.isEmpty())
-        text += locale.decimalPoint() + fractionDigits;
-    const bool showMinus = negative && !isZero && !signInPattern;
-    return p.prefix + (showMinus ? QStringLiteral("-") : QString()) + text + p.suffix;
+    const NumberMask sections(mask);
+    const NumberMask::Section *own = negative ? sections.negative() : nullptr;
+    const NumberMask::Section &section = own ? *own : sections.positive();
+    if (rounded(digits, section.maxDecimals).isZero()) {
+        const NumberMask::Section *zero = sections.zero();
+        return zero ? shown(Digits{}, *zero, locale) : shown(Digits{}, sections.positive(), locale);
+    }
+    const QString text = shown(digits, section, locale);
+    return negative && !own ? QStringLiteral("-") + text : text;
 }
 
 } // namespace toolkit

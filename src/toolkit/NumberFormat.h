@@ -4,23 +4,30 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVariant>
 
 namespace toolkit {
 
-// Number patterns of the system: "0" a digit always shown, "#" a digit shown when significant,
-// "," between digit places asks for grouping, "." places the decimal point. Text before the
-// first and after the last placeholder is kept as it stands ("$ #,##0.00"); a ";" starts the
-// pattern for negative values. Separators come from the locale; the value is rounded half away
-// from zero to the pattern's decimals.
+class NumberMask;
+
+// Formats numbers with the masks of the system ("000000", "#,##0.000", the company masks) in
+// the classic Format syntax that NumberMask reads. A negative value takes the negative section
+// as it stands; without one, the minus goes before everything, prefix included ("-Bs. 5,00").
+// A value that rounds to zero takes the zero section when there is one and never shows a
+// minus. Separators come from the locale; the value is rounded half away from zero to the
+// section's decimals. An empty mask writes the number as it is, with the locale's point.
 class NumberFormat
 {
 public:
-    static QString format(double value, const QString &pattern, const QLocale &locale = QLocale());
-    static QString format(Currency value, const QString &pattern, const QLocale &locale = QLocale());
+    static QString format(double value, const QString &mask, const QLocale &locale = QLocale());
+    static QString format(Currency value, const QString &mask, const QLocale &locale = QLocale());
+    // Null takes the fourth section (no text without one); Empty formats as 0; Currency keeps
+    // its exact digits; anything else is converted to a number.
+    static QString format(const QVariant &value, const QString &mask, const QLocale &locale = QLocale());
 
 private:
-    static QString formatDigits(bool negative, QString integerDigits, QString fractionDigits,
-                                const QString &pattern, const QLocale &locale);
+    static QString formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
+                                const QString &mask, const QLocale &locale);
 };
 
 } // namespace toolkit
