@@ -1,5 +1,6 @@
 #include "toolkit/CodeLookupBox.h"
 
+#include "toolkit/Error.h"
 #include "toolkit/LookupDialog.h"
 
 #include <QAction>
@@ -15,7 +16,7 @@ CodeLookupBox::CodeLookupBox(QWidget *parent)
     m_listAction->setObjectName(QStringLiteral("listAction"));
     m_listAction->setEnabled(false);
     addAction(m_listAction, QLineEdit::TrailingPosition);
-    connect(m_listAction, &QAction::triggered, this, &CodeLookupBox::openList);
+    connect(m_listAction, &QAction::triggered, this, &CodeLookupBox::openListForUser);
 }
 
 void CodeLookupBox::configure(std::shared_ptr<ILookupSource> source, const QString &codeColumn,
@@ -44,10 +45,29 @@ bool CodeLookupBox::openList()
     return true;
 }
 
+void CodeLookupBox::openListForUser()
+{
+    try {
+        openList();
+    } catch (const std::exception &error) {
+        reportError(error);
+    } catch (...) {
+        reportError(Error(ErrInvalidCall, QStringLiteral("Error desconocido"), QStringLiteral("CodeLookupBox")));
+    }
+}
+
+void CodeLookupBox::reportError(const std::exception &error) const
+{
+    if (m_errorHandler)
+        m_errorHandler(error);
+    else
+        qWarning("The list of %s failed: %s", qPrintable(objectName()), error.what());
+}
+
 void CodeLookupBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-        openList();
+        openListForUser();
         return;
     }
     QLineEdit::keyPressEvent(event);

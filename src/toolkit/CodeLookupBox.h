@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <exception>
+#include <functional>
 #include <memory>
 
 namespace toolkit {
@@ -27,13 +29,22 @@ public:
     QString title() const { return m_title; }
 
     // Shows the list modally, with the focus in the box first; true when a code was chosen.
+    // An error of the source travels to the caller.
     bool openList();
+    // F2 and the button open the list from Qt's event handling, where no error may escape: an
+    // error of the source is handed to this handler, which the application points at its error
+    // report. Without one it is only logged.
+    void setErrorHandler(std::function<void(const std::exception &)> handler) { m_errorHandler = std::move(handler); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void openListForUser();
+    void reportError(const std::exception &error) const;
+
     std::shared_ptr<ILookupSource> m_source;
+    std::function<void(const std::exception &)> m_errorHandler;
     QString m_codeColumn;
     QString m_descriptionColumn;
     QString m_table;

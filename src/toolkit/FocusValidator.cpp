@@ -1,5 +1,7 @@
 #include "toolkit/FocusValidator.h"
 
+#include "toolkit/Error.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -100,15 +102,34 @@ bool FocusValidator::validatePending()
 bool FocusValidator::runValidation(const Field &field)
 {
     const QScopedValueRollback validating(m_validating, true);
+    bool passed = false;
+    callSafely(field.widget, [&] { passed = field.validate(); });
+    return passed;
+}
+
+void FocusValidator::callSafely(const QWidget *control, const std::function<void()> &call) const
+{
     try {
-        return field.validate();
+        call();
     } catch (const std::exception &error) {
-        if (m_errorHandler)
-            m_errorHandler(error);
-        else
-            qWarning("Validation of %s failed: %s", qPrintable(field.widget->objectName()), error.what());
+        reportError(control, error);
+    } catch (...) {
+        reportError(control, Error(ErrInvalidCall, QStringLiteral("Error desconocido"), QStringLiteral("FocusValidator")));
     }
-    return false;
+}
+
+void FocusValidator::reportError(const QWidget *control, const std::exception &error) const
+{
+    const QByteArray name = control ? control->objectName().toUtf8() : QByteArray();
+    if (!m_errorHandler) {
+        qWarning("A handler of %s failed: %s", name.constData(), error.what());
+        return;
+    }
+    try {
+        m_errorHandler(error);
+    } catch (...) {
+        qWarning("The error handler failed on an error of %s: %s", name.constData(), error.what());
+    }
 }
 
 bool FocusValidator::allowMoveTo(QWidget *target)
@@ -173,10 +194,13 @@ bool FocusValidator::filterWindowEvent(QEvent *event)
         [[fallthrough]];
     case QEvent::MouseButtonPress: {
         const auto *press = static_cast<QMouseEvent *>(event);
+        m_swallowRelease = false;
         QWidget *hit = m_dialog->childAt(press->position().toPoint());
         if (allowMoveTo(pressTarget(hit ? hit : m_dialog, false)))
             return false;
-        m_swallowRelease = true;
+        // A refusal shows a modal message first: a release made meanwhile went to the blocked
+        // dialog and never comes here, so only a button still held has a release to swallow.
+        m_swallowRelease = QGuiApplication::mouseButtons().testFlag(press->button());
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -250,16 +274,16 @@ void FocusValidator::focusChanged(QWidget *, QWidget *now)
         if (contains(field.widget, now) && !contains(field.widget, previous))
             enteredControls << field.widget;
     }
-    std::vector<std::function<void()>> handlers;
+    std::vector<EnterHandler> handlers;
     for (const EnterHandler &entry : m_enterHandlers) {
         if (contains(entry.widget, now) && !contains(entry.widget, previous)) {
-            handlers.push_back(entry.handler);
+            handlers.push_back(entry);
             if (!enteredControls.contains(entry.widget))
                 enteredControls << entry.widget;
         }
     }
-    for (const auto &handler : handlers)
-        handler();
+    for (const EnterHandler &entry : handlers)
+        callSafely(entry.widget, entry.handler);
     for (const QPointer<QWidget> &control : enteredControls) {
         if (control)
             emit entered(control);

@@ -41,7 +41,9 @@ public:
     // Runs when the focus comes into the control from another control of the dialog, or
     // when the dialog is shown with the focus in it (not when it comes back from a message box).
     void setEnterHandler(QWidget *control, std::function<void()> handler);
-    // A validation that throws counts as failed; the handler hears about the error.
+    // Validations and enter handlers run from Qt's event handling, where no error may escape:
+    // one that throws is caught here (a validation then counts as failed) and handed to this
+    // handler, which the application points at its error report. Without one it is only logged.
     void setErrorHandler(std::function<void(const std::exception &)> handler);
 
     // The field whose check is due, if any.
@@ -72,6 +74,8 @@ private:
     bool filterKey(QWidget *receiver, const QKeyEvent &event);
     bool allowMoveTo(QWidget *target);
     bool runValidation(const Field &field);
+    void callSafely(const QWidget *control, const std::function<void()> &call) const;
+    void reportError(const QWidget *control, const std::exception &error) const;
     void focusChanged(QWidget *old, QWidget *now);
     void resetTracking();
     QWidget *pressTarget(QWidget *hit, bool wheel) const;

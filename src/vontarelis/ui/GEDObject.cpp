@@ -6,6 +6,7 @@
 #include "toolkit/Twips.h"
 #include "vontarelis/data/lmGetSetting.h"
 #include "vontarelis/ui/GridWidthStore.h"
+#include "vontarelis/ui/HandlerGuard.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +28,7 @@ constexpr qint16 KeyArrowDown = 40;
 constexpr qint16 ShiftMask = 1;
 constexpr qint16 CtrlMask = 2;
 constexpr qint16 AltMask = 4;
+constexpr qint32 ErrObjectNotSet = 91;
 constexpr qint32 ErrDuplicateKey = 457;
 // The editor sits this many twips above the cell, over its top grid line.
 constexpr qint32 EditorLift = 15;
@@ -82,23 +84,34 @@ GEDObject::~GEDObject()
         disconnect(connection);
 }
 
+toolkit::FlexGrid &GEDObject::boundGrid() const
+{
+    if (!m_grid)
+        throw toolkit::Error(ErrObjectNotSet, QStringLiteral("El editor de la cuadrícula no tiene una cuadrícula"),
+                             QStringLiteral("GEDObject"));
+    return *m_grid;
+}
+
 double GEDObject::SumaColumna(qint16 index)
 {
-    return hostlibs::GridUtilities().SumColumn(*m_grid, index);
+    return hostlibs::GridUtilities().SumColumn(boundGrid(), index);
 }
 
 bool GEDObject::isEmpty(qint32 nRow)
 {
-    return hostlibs::GridUtilities().IsRowEmpty(*m_grid, nRow);
+    return hostlibs::GridUtilities().IsRowEmpty(boundGrid(), nRow);
 }
 
 void GEDObject::CleanRow(qint32 nRow)
 {
-    hostlibs::GridUtilities().ClearRow(*m_grid, nRow);
+    hostlibs::GridUtilities().ClearRow(boundGrid(), nRow);
 }
 
 void GEDObject::init(QWidget *RefForma, toolkit::FlexGrid *RefGrid, const QString &cName)
 {
+    if (!RefGrid)
+        throw toolkit::Error(ErrObjectNotSet, QStringLiteral("No se indicó la cuadrícula del editor"),
+                             QStringLiteral("GEDObject"));
     m_name = cName;
     m_controles.clear();
     m_callbackForm.setForm(RefForma);
@@ -106,13 +119,17 @@ void GEDObject::init(QWidget *RefForma, toolkit::FlexGrid *RefGrid, const QStrin
     for (const auto &connection : m_gridConnections)
         disconnect(connection);
     m_grid = RefGrid;
+    // The grid's notifications come from the event loop: an error stops at the guard.
     const auto cellNotification = [this] {
-        if (m_activo)
-            EnterCell();
+        Guarded(QStringLiteral("GEDObject::EnterCell"), [this] {
+            if (m_activo)
+                EnterCell();
+        });
     };
     m_gridConnections = {connect(m_grid, &toolkit::FlexGrid::EnterCell, this, cellNotification),
                          connect(m_grid, &toolkit::FlexGrid::Click, this, cellNotification),
-                         connect(m_grid, &toolkit::FlexGrid::Scroll, this, &GEDObject::Scroll)};
+                         connect(m_grid, &toolkit::FlexGrid::Scroll, this,
+                                 [this] { Guarded(QStringLiteral("GEDObject::Scroll"), [this] { Scroll(); }); })};
     // The user may drag column borders; the widths are kept per user.
     m_grid->setAllowUserResizing(toolkit::FlexResize::Columns);
     if (m_grid->Cols() > m_grid->FixedCols())
@@ -166,6 +183,7 @@ void GEDObject::AddControl(qint16 index, QWidget *pControl)
 
 void GEDObject::ChangeControl(qint16 index, QWidget *pNewControl)
 {
+    toolkit::FlexGrid &grid = boundGrid();
     const auto found = m_controles.find(index);
     if (found != m_controles.end() && found->second != pNewControl)
         m_controles.erase(found);
@@ -173,8 +191,8 @@ void GEDObject::ChangeControl(qint16 index, QWidget *pNewControl)
         return;
     m_controles[index] = pNewControl;
     const qint32 controlWidth = toolkit::Twips::fromPixelsX(pNewControl->width());
-    if (m_grid->ColWidth(index) < controlWidth)
-        m_grid->setColWidth(index, controlWidth);
+    if (grid.ColWidth(index) < controlWidth)
+        grid.setColWidth(index, controlWidth);
     loadColumnWidths();
 }
 
@@ -356,7 +374,7 @@ void GEDObject::ControlLost()
         // The widths are a comfort; editing goes on without them.
     }
     QCoreApplication::processEvents();
-    if (!m_parentForm || !m_parentForm->isEnabled() || !editorVisible())
+    if (!m_grid || !m_parentForm || !m_parentForm->isEnabled() || !editorVisible())
         return;
 
     QWidget *active = activeControl();
@@ -651,22 +669,23 @@ void GEDObject::Scroll()
 
 void GEDObject::GED_Clear()
 {
+    toolkit::FlexGrid &grid = boundGrid();
     {
         const QScopedValueRollback quiet(m_eventsOn, false);
-        m_grid->setRows(m_grid->FixedRows() + 1);
-        m_grid->setRow(m_grid->FixedRows());
-        m_grid->setCol(m_grid->FixedCols());
+        grid.setRows(grid.FixedRows() + 1);
+        grid.setRow(grid.FixedRows());
+        grid.setCol(grid.FixedCols());
         m_editRow = -1;
         m_editCol = -1;
         for (auto &[column, control] : m_controles) {
             if (control)
                 control->hide();
         }
-        CleanRow(m_grid->FixedRows());
+        CleanRow(grid.FixedRows());
     }
     m_eventsOn = true;
-    m_grid->setLeftCol(m_grid->FixedCols());
-    emit leftColChange(m_grid, m_grid->FixedCols());
+    grid.setLeftCol(grid.FixedCols());
+    emit leftColChange(&grid, grid.FixedCols());
 }
 
 void GEDObject::activate()

@@ -21,7 +21,9 @@ namespace vontarelis {
 // or deleted. Enter, the arrows and Ctrl/Shift/Alt+Backspace move, add and delete; the current
 // row can be highlighted ("GEDITMarcarLinea"); the user's column widths are kept per form and
 // grid. The form owns the grid and the controls and forwards two notifications of its editing
-// controls: KeyDown and ControlLost (focus loss); the editor listens to the grid itself.
+// controls: KeyDown and ControlLost (focus loss); the editor listens to the grid itself, and an
+// error of its own grid notifications is reported at the dialog guard. Operations that need
+// the grid raise error 91 while there is none; the notifications then do nothing.
 class GEDObject : public QObject
 {
     Q_OBJECT
@@ -74,6 +76,8 @@ signals:
     void RowDeleted(toolkit::FlexGrid *grid, qint32 row);
 
 private:
+    // The edited grid; error 91 while there is none (before init, or after the grid went away).
+    toolkit::FlexGrid &boundGrid() const;
     QWidget *controlFor(qint32 col) const;
     bool editorVisible() const;
     void hideEditor();

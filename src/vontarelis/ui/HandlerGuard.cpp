@@ -21,4 +21,9 @@ void ReportUntrappedError(const QString &location, const std::exception *error) 
     }
 }
 
+std::function<void(const std::exception &)> ErrorReporter(const QString &location)
+{
+    return [location](const std::exception &error) { ReportUntrappedError(location, &error); };
+}
+
 } // namespace vontarelis

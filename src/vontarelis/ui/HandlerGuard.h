@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace vontarelis {
@@ -10,6 +11,11 @@ namespace vontarelis {
 // Reports, through CommonUtilities.ReportError, an error that a dialog handler did not trap.
 // Never throws: a report that fails itself is only logged.
 void ReportUntrappedError(const QString &location, const std::exception *error) noexcept;
+
+// The error handler to give a toolkit widget that calls back into the form from its own event
+// handling (FocusValidator, CodeLookupBox): what such a callback did not trap is reported with
+// this location, as Guarded would.
+std::function<void(const std::exception &)> ErrorReporter(const QString &location);
 
 // Every handler of a dialog (slot, event override, timer tick, validation callback) is entered
 // through here. An error the handler does not trap stops at this boundary and is reported with

@@ -3,6 +3,7 @@
 #include "toolkit/Error.h"
 #include "toolkit/Twips.h"
 #include "toolkit/VariantConvert.h"
+#include "vontarelis/ui/HandlerGuard.h"
 
 #include <QAction>
 #include <QCursor>
@@ -29,7 +30,8 @@ void UCPopup::createItem()
     auto *item = new QAction(m_mnuPopup);
     item->setObjectName(QStringLiteral("mnuPopupItem%1").arg(index));
     m_mnuPopup->addAction(item);
-    connect(item, &QAction::triggered, this, [this, index] { mnuPopupItem_Click(index); });
+    connect(item, &QAction::triggered, this,
+            [this, index] { Guarded(QStringLiteral("UCPopup::mnuPopupItem_Click"), [&] { mnuPopupItem_Click(index); }); });
     m_mnuPopupItem.push_back(item);
 }
 

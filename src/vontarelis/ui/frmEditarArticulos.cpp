@@ -7,6 +7,7 @@
 #include "toolkit/NumericBox.h"
 #include "toolkit/PlainNumber.h"
 #include "vontarelis/ui/GEDObject.h"
+#include "vontarelis/ui/HandlerGuard.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -96,7 +97,8 @@ frmEditarArticulos::frmEditarArticulos(QWidget *parent)
     m_ged->AddControl(ColDescripcion, m_txtDescripcion);
     m_ged->AddControl(ColCantidad, m_txtCantidad);
     m_ged->AddControl(ColPrecio, m_txtPrecio);
-    connect(m_ged, &GEDObject::RowDeleted, this, &frmEditarArticulos::MostrarTotal);
+    connect(m_ged, &GEDObject::RowDeleted, this,
+            [this] { Guarded(QStringLiteral("frmEditarArticulos::GED_RowDeleted"), [this] { MostrarTotal(); }); });
     MostrarTotal();
 }
 
@@ -109,8 +111,9 @@ frmEditarArticulos::~frmEditarArticulos()
 
 bool frmEditarArticulos::eventFilter(QObject *watched, QEvent *event)
 {
+    const QString control = QStringLiteral("frmEditarArticulos::") + watched->objectName();
     if (event->type() == QEvent::FocusOut) {
-        m_ged->ControlLost();
+        Guarded(control + QStringLiteral("_LostFocus"), [this] { m_ged->ControlLost(); });
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
@@ -119,7 +122,8 @@ bool frmEditarArticulos::eventFilter(QObject *watched, QEvent *event)
         if (!isEditorKey(keyCode))
             return false;
         const bool enter = keyCode == 13;
-        m_ged->KeyDown(keyCode, toolkit::KeyCode::shiftOf(*key));
+        // A failed move leaves the key with the control; Enter never reaches a button.
+        Guarded(control + QStringLiteral("_KeyDown"), [&] { m_ged->KeyDown(keyCode, toolkit::KeyCode::shiftOf(*key)); });
         return keyCode == 0 || enter;
     }
     return QDialog::eventFilter(watched, event);
@@ -133,6 +137,12 @@ bool frmEditarArticulos::rowIsBlank(int row) const
 }
 
 bool frmEditarArticulos::ValidateCell(int row, int col)
+{
+    // The editor's callbacks: a failed one is reported and, as the editor treats it, consents.
+    return Guarded(QStringLiteral("frmEditarArticulos::ValidateCell"), true, [&] { return cellIsValid(row, col); });
+}
+
+bool frmEditarArticulos::cellIsValid(int row, int col)
 {
     const QString text = m_grdArticulos->TextMatrix(row, col).trimmed();
     if (col == ColCodigo) {
@@ -159,6 +169,11 @@ bool frmEditarArticulos::ValidateCell(int row, int col)
 
 bool frmEditarArticulos::IsRowValid(int row)
 {
+    return Guarded(QStringLiteral("frmEditarArticulos::IsRowValid"), true, [&] { return rowIsValid(row); });
+}
+
+bool frmEditarArticulos::rowIsValid(int row)
+{
     if (row < m_grdArticulos->FixedRows() || rowIsBlank(row))
         return true;
     if (m_grdArticulos->TextMatrix(row, ColCodigo).trimmed().isEmpty()) {
@@ -175,12 +190,13 @@ bool frmEditarArticulos::IsRowValid(int row)
 bool frmEditarArticulos::MayAddRow(int newRow)
 {
     // A new row only after one that holds something.
-    return !rowIsBlank(newRow - 1);
+    return Guarded(QStringLiteral("frmEditarArticulos::MayAddRow"), true, [&] { return !rowIsBlank(newRow - 1); });
 }
 
 void frmEditarArticulos::FillNewRow(int newRow)
 {
-    m_grdArticulos->setTextMatrix(newRow, ColCantidad, QStringLiteral("1"));
+    Guarded(QStringLiteral("frmEditarArticulos::FillNewRow"),
+            [&] { m_grdArticulos->setTextMatrix(newRow, ColCantidad, QStringLiteral("1")); });
 }
 
 void frmEditarArticulos::MostrarTotal()

@@ -18,7 +18,8 @@ class GEDObject;
 // A table of items (code, description, quantity, price) edited in place with the grid editor:
 // Enter moves along the row and on to a new one, the arrows move between rows, Ctrl+Backspace
 // deletes a row. Each editing control forwards its key-down and focus-loss notifications to
-// the editor; the form answers the editor's questions through its invokable handlers.
+// the editor; the form answers the editor's questions through its invokable handlers. Every
+// handler is entered through the dialog guard, so an error leaves the form open and usable.
 class frmEditarArticulos : public QDialog
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool cellIsValid(int row, int col);
+    bool rowIsValid(int row);
     void MostrarTotal();
     bool rowIsBlank(int row) const;
 

@@ -1,4 +1,5 @@
 #include "support/ScriptedCommonUtilities.h"
+#include "toolkit/Error.h"
 #include "toolkit/FlexGrid.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WindowInput.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using vontarelis::frmEditarArticulos;
@@ -352,4 +354,77 @@ TEST(GEDObjectTest, ScrollingHidesTheEditorClearingLeavesOneEmptyRowAndASwitched
     f.form->editor()->activate();
     f.clickCell(1, 0);
     EXPECT_EQ(f.openEditor(), f.control("txtCodigo"));
+}
+
+TEST(GEDObjectTest, AFailingHandlerIsReportedOnceAndEditingGoesOn)
+{
+    ArticlesForm f;
+    int failures = 0;
+    const auto failOnce = [&] {
+        if (failures++ == 0)
+            throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Se perdió la conexión"));
+    };
+    // The grid's own notification: the click reaches the guard, the grid's click opens the editor.
+    const auto rowChanged = QObject::connect(f.form->editor(), &GEDObject::RowChanged, failOnce);
+    f.clickCell(1, 0);
+    QObject::disconnect(rowChanged);
+    ASSERT_EQ(f.utilities->errors.size(), 1u);
+    EXPECT_EQ(f.utilities->errors[0].source, QStringLiteral("GEDObject::EnterCell"));
+    EXPECT_EQ(f.utilities->errors[0].description, QStringLiteral("Se perdió la conexión"));
+    auto *codigo = f.control("txtCodigo");
+    ASSERT_EQ(f.openEditor(), codigo);
+
+    // A key forwarded by the form: the refused step keeps the editor, the next Enter moves on.
+    failures = 0;
+    QObject::connect(f.form->editor(), &GEDObject::ValidateCell,
+                     [&](toolkit::FlexGrid *, qint32, qint32, bool &) { failOnce(); });
+    f.type(codigo, QStringLiteral("tor-8"));
+    f.key(Qt::Key_Return);
+    ASSERT_EQ(f.utilities->errors.size(), 2u);
+    EXPECT_EQ(f.utilities->errors[1].source, QStringLiteral("frmEditarArticulos::txtCodigo_KeyDown"));
+    EXPECT_EQ(f.openEditor(), codigo);
+    EXPECT_TRUE(f.form->isVisible());
+    f.key(Qt::Key_Return);
+    EXPECT_EQ(f.openEditor(), f.control("txtDescripcion"));
+    EXPECT_EQ(f.cell(1, 0), "TOR-8");
+    EXPECT_EQ(f.utilities->errors.size(), 2u);
+}
+
+TEST(GEDObjectTest, WithoutAGridEveryOperationRaisesAnErrorInsteadOfCrashing)
+{
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    QWidget form;
+    QLineEdit control(&form);
+    GEDObject unbound;
+    const auto expectNoGrid = [](const char *what, const std::function<void()> &call) {
+        SCOPED_TRACE(what);
+        try {
+            call();
+            ADD_FAILURE() << "no error";
+        } catch (const toolkit::Error &error) {
+            EXPECT_EQ(error.number(), 91);
+        }
+    };
+    const auto everyOperation = [&](GEDObject &ged) {
+        expectNoGrid("SumaColumna", [&] { ged.SumaColumna(1); });
+        expectNoGrid("isEmpty", [&] { ged.isEmpty(1); });
+        expectNoGrid("CleanRow", [&] { ged.CleanRow(1); });
+        expectNoGrid("ChangeControl", [&] { ged.ChangeControl(1, &control); });
+        expectNoGrid("GED_Clear", [&] { ged.GED_Clear(); });
+    };
+    everyOperation(unbound);
+    expectNoGrid("init", [&] { unbound.init(&form, nullptr); });
+
+    // A grid that went away leaves the editor without one, too.
+    GEDObject orphaned;
+    auto grid = std::make_unique<toolkit::FlexGrid>(&form);
+    orphaned.init(&form, grid.get(), QStringLiteral("GED"));
+    orphaned.AddControl(0, &control);
+    grid.reset();
+    everyOperation(orphaned);
+    qint16 key = 13;
+    orphaned.KeyDown(key, 0);
+    orphaned.EnterCell();
+    orphaned.Scroll();
+    EXPECT_EQ(key, 13) << "the notifications of a form without a grid do nothing";
 }
