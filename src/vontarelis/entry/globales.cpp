@@ -4,6 +4,12 @@
 
 namespace vontarelis {
 
+namespace {
+
+constexpr qint32 ErrObjectNotSet = 91;
+
+} // namespace
+
 host::IFramework *gHost = nullptr;
 std::shared_ptr<host::ICompany> gEmpresa;
 double gTipoCambio = 0.0;
@@ -19,7 +25,11 @@ void InitHostContext(host::IFramework &f)
                              QStringLiteral("globales::InitHostContext"));
     gEmpresa = std::move(empresa);
     gTipoCambio = gEmpresa->tipoCambio();
-    gTemaUI = gHost->TemaUI();
+    auto tema = gHost->TemaUI();
+    if (!tema)
+        throw toolkit::Error(ErrObjectNotSet, QStringLiteral("El anfitrión no dio su tema visual («TemaUI»)"),
+                             QStringLiteral("globales::InitHostContext"));
+    gTemaUI = std::move(tema);
 }
 
 host::IFramework &CurrentHost()

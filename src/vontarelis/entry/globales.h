@@ -18,6 +18,8 @@ extern std::shared_ptr<host::ITheme> gTemaUI;
 // The vehicle whose print variables were asked for last; InitHostContext leaves it alone.
 extern Vehiculo gVehiculoActual;
 
+// Refuses a host that makes no company object or gives no theme; what was set before the
+// refusal keeps its new value, the rest its old one.
 void InitHostContext(host::IFramework &f);
 // gHost and gEmpresa, with a clear error while no entry point has set them.
 host::IFramework &CurrentHost();

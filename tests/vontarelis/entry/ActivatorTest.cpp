@@ -1,11 +1,15 @@
+#include "support/FaultyFramework.h"
 #include "support/ScriptedCommonUtilities.h"
 #include "support/TestHost.h"
+#include "toolkit/Error.h"
 #include "vontarelis/entry/Activator.h"
 #include "vontarelis/entry/globales.h"
 
 #include <QDialog>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using vontarelis::Activator;
 
@@ -114,6 +118,36 @@ TEST_F(ActivatorTest, EachDialogIsOneKeptInstanceUnlessShowFormLeavesAnother)
     EXPECT_EQ(whenShown, (QStringList{"Marbelisto frmSelectFacturas", "Marbelisto frmSelectFacturas",
                                       "Marbelisto frmConfirmarBruvelos", "Marbelisto frmConfirmarBruvelos",
                                       "Marbelisto "}));
+}
+
+TEST_F(ActivatorTest, AHostThatGivesNoThemeIsRefusedBeforeAnyDialogShows)
+{
+    struct ThemelessHost : testsupport::FaultyFramework
+    {
+        using FaultyFramework::FaultyFramework;
+        std::shared_ptr<host::ITheme> TemaUI() override { return nullptr; }
+    };
+    Activator activator = countingActivator();
+    activator.GetGuiaDespacho(host.framework());
+    const auto theme = vontarelis::gTemaUI;
+    ASSERT_TRUE(theme);
+    const auto company = vontarelis::gEmpresa;
+
+    ThemelessHost themeless(host.framework());
+    for (const auto &call : {std::function<void()>([&] { activator.Go(themeless); }),
+                             std::function<void()>([&] { activator.GetGuiaDespacho(themeless); })}) {
+        try {
+            call();
+            ADD_FAILURE() << "a host without a theme was taken";
+        } catch (const toolkit::Error &error) {
+            EXPECT_EQ(error.number(), 91);
+        }
+    }
+    EXPECT_TRUE(utilities->shownForms.empty());
+    EXPECT_EQ(selectMade, 0);
+    EXPECT_EQ(vontarelis::gHost, &themeless) << "the steps before the theme keep their new values";
+    EXPECT_NE(vontarelis::gEmpresa, company);
+    EXPECT_EQ(vontarelis::gTemaUI, theme) << "the theme keeps its old one";
 }
 
 } // namespace
