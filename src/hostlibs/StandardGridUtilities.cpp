@@ -3,8 +3,6 @@
 #include "toolkit/FlexGrid.h"
 #include "toolkit/PlainNumber.h"
 
-#include <algorithm>
-
 namespace hostlibs {
 
 void StandardGridUtilities::ClearRow(toolkit::FlexGrid &grid, qint32 row)
@@ -15,11 +13,7 @@ void StandardGridUtilities::ClearRow(toolkit::FlexGrid &grid, qint32 row)
 
 void StandardGridUtilities::ClearGrid(toolkit::FlexGrid &grid)
 {
-    const qint32 fixedRows = grid.FixedRows();
-    grid.setRows(fixedRows);
-    grid.setRows(fixedRows + 1);
-    grid.setRow(fixedRows);
-    grid.setCol(std::min(grid.FixedCols(), grid.Cols() - 1));
+    grid.setRows(grid.FixedRows());
 }
 
 double StandardGridUtilities::SumColumn(toolkit::FlexGrid &grid, qint16 column)

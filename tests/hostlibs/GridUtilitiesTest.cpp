@@ -28,7 +28,7 @@ void loadInvoices(toolkit::FlexGrid &grid)
 
 } // namespace
 
-TEST(GridUtilitiesTest, SumColumnReadsTheDataRowsAndClearGridLeavesOneEmptyRowWithoutTicksNumbersOrFonts)
+TEST(GridUtilitiesTest, SumColumnReadsTheDataRowsAndClearGridLeavesNoDataRow)
 {
     toolkit::FlexGrid grid;
     loadInvoices(grid);
@@ -41,13 +41,16 @@ TEST(GridUtilitiesTest, SumColumnReadsTheDataRowsAndClearGridLeavesOneEmptyRowWi
     EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 0), 0.0);
 
     utilities.ClearGrid(grid);
-    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.Rows(), grid.FixedRows()) << "no blank row is left to be ticked";
     EXPECT_EQ(grid.TextMatrix(0, 4), QStringLiteral("Incluir")) << "the header stays";
-    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_DOUBLE_EQ(utilities.SumColumn(grid, 5), 0.0);
+    utilities.ClearGrid(grid);
+    EXPECT_EQ(grid.Rows(), 1) << "clearing an empty grid is no error";
+    // No old tick, font or invoice number comes back with growing rows.
+    grid.setRows(5);
+    grid.setRow(1);
     grid.setCol(4);
     EXPECT_NE(grid.CellFontName(), QStringLiteral("Wingdings"));
-    // No old tick or invoice number comes back, even with growing rows.
-    grid.setRows(5);
     for (int row = 1; row < 5; ++row)
         for (int col = 0; col < grid.Cols(); ++col)
             EXPECT_EQ(grid.TextMatrix(row, col), QString()) << row << "," << col;

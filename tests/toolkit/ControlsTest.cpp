@@ -132,6 +132,42 @@ TEST(ControlsTest, CodeLookupBoxListOpensOnItsCodeFiltersAsYouTypeAndPutsTheChos
     EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "a cancelled list changes nothing";
 }
 
+TEST(ControlsTest, AFailingListOrEnterHandlerReachesTheErrorHandlerAndNeverTheEventLoop)
+{
+    struct UnreachableSource : toolkit::ILookupSource
+    {
+        QList<toolkit::LookupEntry> LookupEntries(const QString &, const QString &, const QString &) override
+        {
+            throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Se perdió la conexión"));
+        }
+    };
+    LookupForm form;
+    form.conductor->configure(std::make_shared<UnreachableSource>(), QStringLiteral("Codigo"), QStringLiteral("Nombre"),
+                              QStringLiteral("Vendedores"), QStringLiteral("Vendedor"));
+    QStringList errors;
+    const auto record = [&](const std::exception &error) { errors << QString::fromStdString(error.what()); };
+    form.conductor->setErrorHandler(record);
+    form.conductor->setText(QStringLiteral("AB"));
+
+    QTest::keyClick(form.conductor, Qt::Key_F2);
+    testinput::click(form.conductor->findChild<QToolButton *>());
+    EXPECT_EQ(errors, QStringList(2, QStringLiteral("Se perdió la conexión")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no list opened";
+    EXPECT_EQ(form.conductor->text(), QStringLiteral("AB"));
+    EXPECT_THROW(form.conductor->openList(), toolkit::Error) << "a call from code hears the error itself";
+
+    // An enter handler that throws anything at all: the focus still arrives, the handler hears of it.
+    toolkit::FocusValidator validator(form.dialog.get());
+    validator.setErrorHandler(record);
+    validator.setEnterHandler(form.other, [] { throw 42; });
+    testinput::click(form.other);
+    EXPECT_TRUE(form.other->hasFocus());
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_EQ(errors.last(), QStringLiteral("Error desconocido"));
+    QTest::keyClicks(form.other, QStringLiteral("ok"));
+    EXPECT_EQ(form.other->text(), QStringLiteral("ok"));
+}
+
 TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
 {
     LookupForm form;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -173,6 +174,61 @@ TEST(FlexGridTest, RowsAndColumnsGrowAndCutAtTheEndKeepingWhatStays)
     EXPECT_THROW(grid.setRows(0), toolkit::Error) << "Rows never drops below FixedRows";
     EXPECT_THROW(grid.TextMatrix(1, 0), toolkit::Error);
     EXPECT_THROW(grid.setTextMatrix(0, 5, QString()), toolkit::Error);
+}
+
+TEST(FlexGridTest, WithOnlyTheFixedRowsEveryOperationWorksOrRaisesTheClassicError)
+{
+    GridDialog d(3, 4);
+    FlexGrid &grid = *d.grid;
+    d.show();
+    QSignalSpy clicks(&grid, &FlexGrid::Click);
+    QSignalSpy keys(&grid, &FlexGrid::KeyPress);
+    testinput::click(grid.viewport(), d.cellCentre(3, 1));
+    ASSERT_EQ(grid.Row(), 3);
+    grid.setTextMatrix(3, 1, QStringLiteral("se va"));
+
+    grid.setRows(grid.FixedRows());
+    EXPECT_EQ(std::tuple(grid.Rows(), grid.model()->rowCount(), grid.Row(), grid.Col()), std::tuple(1, 0, 0, 1))
+        << "the current cell moves up into the fixed row";
+    EXPECT_EQ(grid.Text(), QString());
+    const auto expectSubscript = [](const char *what, const std::function<void()> &call) {
+        SCOPED_TRACE(what);
+        try {
+            call();
+            ADD_FAILURE() << "no error";
+        } catch (const toolkit::Error &error) {
+            EXPECT_EQ(error.number(), toolkit::ErrSubscript);
+        }
+    };
+    expectSubscript("Row", [&] { grid.setRow(1); });
+    expectSubscript("Col", [&] { grid.setCol(3); });
+    expectSubscript("TextMatrix", [&] { grid.TextMatrix(1, 0); });
+    expectSubscript("setTextMatrix", [&] { grid.setTextMatrix(1, 0, QStringLiteral("x")); });
+    expectSubscript("RemoveItem", [&] { grid.RemoveItem(1); });
+    expectSubscript("RowIsVisible", [&] { grid.RowIsVisible(1); });
+    expectSubscript("TopRow", [&] { grid.setTopRow(1); });
+    grid.setCol(2);
+    grid.setTopRow(0);
+    EXPECT_TRUE(grid.RowIsVisible(0));
+    EXPECT_GE(grid.CellTop(), 0);
+    EXPECT_GT(grid.CellHeight(), 0);
+
+    // The user clicks and types into the empty grid: keys still reach the handler, no cell is clicked.
+    testinput::click(grid.viewport(), QPoint(20, 10));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_End})
+        QTest::keyClick(&grid, key);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(keys.count(), 1);
+    EXPECT_EQ(grid.Row(), 0);
+    EXPECT_FALSE(grid.selectionModel()->hasSelection());
+
+    grid.AddItem(QStringLiteral("nueva\tfila"));
+    EXPECT_EQ(d.rowTexts(1), QStringList({"nueva", "fila", ""})) << "nothing of the dropped rows comes back";
+    grid.setRow(1);
+    EXPECT_EQ(grid.Text(), QString());
+    testinput::click(grid.viewport(), d.cellCentre(1, 0));
+    EXPECT_EQ(std::pair(grid.Row(), clicks.count()), std::pair(1, qsizetype(2)));
 }
 
 TEST(FlexGridTest, AddItemInsertsTabSeparatedCellsAndRemoveItemKeepsTheLastRow)

@@ -289,3 +289,43 @@ TEST(ValidationTest, AThrowingCheckFailsAHiddenFieldIsNotCheckedAndACompositeFie
     testinput::click(d.cbOk);
     EXPECT_EQ(d.okClicks, 2);
 }
+
+TEST(ValidationTest, AfterARefusedPressWhoseReleaseFellOnTheMessageTheNextClickWorks)
+{
+    // The library's own CommonUtilities: every refusal shows a real modal message box.
+    hostlibs::InstallCommonUtilities(nullptr);
+    EntryDialog d;
+    d.show();
+    QSignalSpy gridClicks(d.grid, &toolkit::FlexGrid::Click);
+    // The user presses, lets go while the message is up (the release lands on the blocked
+    // dialog), and closes the message.
+    const auto refusedPress = [&](QWidget *target, QPoint at) {
+        QTimer::singleShot(0, [&, target, at] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr) << "no message box";
+            testinput::release(target, at);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        testinput::press(target, at);
+        d.dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(d.dialog.get()));
+        EXPECT_TRUE(d.conductor->hasFocus());
+    };
+
+    refusedPress(d.cbOk, d.cbOk->rect().center());
+    EXPECT_EQ(std::pair(d.okClicks, d.checks), std::pair(0, 1));
+    d.conductor->setText(QStringLiteral("AB12"));
+    testinput::click(d.cbOk);
+    EXPECT_EQ(d.okClicks, 1) << "the click after the refused one is not lost";
+    EXPECT_FALSE(d.cbOk->isDown());
+
+    const auto cell = [&](int row) { return d.grid->visualRect(d.grid->model()->index(row - 1, 0)).center(); };
+    d.conductor->clear();
+    d.conductor->setFocus();
+    refusedPress(d.grid->viewport(), cell(2));
+    EXPECT_EQ(d.grid->Row(), 1);
+    d.conductor->setText(QStringLiteral("AB12"));
+    testinput::click(d.grid->viewport(), cell(3));
+    EXPECT_EQ(d.grid->Row(), 3);
+    EXPECT_EQ(gridClicks.count(), 1) << "the click reached the grid's click handler";
+}
