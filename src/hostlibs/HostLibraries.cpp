@@ -1,7 +1,9 @@
 #include "hostlibs/HostLibraries.h"
 
+#include "hostlibs/DocumentPrinter.h"
 #include "hostlibs/StandardCommonUtilities.h"
 #include "hostlibs/StandardGridUtilities.h"
+#include "hostlibs/StandardPrintHost.h"
 #include "hostlibs/TextBuilder.h"
 
 namespace hostlibs {
@@ -17,6 +19,12 @@ std::unique_ptr<host::ICommonUtilities> &commonUtilitiesSlot()
 std::unique_ptr<host::IGridUtilities> &gridUtilitiesSlot()
 {
     static std::unique_ptr<host::IGridUtilities> slot;
+    return slot;
+}
+
+std::unique_ptr<IPrintHost> &printHostSlot()
+{
+    static std::unique_ptr<IPrintHost> slot;
     return slot;
 }
 
@@ -51,6 +59,26 @@ void InstallGridUtilities(std::unique_ptr<host::IGridUtilities> utilities)
 std::unique_ptr<host::ITextBuilder> NewTextBuilder()
 {
     return std::make_unique<TextBuilder>();
+}
+
+std::unique_ptr<host::IDocumentPrinter> NewDocumentPrinter()
+{
+    return std::make_unique<DocumentPrinter>(PrintHost());
+}
+
+IPrintHost &PrintHost()
+{
+    auto &slot = printHostSlot();
+    if (!slot)
+        slot = std::make_unique<StandardPrintHost>();
+    return *slot;
+}
+
+std::unique_ptr<IPrintHost> InstallPrintHost(std::unique_ptr<IPrintHost> printHost)
+{
+    std::unique_ptr<IPrintHost> previous = std::move(printHostSlot());
+    printHostSlot() = std::move(printHost);
+    return previous;
 }
 
 } // namespace hostlibs

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "hostlibs/IPrintHost.h"
 #include "vontarelis/host/ICommonUtilities.h"
+#include "vontarelis/host/IDocumentPrinter.h"
 #include "vontarelis/host/IGridUtilities.h"
 #include "vontarelis/host/ITextBuilder.h"
 
@@ -17,5 +19,12 @@ void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities);
 
 host::IGridUtilities &GridUtilities();
 void InstallGridUtilities(std::unique_ptr<host::IGridUtilities> utilities);
+
+// A new print library object, for one print.
+std::unique_ptr<host::IDocumentPrinter> NewDocumentPrinter();
+// The host's printer setting and print log; returns the arrangement it replaces, so that a
+// verb can print elsewhere for a while and put things back.
+IPrintHost &PrintHost();
+std::unique_ptr<IPrintHost> InstallPrintHost(std::unique_ptr<IPrintHost> printHost);
 
 } // namespace hostlibs

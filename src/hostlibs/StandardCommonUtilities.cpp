@@ -1,13 +1,12 @@
 #include "hostlibs/StandardCommonUtilities.h"
 
-#include "toolkit/PlainNumber.h"
+#include "toolkit/FormattedNumber.h"
 #include "toolkit/VariantConvert.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
@@ -103,15 +102,7 @@ QString StandardCommonUtilities::ExtractCode(const QString &listText) const
 
 double StandardCommonUtilities::ParseNumber(const QString &text) const
 {
-    const QLocale locale;
-    QString plain;
-    for (const QChar c : text) {
-        if (c.isDigit() || c == QLatin1Char('-'))
-            plain += c;
-        else if (locale.decimalPoint() == QString(c))
-            plain += QLatin1Char('.');
-    }
-    return toolkit::PlainNumber::read(plain);
+    return toolkit::FormattedNumber::read(text);
 }
 
 QString StandardCommonUtilities::ResolveIniPath(const QString &fileName, const QString &applicationName) const

@@ -1,5 +1,6 @@
 #include "support/TestHost.h"
 
+#include "marbelisto/app/DataTemplate.h"
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/DataFolder.h"
 #include "toolkit/VariantConvert.h"
@@ -133,6 +134,7 @@ void TestHost::setCompany(double tipoCambio, const QString &mascaraMonetarios, c
 
 void TestHost::setPrinterFolder(const QString &folder)
 {
+    marbelisto::DataTemplate(QStringLiteral(VONTARELIS_DATA_TEMPLATE)).copyInto(dataPath());
     exec(QStringLiteral("DELETE FROM Configuracion WHERE UPPER(clave) = UPPER(?)"), {QStringLiteral("Impresora")});
     exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES (?, ?)"), {QStringLiteral("Impresora"), folder});
 }

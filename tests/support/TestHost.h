@@ -55,7 +55,8 @@ public:
                     const QString &mascaraPrecios = QStringLiteral("#,##0.00"),
                     const QString &mascaraCantidades = QStringLiteral("#,##0.00"));
     // The host's printer setting names this folder: every print, interactive or not, becomes
-    // a PDF file there and nothing modal opens.
+    // a PDF file there and nothing modal opens. The data folder receives the shipped print
+    // formats and report definitions, as "init" gives them to a new data folder.
     void setPrinterFolder(const QString &folder);
 
 private:

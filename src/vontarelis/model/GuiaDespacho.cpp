@@ -1,6 +1,6 @@
 #include "vontarelis/model/GuiaDespacho.h"
 
-#include "toolkit/Error.h"
+#include "hostlibs/HostLibraries.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
@@ -149,10 +149,13 @@ bool GuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVarian
 
 void GuiaDespacho::ViewPrint(bool AutoPrint)
 {
-    Q_UNUSED(AutoPrint);
-    throw toolkit::Error(toolkit::ErrInvalidCall,
-                         QStringLiteral("La impresión de guías de despacho todavía no está disponible"),
-                         source + QStringLiteral("::ViewPrint"));
+    const std::unique_ptr<host::IDocumentPrinter> printer = hostlibs::NewDocumentPrinter();
+    printer->PrintDocument(*this, !AutoPrint);
+    if (!hostlibs::CommonUtilities().AskYesNo(QStringLiteral("Quiere emitir el listado detallado de facturas"), false,
+                                              QString()))
+        return;
+    CurrentHost().generarUsrReport(QStringLiteral("detallesVontarelisInline.rcl"), QStringLiteral("numeroGuia"),
+                                   QVariant::fromValue(m_id));
 }
 
 QString GuiaDespacho::NombreArchivoFormato()

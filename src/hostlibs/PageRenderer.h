@@ -1,0 +1,24 @@
+#pragma once
+
+#include "hostlibs/PrintJob.h"
+
+class QPagedPaintDevice;
+
+namespace hostlibs {
+
+// Paints a print job on a printer or a PDF writer in DejaVu Sans Mono, a fixed pitch so that
+// the columns of a format line up: the largest size up to 10 points at which the widest line
+// fits the page, pages as PageLayout cuts them, and "Página N de M" at the foot of each.
+class PageRenderer
+{
+public:
+    explicit PageRenderer(const PrintJob &job);
+
+    // Returns the number of pages painted.
+    int render(QPagedPaintDevice &device) const;
+
+private:
+    const PrintJob &m_job;
+};
+
+} // namespace hostlibs

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace hostlibs {
+
+// A print format: plain text with {NAME} fields, split around its detail block. The lines
+// before "[DETALLE]" head every page, the lines between it and "[/DETALLE]" repeat once per
+// detail line, and the lines after "[/DETALLE]" close the document. A format without a block
+// is all header.
+class PrintFormat
+{
+public:
+    // Reads a UTF-8 file; raises naming the file when it is missing, unreadable or malformed.
+    static PrintFormat read(const QString &path);
+    static PrintFormat parse(const QString &text, const QString &origin);
+
+    const QStringList &header() const { return m_header; }
+    const QStringList &detail() const { return m_detail; }
+    const QStringList &footer() const { return m_footer; }
+
+private:
+    QStringList m_header;
+    QStringList m_detail;
+    QStringList m_footer;
+};
+
+} // namespace hostlibs
