@@ -65,7 +65,8 @@ QVariantMap DetalleGuiaDespacho::documentFields() const
     return {{QStringLiteral("codigoItem"), m_codigoItem},
             {QStringLiteral("descripcion"), m_descripcion},
             {QStringLiteral("unidades"), m_unidades},
-            {QStringLiteral("peso"), m_peso}};
+            {QStringLiteral("peso"), m_peso},
+            {QStringLiteral("volumen"), m_volumen}};
 }
 
 } // namespace vontarelis

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 
 #include <initializer_list>
+#include <set>
 
 namespace vontarelis {
 
 // The optional handlers that a form holding a grid editor may offer, called by name as late
-// binding did: Q_INVOKABLE (or slot) members ValidateCell(int row, int col), IsRowValid(int row),
-// MayAddRow(int newRow), MayDeleteRow(int row) returning bool, and FillNewRow(int newRow).
-// A form without the handler, or whose call fails, consents.
+// binding did: Q_INVOKABLE (or slot) members ValidateCell(row, col), IsRowValid(row),
+// MayAddRow(newRow), MayDeleteRow(row) returning bool, and FillNewRow(newRow). Row and column
+// may be declared with any of the usual integer types (int, long, short/qint16, qint64). A form
+// without the handler, or whose call fails, consents; a handler of that name whose parameters
+// are no integers is reported once as a warning, since it would silently consent.
 class GEDFormCallbacks
 {
 public:
@@ -24,8 +28,10 @@ public:
 
 private:
     bool ask(const char *name, std::initializer_list<qint32> arguments) const;
+    void warnOnce(const QByteArray &name) const;
 
     QPointer<QObject> m_form;
+    mutable std::set<QByteArray> m_warned;
 };
 
 } // namespace vontarelis

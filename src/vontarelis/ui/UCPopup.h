@@ -16,6 +16,10 @@ namespace vontarelis {
 // item chosen, or -1 when the menu was dismissed. The item array persists between calls: the
 // items that exist are reused, missing ones created and surplus ones destroyed; item 0 exists
 // from the start and is never destroyed, so every call needs at least one caption.
+//
+// Popup and PopupPA enable every item they show, also one that an earlier PopupPAED disabled:
+// a list of plain captions means plain, choosable items. This is deliberate; only PopupPAED
+// disables.
 class UCPopup : public QWidget
 {
     Q_OBJECT

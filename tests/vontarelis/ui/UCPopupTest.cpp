@@ -119,6 +119,9 @@ TEST(UCPopupTest, PairsOfCaptionAndEnabledFlagAndTheCallsThatFail)
     form.choose(2);
     EXPECT_EQ(form.UCPopup1->PopupPAED({QStringLiteral("x"), 0, QStringLiteral("y"), 0, QStringLiteral("z"), 1}), 2);
     EXPECT_EQ(form.captions().size(), 3);
+    form.choose(1);
+    EXPECT_EQ(form.UCPopup1->Popup(QStringList{QStringLiteral("x"), QStringLiteral("y")}), 1)
+        << "plain captions enable again what the pairs disabled";
 
     // An odd list, or one without captions, fails before the menu is shown.
     const auto errorOf = [](const std::function<void()> &call) {
@@ -132,7 +135,7 @@ TEST(UCPopupTest, PairsOfCaptionAndEnabledFlagAndTheCallsThatFail)
     EXPECT_EQ(errorOf([&] { form.UCPopup1->PopupPAED({QStringLiteral("A"), true, QStringLiteral("B")}); }),
               toolkit::ErrSubscript);
     EXPECT_EQ(errorOf([&] { form.UCPopup1->Popup(QVariantList{}); }), UCPopup::ErrCannotUnloadFirstItem);
-    EXPECT_EQ(form.shown, 2);
+    EXPECT_EQ(form.shown, 3);
     EXPECT_EQ(form.menu->actions().size(), 1) << "item 0 is never destroyed";
 
     form.UCPopup1->resize(400, 300);
