@@ -90,13 +90,18 @@ NumberMask::Section readSection(const QString &text)
     qsizetype end = tokens.crend() - std::find_if(tokens.crbegin(), tokens.crend(), isDigitPlaceholder);
 
     // The decimal point is the first one among the placeholders, or right after the last
-    // ("0."), or, failing both, right before the first (".00").
+    // ("0."), or, failing both, right before the first (".00", "$.00"), unless it ends an
+    // abbreviation ("Bs.#,##0").
     qsizetype point = -1;
     for (qsizetype i = begin; i <= end && i < tokens.size() && point < 0; ++i) {
         if (tokens.at(i).kind == Kind::Point)
             point = i;
     }
-    if (point < 0 && begin > 0 && tokens.at(begin - 1).kind == Kind::Point)
+    const auto endsWord = [](const Token &token) {
+        return token.kind == Kind::Literal && !token.text.isEmpty() && token.text.back().isLetter();
+    };
+    const bool afterWord = begin > 1 && endsWord(tokens.at(begin - 2));
+    if (point < 0 && begin > 0 && tokens.at(begin - 1).kind == Kind::Point && !afterWord)
         point = begin - 1;
     if (point >= 0) {
         begin = std::min(begin, point);

@@ -9,7 +9,7 @@ namespace toolkit {
 // ";" (positive; negative; zero; null). In a section "0" is a digit always shown, "#" a digit
 // shown when significant, "," between digit places asks for grouping and "." places the
 // decimal point. Text in double quotes and a character after "\" are literal; so is any other
-// character, which lets a plain "Bs. #,##0.00" keep its prefix. Literal text between the first
+// character, which lets a plain "Bs. #,##0.00" or "Bs.#,##0" keep its prefix. Literal text between the first
 // and the last digit placeholder is not supported and left out.
 class NumberMask
 {

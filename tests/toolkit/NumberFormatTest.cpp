@@ -48,6 +48,8 @@ TEST(NumberFormat, MasksInTheClassicFormatSyntax)
         {"\"Bs. \"#,##0.00", -8802, spanish, "-Bs. 8.802,00"},
         {"\\B\\s\\.\\ #,##0.00", 8802, spanish, "Bs. 8.802,00"},
         {"Bs. #,##0.00", -1234.5, english, "-Bs. 1,234.50"},
+        {"Bs.#,##0", 1234.5, spanish, "Bs.1.235"},
+        {"$.00", 0.5, english, "$.50"},
         {"$ #,##0.00", 1234.5, english, "$ 1,234.50"},
         {"#,##0.00 \"Bs.\"", 1234.5, spanish, "1.234,50 Bs."},
         {"\\#0", 5, english, "#5"},
