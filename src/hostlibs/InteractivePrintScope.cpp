@@ -10,11 +10,18 @@ bool &flag()
     return mayAskUser;
 }
 
+bool &lastFlag()
+{
+    static bool lastMayAskUser = false;
+    return lastMayAskUser;
+}
+
 } // namespace
 
 InteractivePrintScope::InteractivePrintScope(bool mayAskUser) : m_previous(flag())
 {
     flag() = mayAskUser;
+    lastFlag() = mayAskUser;
 }
 
 InteractivePrintScope::~InteractivePrintScope()
@@ -25,6 +32,15 @@ InteractivePrintScope::~InteractivePrintScope()
 bool InteractivePrintScope::active()
 {
     return flag();
+}
+
+} // namespace hostlibs
+
+namespace hostlibs {
+
+bool InteractivePrintScope::lastPrintInteractive()
+{
+    return lastFlag();
 }
 
 } // namespace hostlibs

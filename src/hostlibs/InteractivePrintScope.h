@@ -14,6 +14,9 @@ public:
     InteractivePrintScope &operator=(const InteractivePrintScope &) = delete;
 
     static bool active();
+    // Whether the latest print opened such a scope with the user at hand; a report that follows
+    // a print (the listing after a guide) goes where that print went.
+    static bool lastPrintInteractive();
 
 private:
     bool m_previous;

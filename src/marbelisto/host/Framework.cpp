@@ -8,7 +8,17 @@
 #include "marbelisto/host/Tema.h"
 #include "marbelisto/host/Usuario.h"
 
+#include "marbelisto/report/ReportDefinition.h"
+#include "marbelisto/report/UserReport.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "hostlibs/InteractivePrintScope.h"
+#include "hostlibs/JobPrinter.h"
 #include "toolkit/Error.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace marbelisto {
 
@@ -108,14 +118,23 @@ QString Framework::DataPath() const
 QString Framework::DeterminarFormato(const QString &formatKey, const QString &formatsKey, const QString &defaultFile,
                                      host::IDocument &)
 {
-    return PrintFormatChooser(*this, m_folder).choose(formatKey, formatsKey, defaultFile);
+    // Only a print that shows the user its preview may stop to ask which format to use.
+    const bool mayAskUser =
+        hostlibs::InteractivePrintScope::active() && qobject_cast<QApplication *>(QCoreApplication::instance());
+    return PrintFormatChooser(*this, m_folder).choose(formatKey, formatsKey, defaultFile, mayAskUser);
 }
 
-void Framework::generarUsrReport(const QString &reportFile, const QString &, const QVariant &)
+void Framework::generarUsrReport(const QString &reportFile, const QString &parameterName,
+                                 const QVariant &parameterValue)
 {
-    throw toolkit::Error(toolkit::ErrInvalidCall,
-                         QStringLiteral("El informe «%1» todavía no está disponible en Marbelisto").arg(reportFile),
-                         QStringLiteral("Marbelisto.generarUsrReport"));
+    const QString path = QDir::isAbsolutePath(reportFile) ? reportFile : m_folder.file(reportFile);
+    const ReportDefinition definition = ReportDefinition::read(path);
+    const hostlibs::PrintJob job =
+        UserReport(definition, parameterName, parameterValue).layOut(*this, QFileInfo(path).completeBaseName());
+    hostlibs::IPrintHost &printHost = hostlibs::PrintHost();
+    const hostlibs::PrintDestination destination = hostlibs::PrintDestination::resolve(
+        printHost.printerSetting(this), hostlibs::InteractivePrintScope::lastPrintInteractive());
+    printHost.printed(hostlibs::JobPrinter::print(job, destination));
 }
 
 } // namespace marbelisto

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <Qt>
+#include <QString>
+
+namespace marbelisto {
+
+// One column of a user report: the query's field it shows, its caption, its width in
+// characters, its alignment, an optional number or date mask, and whether it is summed.
+struct ReportColumn
+{
+    QString field;
+    QString caption;
+    int width = 10;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QString mask;
+    bool sum = false;
+};
+
+} // namespace marbelisto
