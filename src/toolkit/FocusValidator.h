@@ -52,7 +52,8 @@ public:
     bool validatePending();
 
 signals:
-    // The focus came into a control that has a validator or an enter handler.
+    // The focus came into a control that has a validator or an enter handler. A slot connected
+    // here runs from Qt's event handling and must trap its own errors.
     void entered(QWidget *control);
 
 protected:

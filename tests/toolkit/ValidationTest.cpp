@@ -328,4 +328,13 @@ TEST(ValidationTest, AfterARefusedPressWhoseReleaseFellOnTheMessageTheNextClickW
     testinput::click(d.grid->viewport(), cell(3));
     EXPECT_EQ(d.grid->Row(), 3);
     EXPECT_EQ(gridClicks.count(), 1) << "the click reached the grid's click handler";
+
+    // Held through the message, the button is let go afterwards: that release is swallowed, so
+    // the grid sees no click on the cell it was last pressed on.
+    d.conductor->clear();
+    d.conductor->setFocus();
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    testinput::click(d.grid->viewport(), cell(3));
+    EXPECT_EQ(gridClicks.count(), 1);
+    EXPECT_EQ(d.dialog->focusWidget(), d.conductor);
 }
