@@ -15,16 +15,45 @@ qsizetype runLength(const QString &text, qsizetype from)
 
 } // namespace
 
+QString DateFormat::shortDatePattern(const QLocale &locale)
+{
+    const QString localeFormat = locale.dateFormat(QLocale::ShortFormat);
+    QString pattern;
+    for (qsizetype i = 0; i < localeFormat.size();) {
+        const QChar c = localeFormat.at(i);
+        if (c == u'\'') {
+            // Quoted text of the format stays as it is, quotes included.
+            const qsizetype close = localeFormat.indexOf(u'\'', i + 1);
+            const qsizetype end = close < 0 ? localeFormat.size() : close + 1;
+            pattern += localeFormat.mid(i, end - i);
+            i = end;
+            continue;
+        }
+        const qsizetype n = runLength(localeFormat, i);
+        if (c == u'd' && n <= 2)
+            pattern += QLatin1String("dd");
+        else if (c == u'M' && n <= 2)
+            pattern += QLatin1String("MM");
+        else if (c == u'y')
+            pattern += QLatin1String("yyyy");
+        else
+            pattern += localeFormat.mid(i, n);
+        i += n;
+    }
+    return pattern;
+}
+
 QString DateFormat::format(const QDateTime &moment, const QString &pattern, const QLocale &locale)
 {
     if (pattern.compare(QLatin1String("Short Date"), Qt::CaseInsensitive) == 0)
-        return locale.toString(moment.date(), QLocale::ShortFormat);
+        return locale.toString(moment.date(), shortDatePattern(locale));
     if (pattern.compare(QLatin1String("Long Date"), Qt::CaseInsensitive) == 0)
         return locale.toString(moment.date(), QLocale::LongFormat);
     if (pattern.isEmpty() || pattern.compare(QLatin1String("General Date"), Qt::CaseInsensitive) == 0) {
+        const QString date = locale.toString(moment.date(), shortDatePattern(locale));
         if (moment.time() == QTime(0, 0))
-            return locale.toString(moment.date(), QLocale::ShortFormat);
-        return locale.toString(moment, QLocale::ShortFormat);
+            return date;
+        return date + u' ' + locale.toString(moment.time(), QLocale::ShortFormat);
     }
 
     const QDate date = moment.date();

@@ -1,5 +1,6 @@
 #include "toolkit/VariantConvert.h"
 
+#include "toolkit/DateFormat.h"
 #include "toolkit/Error.h"
 #include "toolkit/PlainNumber.h"
 
@@ -147,13 +148,10 @@ QString toText(const QVariant &value)
         return PlainNumber::write(value.toDouble());
     case QMetaType::Bool:
         return value.toBool() ? QStringLiteral("Verdadero") : QStringLiteral("Falso");
-    case QMetaType::QDateTime: {
-        const QDateTime moment = value.toDateTime();
-        return moment.time() == QTime(0, 0) ? QLocale().toString(moment.date(), QLocale::ShortFormat)
-                                            : QLocale().toString(moment, QLocale::ShortFormat);
-    }
+    case QMetaType::QDateTime:
+        return DateFormat::format(value.toDateTime(), QStringLiteral("General Date"));
     case QMetaType::QDate:
-        return QLocale().toString(value.toDate(), QLocale::ShortFormat);
+        return DateFormat::format(QDateTime(value.toDate(), QTime(0, 0)), QStringLiteral("Short Date"));
     default:
         return value.toString();
     }
@@ -177,6 +175,8 @@ QDateTime toDate(const QVariant &value)
             moment = QDateTime::fromString(text, Qt::ISODateWithMs);
         if (!moment.isValid())
             moment = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+        if (!moment.isValid())
+            moment = QDateTime(QLocale().toDate(text, DateFormat::shortDatePattern()), QTime(0, 0));
         if (!moment.isValid())
             moment = QLocale().toDateTime(text, QLocale::ShortFormat);
         if (!moment.isValid())

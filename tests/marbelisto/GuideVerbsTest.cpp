@@ -60,16 +60,16 @@ protected:
     {
         host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
         host.addZona(QStringLiteral("Z1"), QStringLiteral("Centro"));
-        host.addItem(QStringLiteral("CEM"), QStringLiteral("Cemento gris"), 42.5);
-        host.addItem(QStringLiteral("ARE"), QStringLiteral("Arena lavada"), 1.25);
+        host.addItem(QStringLiteral("1CEM"), QStringLiteral("Cemento gris"), 42.5);
+        host.addItem(QStringLiteral("2ARE"), QStringLiteral("Arena lavada"), 1.25);
         const qint32 vehicle = host.addVehiculo(host.addTipoVehiculo(QStringLiteral("CAMION 350")), QStringLiteral("AB123CD"));
         const qint32 first = host.addFactura(QStringLiteral("A"), 1, QStringLiteral("K1"), QStringLiteral("Cliente"),
                                              100.0, 16.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 0)));
         const qint32 second = host.addFactura(QStringLiteral("A"), 2, QStringLiteral("K1"), QStringLiteral("Cliente"),
                                               50.0, 8.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 5)));
-        host.addMovimiento(first, QStringLiteral("CEM"), 10);
-        host.addMovimiento(second, QStringLiteral("CEM"), 4, 1);
-        host.addMovimiento(second, QStringLiteral("ARE"), 20);
+        host.addMovimiento(first, QStringLiteral("1CEM"), 10);
+        host.addMovimiento(second, QStringLiteral("1CEM"), 4, 1);
+        host.addMovimiento(second, QStringLiteral("2ARE"), 20);
         host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                                  "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C01', ?, '2024-03-15 00:00:00', "
                                  "'ANA', 2, 1500.5, 150, 24, '', 'Z1')"),
@@ -116,8 +116,8 @@ TEST_F(GuideVerbsTest, GuideLinesPrintsCodeDescriptionUnitsAndTotalWeight)
 {
     const VerbRun lines = run(guideLines, host.dataPath(), {number()});
     EXPECT_EQ(lines.exitCode, 0);
-    EXPECT_EQ(lines.lines, (QStringList{QStringLiteral("ARE\tArena lavada\t20\t25"),
-                                        QStringLiteral("CEM\tCemento gris\t13\t552.5")}));
+    EXPECT_EQ(lines.lines, (QStringList{QStringLiteral("2ARE\tArena lavada\t20\t25"),
+                                        QStringLiteral("1CEM\tCemento gris\t13\t552.5")}));
 }
 
 // Either verb ends with an error, which the command line prints and turns into a non-zero status.
@@ -138,7 +138,7 @@ TEST_F(GuideVerbsTest, TheVerbsReadTheGuidesOfTheDemoBooks)
     marbelisto::DemoData({.invoices = 120, .today = QDate(2024, 6, 1)}).fill(*marbelisto::SqliteDatabase::create(folder.databaseFile()));
     const VerbRun vars = run(guideVars, folder.path(), QStringLiteral("1 NUMERO FECHA TIPO NFACTURAS").split(u' '));
     ASSERT_EQ(vars.lines.size(), 4);
-    EXPECT_EQ(vars.lines.mid(0, 2), (QStringList{QStringLiteral("NUMERO\t000001"), QStringLiteral("FECHA\t5/31/24")}));
+    EXPECT_EQ(vars.lines.mid(0, 2), (QStringList{QStringLiteral("NUMERO\t000001"), QStringLiteral("FECHA\t05/31/2024")}));
     EXPECT_TRUE(vars.lines.filter(QStringLiteral("sin valor")).isEmpty()) << "the vehicle type and the count answer";
 
     const VerbRun lines = run(guideLines, folder.path(), {QStringLiteral("1")});

@@ -114,8 +114,8 @@ TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
         {{"OPERADOR"}, "OPERADOR", "OPERADOR"},
         {{"CODIGOZONA"}, "Z1", "Z1"},
         {{"ZONA", "ZonaDespacho"}, "Centro", "Centro"},
-        {{"FECHA"}, QDateTime(QDate(2024, 3, 15), QTime(0, 0)), "3/15/24"},
-        {{"FechaRegistro"}, QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)), "3/16/24"},
+        {{"FECHA"}, QDateTime(QDate(2024, 3, 15), QTime(0, 0)), "03/15/2024"},
+        {{"FechaRegistro"}, QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)), "03/16/2024"},
         {{"FACTURAS", "NFACTURAS", "QFACTURAS"}, QVariant::fromValue(qint16(1234)), "1,234"},
         {{"PESO", "PESOTOTAL", "KILOS"}, 1500.5, "1,500.500"},
         {{"VALORNETO", "TOTALPRECIOVENTA"}, QVariant::fromValue(Currency::fromRaw(12345678)), "1,234.57"},
@@ -147,7 +147,7 @@ TEST_F(GuiaVariablesTest, FiguresAndDatesFollowTheLocaleAndTheCompanyMask)
     }
     {
         testsupport::LocaleScope spanish(QLocale(QLocale::Spanish, QLocale::Venezuela));
-        expectSame({QStringLiteral("FECHA")}, {}, QStringLiteral("15/3/24"));
+        expectSame({QStringLiteral("FECHA")}, {}, QStringLiteral("15/03/2024"));
     }
 
     // The mask is read at each evaluation, from the company of the current context.
