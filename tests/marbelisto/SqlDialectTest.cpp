@@ -126,3 +126,34 @@ TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
     host.framework().CommitTransaction();
     EXPECT_EQ(toLong(host.openSecondConnection()->ReadScalarA(QStringLiteral("SELECT MAX(id) FROM gdVontarelis"), {})), kept);
 }
+
+TEST(SqlDialect, NamesAndDescriptionsSortAsSpanishTextWithoutRegardToCase)
+{
+    TestHost host;
+    // Codes run against the names, so a list in code order or in insertion order fails.
+    const QStringList names{"Pasta", "MAYONESA", "Pañales", "maíz pilado", "papel", "Malta", "Panela"};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString code = QStringLiteral("C%1").arg(names.size() - i);
+        host.addItem(code, names[i], 1.0);
+        host.addZona(code, names[i]);
+        host.addVendedor(code, names[i]);
+        host.addCliente(code, names[i], code, code);
+        host.addTipoVehiculo(names[i]);
+    }
+    const QStringList spanishOrder{"maíz pilado", "Malta", "MAYONESA", "Panela", "Pañales", "papel", "Pasta"};
+    const auto second = host.openSecondConnection();
+    for (host::IFramework *framework : {&host.framework(), static_cast<host::IFramework *>(second.get())}) {
+        for (const char *sql : {"SELECT descripcion FROM ItemsInventario ORDER BY descripcion",
+                                "SELECT Descripcion FROM Zonas ORDER BY Descripcion",
+                                "SELECT Nombre FROM Vendedores ORDER BY Nombre",
+                                "SELECT nombre FROM clientes ORDER BY nombre",
+                                "SELECT nombre FROM gdTiposVehiculo ORDER BY nombre"}) {
+            QStringList sorted;
+            for (auto rows = framework->OpenRecordsetA(QString::fromUtf8(sql), {}); !rows->Eof(); rows->MoveNext())
+                sorted.append(toolkit::toText(rows->Fields(0)));
+            EXPECT_EQ(sorted, spanishOrder) << sql;
+        }
+    }
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM clientes WHERE nombre = 'PASTA'"))), 1);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM clientes WHERE nombre = 'Maiz pilado'"))), 0);
+}
