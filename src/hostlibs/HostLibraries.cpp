@@ -38,9 +38,11 @@ host::ICommonUtilities &CommonUtilities()
     return *slot;
 }
 
-void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities)
+std::unique_ptr<host::ICommonUtilities> InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities)
 {
+    std::unique_ptr<host::ICommonUtilities> previous = std::move(commonUtilitiesSlot());
     commonUtilitiesSlot() = std::move(utilities);
+    return previous;
 }
 
 host::IGridUtilities &GridUtilities()

@@ -15,7 +15,8 @@ namespace hostlibs {
 host::ICommonUtilities &CommonUtilities();
 std::unique_ptr<host::ITextBuilder> NewTextBuilder();
 
-void InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities);
+// Returns the object it replaces (null when none was made yet).
+std::unique_ptr<host::ICommonUtilities> InstallCommonUtilities(std::unique_ptr<host::ICommonUtilities> utilities);
 
 host::IGridUtilities &GridUtilities();
 void InstallGridUtilities(std::unique_ptr<host::IGridUtilities> utilities);

@@ -3,6 +3,7 @@
 #include "marbelisto/app/GuideLinesCommand.h"
 #include "marbelisto/app/GuideVarsCommand.h"
 #include "marbelisto/app/InitCommand.h"
+#include "marbelisto/app/PrintGuideCommand.h"
 
 // Every verb of the command line, in the order the help lists them.
 int main(int argc, char *argv[])
@@ -12,5 +13,6 @@ int main(int argc, char *argv[])
     commands.push_back(std::make_unique<marbelisto::InitCommand>());
     commands.push_back(std::make_unique<marbelisto::GuideVarsCommand>());
     commands.push_back(std::make_unique<marbelisto::GuideLinesCommand>());
+    commands.push_back(std::make_unique<marbelisto::PrintGuideCommand>());
     return marbelisto::CommandLine(std::move(commands)).run(argc, argv);
 }
