@@ -1,0 +1,13 @@
+#include "vontarelis/forms/select/RunningTotals.h"
+
+namespace vontarelis {
+
+void RunningTotals::add(double peso, double neto, double iva, int signo)
+{
+    totalPeso += signo * peso;
+    facturas = qint16(facturas + (signo > 0 ? 1 : signo < 0 ? -1 : 0));
+    totalPrecioVenta += toolkit::Currency::fromDouble(signo * neto);
+    totalIVA += toolkit::Currency::fromDouble(signo * iva);
+}
+
+} // namespace vontarelis

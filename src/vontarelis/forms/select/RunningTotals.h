@@ -1,0 +1,21 @@
+#pragma once
+
+#include "toolkit/Currency.h"
+
+#include <QtGlobal>
+
+namespace vontarelis {
+
+// The running totals of the ticked invoices, named as the guide's properties they become.
+struct RunningTotals
+{
+    double totalPeso = 0.0;
+    qint16 facturas = 0;
+    toolkit::Currency totalPrecioVenta;
+    toolkit::Currency totalIVA;
+
+    // Adds (signo 1) or takes away (signo -1) one invoice; amounts are rounded to money first.
+    void add(double peso, double neto, double iva, int signo);
+};
+
+} // namespace vontarelis

@@ -1,0 +1,351 @@
+#include "vontarelis/forms/select/frmSelectFacturas.h"
+
+#include "ui_frmSelectFacturas.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "toolkit/FocusValidator.h"
+#include "toolkit/KeyPreview.h"
+#include "toolkit/NumberFormat.h"
+#include "toolkit/VariantConvert.h"
+#include "vontarelis/data/lmFormPlacement.h"
+#include "vontarelis/data/sqlFunctions.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/select/DriverSalespersonEntry.h"
+#include "vontarelis/forms/select/GuideRegistration.h"
+#include "vontarelis/forms/select/InvoiceSearch.h"
+#include "vontarelis/forms/select/InvoiceSelection.h"
+#include "vontarelis/forms/select/VehicleEntry.h"
+#include "vontarelis/host/ITheme.h"
+#include "vontarelis/model/GuiaDespacho.h"
+#include "vontarelis/ui/HandlerGuard.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <functional>
+
+namespace vontarelis {
+
+namespace {
+
+const QString FormName = QStringLiteral("frmSelectFacturas");
+const QString MascaraPeso = QStringLiteral("#,##0.000");
+constexpr int PeriodoProximaGuia = 5000;
+// The button of the grid's MouseDown that opens the bulk-change menu.
+constexpr qint16 BotonDerecho = 2;
+constexpr qint16 BarraEspaciadora = 32;
+
+QString location(const QString &handler)
+{
+    return FormName + QStringLiteral("::") + handler;
+}
+
+} // namespace
+
+frmSelectFacturas::frmSelectFacturas(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmSelectFacturas>()), Timer1(new QTimer(this))
+{
+    ui->setupUi(this);
+    m_validator = new toolkit::FocusValidator(this);
+    m_seleccion = std::make_unique<InvoiceSelection>(*ui->detalles);
+    m_personas = std::make_unique<DriverSalespersonEntry>(*ui->conductor, *ui->vendedor);
+    m_vehiculo = std::make_unique<VehicleEntry>(VehicleEntry::Controls{
+        ui->placasVehiculo, ui->cbTipoVehiculo, ui->serialNIV, ui->anho, ui->marca, ui->modelo, ui->colorVehiculo,
+        ui->UCPopup1});
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(PeriodoProximaGuia);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { Guarded(location(QStringLiteral("Timer1_Timer")), [this] { MostrarProximaGuia(); }); });
+
+    // Every key typed anywhere in the dialog goes to the common keyboard handling first.
+    new toolkit::KeyPreview(this, [](qint16 &keyAscii, QWidget *activeControl) {
+        Guarded(location(QStringLiteral("Form_KeyPress")),
+                [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
+    });
+    ui->placasVehiculo->installEventFilter(this);
+
+    connect(ui->cbCargarFacturas, &QPushButton::clicked, this, [this] {
+        Guarded(location(QStringLiteral("cbCargarFacturas_Click")), [this] { cbCargarFacturas_Click(); });
+    });
+    connect(ui->cbOk, &QPushButton::clicked, this, [this] { cbOk_Click(); });
+    connect(ui->cbCancelar, &QPushButton::clicked, this,
+            [this] { Guarded(location(QStringLiteral("cbCancelar_Click")), [this] { close(); }); });
+    m_validator->setCausesValidation(ui->cbCancelar, false);
+
+    wireFields();
+    wireGrid();
+}
+
+frmSelectFacturas::~frmSelectFacturas()
+{
+    ui->placasVehiculo->removeEventFilter(this);
+}
+
+void frmSelectFacturas::wireFields()
+{
+    struct Field
+    {
+        QWidget *control;
+        QString hint;
+        std::function<void()> entered;
+        std::function<bool()> validate;
+    };
+    DriverSalespersonEntry &personas = *m_personas;
+    VehicleEntry &vehiculo = *m_vehiculo;
+    const Field fields[] = {
+        {ui->conductor, QStringLiteral("Introduzca el codigo del conductor"), [&personas] { personas.conductorEntered(); },
+         [&personas] { return personas.conductorValidate(); }},
+        {ui->vendedor,
+         QStringLiteral("Introduzca el código del vendedor para filtrar las facturas. ")
+             + QStringLiteral("Deje en blanco para filtrar sólo por zona"),
+         [&personas] { personas.vendedorEntered(); }, [&personas] { return personas.vendedorValidate(); }},
+        {ui->placasVehiculo, QStringLiteral("Introduzca las placas del vehiculo ('?' para ver la lista)"), {},
+         [&vehiculo] { return vehiculo.placasValidate(); }},
+        {ui->cbTipoVehiculo, QStringLiteral("Seleccione el tipo de vehículo"), {},
+         [&vehiculo] { return vehiculo.tipoValidate(); }},
+        {ui->serialNIV, QStringLiteral("Introduzca el serial identificador del vehículo (NIV)"), {},
+         [&vehiculo] { return vehiculo.serialNIVValidate(); }},
+        {ui->anho, QStringLiteral("Introduzca el año de fabricación del vehículo (formato de cuatro dígitos)"), {},
+         [&vehiculo] { return vehiculo.anhoValidate(); }},
+        {ui->marca, QStringLiteral("Introduzca la marca del vehículo"), {}, [&vehiculo] { return vehiculo.marcaValidate(); }},
+        {ui->modelo, QStringLiteral("Introduzca el modelo del vehículo"), {},
+         [&vehiculo] { return vehiculo.modeloValidate(); }},
+        {ui->colorVehiculo, QStringLiteral("Introduzca el color del vehículo"), {},
+         [&vehiculo] { return vehiculo.colorValidate(); }},
+    };
+    for (const Field &field : fields) {
+        const QString name = field.control->objectName();
+        m_validator->setEnterHandler(field.control, [this, name, field] {
+            Guarded(location(name + QStringLiteral("_GotFocus")), [&] {
+                if (field.entered)
+                    field.entered();
+                MostrarAyuda(field.hint);
+            });
+        });
+        m_validator->setValidator(field.control, [name, validate = field.validate] {
+            return Guarded(location(name + QStringLiteral("_Validate")), false, validate);
+        });
+    }
+}
+
+void frmSelectFacturas::wireGrid()
+{
+    toolkit::FlexGrid *detalles = ui->detalles;
+    connect(detalles, &toolkit::FlexGrid::Click, this,
+            [this] { Guarded(location(QStringLiteral("detalles_Click")), [this] { detalles_Click(); }); });
+    connect(detalles, &toolkit::FlexGrid::KeyPress, this, [this](qint16 &keyAscii) {
+        Guarded(location(QStringLiteral("detalles_KeyPress")), [&] { detalles_KeyPress(keyAscii); });
+    });
+    connect(detalles, &toolkit::FlexGrid::MouseDown, this, [this](qint16 button, qint16, double, double) {
+        Guarded(location(QStringLiteral("detalles_MouseDown")), [&] { detalles_MouseDown(button); });
+    });
+    m_validator->setEnterHandler(detalles, [this] {
+        Guarded(location(QStringLiteral("detalles_GotFocus")), [this] {
+            MostrarAyuda(QStringLiteral("Haga clic (o pulse la barra espaciadora) en una fila para cambiar su estado de "
+                                        "selección. Botón derecho para cambios \"masivos\""));
+        });
+    });
+}
+
+void frmSelectFacturas::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Guarded(location(QStringLiteral("Form_Load")), [this] { Form_Load(); });
+}
+
+void frmSelectFacturas::done(int result)
+{
+    if (m_loaded) {
+        m_loaded = false;
+        Guarded(location(QStringLiteral("Form_Unload")), [this] { Form_Unload(); });
+    }
+    QDialog::done(result);
+}
+
+bool frmSelectFacturas::eventFilter(QObject *watched, QEvent *event)
+{
+    // "?" in the plate box never types itself: it opens the list of registered plates.
+    if (watched == ui->placasVehiculo && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->text() == QStringLiteral("?")) {
+        Guarded(location(QStringLiteral("placasVehiculo_KeyPress")), [this] { m_vehiculo->choosePlate(); });
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSelectFacturas::Form_Load()
+{
+    VolverAlDiseno();
+    if (const auto tema = CurrentHost().TemaUI())
+        tema->configurarFormulario(this);
+    hostlibs::CommonUtilities().PrepareForm(this);
+    RestoreFormPlacement(*this, QString(), false);
+    m_seleccion->setColumnLayout();
+    m_personas->configure(FormName);
+    m_vehiculo->fillTypes();
+    LlenarZonas();
+    MostrarProximaGuia();
+    Timer1->start();
+}
+
+void frmSelectFacturas::Form_Unload()
+{
+    Timer1->stop();
+    SaveFormPlacement(*this, QString());
+}
+
+// A dialog opened again starts as a new one: nothing of the last session's entries is left.
+void frmSelectFacturas::VolverAlDiseno()
+{
+    VaciarEntradas();
+    m_seleccion->VolverAlDiseno();
+    omitirTecla = false;
+    m_vehiculo->restore({});
+    ui->lblqFacturas->setCaption(QStringLiteral("0"));
+    ui->lblPesoSel->setCaption(QStringLiteral("0,000"));
+    ui->lblValorSel->setCaption(QStringLiteral("0,00"));
+    MostrarAyuda(QString());
+}
+
+void frmSelectFacturas::LlenarZonas()
+{
+    toolkit::DropDownList &zonas = *ui->cbZonaDespacho;
+    zonas.Clear();
+    for (auto rs = SqlOpenRecordset(QStringLiteral("SELECT codigo, descripcion FROM Zonas ORDER BY Descripcion"), {});
+         !rs->Eof(); rs->MoveNext()) {
+        zonas.AddItem(hostlibs::CommonUtilities().FormatText(
+            QStringLiteral("%1 (%2)"), {rs->Fields(QStringLiteral("descripcion")), rs->Fields(QStringLiteral("codigo"))}));
+    }
+}
+
+void frmSelectFacturas::MostrarAyuda(const QString &text)
+{
+    ui->StatusBar1->Panels(1)->setText(text);
+}
+
+void frmSelectFacturas::cbCargarFacturas_Click()
+{
+    const QString zonaFiltro =
+        ui->chkFiltrarZona->isChecked() ? hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text()) : QString();
+    // The whole result is read before the grid is touched: a failing read leaves it as it was.
+    const InvoiceSearch::Result result = InvoiceSearch::read(zonaFiltro, m_personas->codigoVendedor());
+    if (!result.sinTasa.isEmpty()) {
+        hostlibs::CommonUtilities().ShowMessage(
+            QStringLiteral("No se cargaron las facturas: la factura %1 no tiene tasa de cambio y la tasa de la empresa "
+                           "es 0, así que sus montos no se pueden convertir a la moneda base")
+                .arg(result.sinTasa));
+        return;
+    }
+    if (result.rows.empty()) {
+        hostlibs::CommonUtilities().ShowMessage(QStringLiteral("No hay facturas según el criterio especificado"));
+        return;
+    }
+    const QString mascara = CurrentEmpresa().MascaraMonetarios();
+    m_seleccion->fill(result.rows, mascara);
+    ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
+    ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
+    ui->lblqFacturas->setCaption(QStringLiteral("0"));
+}
+
+void frmSelectFacturas::MostrarTotales()
+{
+    const RunningTotals &totals = m_seleccion->totals();
+    ui->lblValorSel->setCaption(
+        toolkit::NumberFormat::format(totals.totalPrecioVenta + totals.totalIVA, CurrentEmpresa().MascaraMonetarios()));
+    ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(totals.totalPeso, MascaraPeso));
+    ui->lblqFacturas->setCaption(toolkit::NumberFormat::format(double(totals.facturas), QStringLiteral("#,##0")));
+}
+
+void frmSelectFacturas::detalles_Click()
+{
+    if (m_seleccion->CambiarSeleccion(ui->detalles->Row()))
+        MostrarTotales();
+}
+
+void frmSelectFacturas::detalles_KeyPress(qint16 &keyAscii)
+{
+    if (omitirTecla) {
+        omitirTecla = false;
+        return;
+    }
+    if (keyAscii == BarraEspaciadora && m_seleccion->CambiarSeleccion(ui->detalles->Row()))
+        MostrarTotales();
+}
+
+void frmSelectFacturas::detalles_MouseDown(qint16 button)
+{
+    if (button == BotonDerecho) {
+        const qint16 accion = ui->UCPopup1->PopupPA(
+            {QStringLiteral("Seleccionar todas"), QStringLiteral("Desmarcar todas"), QStringLiteral("Invertir seleccion")});
+        if (accion >= 0) {
+            m_seleccion->CambioMasivo(accion);
+            MostrarTotales();
+        }
+    }
+    omitirTecla = true;
+}
+
+// "Procesar" traps its own errors: whatever fails, the transaction is aborted, the error is
+// reported and the dialog keeps the entries, ticks and totals the user may correct and retry.
+void frmSelectFacturas::cbOk_Click()
+{
+    const QString handler = location(QStringLiteral("cbOk_Click"));
+    Guarded(handler, [&] {
+        const VehicleEntry::State antes = m_vehiculo->state();
+        bool confirmada = false;
+        const auto trap = [&](const std::exception *error) {
+            // An undone save leaves the vehicle to be saved again by the next attempt.
+            if (!confirmada)
+                m_vehiculo->restore(antes);
+            SqlAbortTransaction();
+            ReportUntrappedError(handler, error);
+        };
+        try {
+            if (zona.isEmpty())
+                zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());
+            const GuideRegistration::Request request{m_personas->codigoConductor(), m_personas->codigoVendedor(), zona,
+                                                     m_seleccion->totals(), m_seleccion->facturasMarcadas()};
+            const std::unique_ptr<GuiaDespacho> guia = GuideRegistration::store(request, *m_vehiculo);
+            confirmada = true;
+            guia->ViewPrint(false);
+            LimpiarFormulario();
+        } catch (const std::exception &error) {
+            trap(&error);
+        } catch (...) {
+            trap(nullptr);
+        }
+    });
+}
+
+void frmSelectFacturas::LimpiarFormulario()
+{
+    VaciarEntradas();
+    ui->conductor->setFocus(Qt::OtherFocusReason);
+    MostrarProximaGuia();
+}
+
+// The totals and the zone of the guide, every entry and the grid's rows; the vehicle record
+// and the total labels stay as they are.
+void frmSelectFacturas::VaciarEntradas()
+{
+    m_seleccion->resetTotals();
+    zona.clear();
+    m_personas->clearConductor();
+    m_vehiculo->clear();
+    ui->chkFiltrarZona->setChecked(false);
+    ui->cbZonaDespacho->setListIndex(-1);
+    m_personas->clearVendedor();
+    hostlibs::GridUtilities().ClearGrid(*ui->detalles);
+}
+
+void frmSelectFacturas::MostrarProximaGuia()
+{
+    const qint32 actual = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {}));
+    ui->numeroProximaGuia->setCaption(toolkit::NumberFormat::format(double(actual) + 1, QStringLiteral("0000000")));
+}
+
+} // namespace vontarelis

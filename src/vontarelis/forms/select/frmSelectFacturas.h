@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QTimer;
+
+namespace Ui {
+class frmSelectFacturas;
+}
+
+namespace toolkit {
+class FocusValidator;
+}
+
+namespace vontarelis {
+
+class DriverSalespersonEntry;
+class InvoiceSelection;
+class VehicleEntry;
+
+// The guide-creation dialog: who drives what (DriverSalespersonEntry, VehicleEntry), which
+// invoices travel (InvoiceSelection, filled by InvoiceSearch), and "Procesar", which stores the
+// guide (GuideRegistration), prints it and empties the dialog for the next one. The layout lives
+// in frmSelectFacturas.ui; this class wires the controls' events to those parts. Every handler
+// is entered through the handler guard, so an error it does not trap is reported and the
+// dialog stays usable.
+class frmSelectFacturas : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmSelectFacturas(QWidget *parent = nullptr);
+    ~frmSelectFacturas() override;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void wireFields();
+    void wireGrid();
+
+    void Form_Load();
+    void Form_Unload();
+    void cbCargarFacturas_Click();
+    void cbOk_Click();
+    void detalles_Click();
+    void detalles_KeyPress(qint16 &keyAscii);
+    void detalles_MouseDown(qint16 button);
+
+    void MostrarTotales();
+    void MostrarProximaGuia();
+    void LimpiarFormulario();
+    void LlenarZonas();
+    void VaciarEntradas();
+    void VolverAlDiseno();
+    void MostrarAyuda(const QString &text);
+
+    std::unique_ptr<Ui::frmSelectFacturas> ui;
+    toolkit::FocusValidator *m_validator;
+    QTimer *Timer1;
+    std::unique_ptr<InvoiceSelection> m_seleccion;
+    std::unique_ptr<DriverSalespersonEntry> m_personas;
+    std::unique_ptr<VehicleEntry> m_vehiculo;
+
+    // The next key press in the grid is ignored (set by any mouse press on it).
+    bool omitirTecla = false;
+    // Zone code of the guide, taken at the first attempt to register it.
+    QString zona;
+    bool m_loaded = false;
+};
+
+} // namespace vontarelis
