@@ -3,6 +3,7 @@
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/host/ICompany.h"
 #include "vontarelis/host/IHostObject.h"
+#include "vontarelis/host/ITheme.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,12 @@ public:
     bool EvalVar(const QVariant &, QVariant &, QVariant &) override { return false; }
 };
 
+class PlainTheme : public host::ITheme
+{
+public:
+    void configurarFormulario(QWidget *) override {}
+};
+
 // Stands in for the host at the far side of the helpers: records what arrives, answers or fails
 // as the test says.
 class RecordingFramework : public host::IFramework
@@ -58,7 +65,7 @@ public:
     }
     QVariant ReadScalar(const QString &, const QVariantList &) override { return {}; }
     QString StringDB(const QString &text) const override { return text; }
-    std::shared_ptr<host::ITheme> TemaUI() override { return {}; }
+    std::shared_ptr<host::ITheme> TemaUI() override { return std::make_shared<PlainTheme>(); }
     std::shared_ptr<host::IInputBox> InputBoxEx() override { return {}; }
     bool ExtendEval(host::IDocument &, const QString &, const QVariant &, QVariant &, QVariant &) override { return false; }
     QString DataPath() const override { return "/datos/"; }
