@@ -6,6 +6,7 @@
 #include "toolkit/PlainNumber.h"
 #include "vontarelis/entry/globales.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vontarelis {
@@ -29,6 +30,17 @@ void InvoiceRows::setUpColumns()
     m_grid.setColAlignment(ColEntregada, FlexAlignment::CenterCenter);
     for (qint32 col = ColPeso; col < m_grid.Cols(); ++col)
         m_grid.setColWidth(col, 0);
+}
+
+void InvoiceRows::fitCliente(qint32 viewportTwips)
+{
+    constexpr qint32 MinClienteWidth = 1500;
+    qint32 others = 0;
+    for (qint32 col = 0; col < m_grid.Cols(); ++col) {
+        if (col != ColCliente)
+            others += m_grid.ColWidth(col);
+    }
+    m_grid.setColWidth(ColCliente, std::max(viewportTwips - others, MinClienteWidth));
 }
 
 void InvoiceRows::clear()

@@ -56,6 +56,9 @@ public:
 
     // Alignments of the visible columns; the columns from 5 on are hidden.
     void setUpColumns();
+    // The customer column takes what the other visible columns leave of the grid's width, so
+    // the value and the tick stay in sight whatever the font makes of the header's blanks.
+    void fitCliente(qint32 viewportTwips);
     // No row left with a tick or an invoice number.
     void clear();
     // No data row at all.

@@ -72,6 +72,7 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
         Guarded(location("Form_KeyPress"), [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
     });
 
+    ui->detalles->viewport()->installEventFilter(this);
     connect(ui->detalles, &toolkit::FlexGrid::Click, this,
             [this] { Guarded(location("detalles_Click"), [this] { detalles_Click(); }); });
     onClick(ui->cbAgregarFactura, "cbAgregarFactura_Click", &frmConfirmarBruvelos::cbAgregarFactura_Click);
@@ -119,6 +120,19 @@ void frmConfirmarBruvelos::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+bool frmConfirmarBruvelos::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == ui->detalles->viewport()) {
+        Guarded(location("detalles_Resize"), [this] { detalles_Resize(); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmConfirmarBruvelos::detalles_Resize()
+{
+    m_rows->fitCliente(toolkit::Twips::fromPixelsX(ui->detalles->viewport()->width()));
+}
+
 void frmConfirmarBruvelos::Form_Load()
 {
     hostlibs::CommonUtilities().PrepareForm(this);
@@ -126,6 +140,7 @@ void frmConfirmarBruvelos::Form_Load()
     if (gTemaUI)
         gTemaUI->configurarFormulario(this);
     m_rows->setUpColumns();
+    detalles_Resize();
     LimpiarFormulario();
 }
 

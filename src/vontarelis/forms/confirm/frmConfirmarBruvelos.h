@@ -40,6 +40,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -48,6 +49,7 @@ private:
     bool numGuia_Validate();
     void numGuia_GotFocus();
     void detalles_Click();
+    void detalles_Resize();
     void cbAgregarFactura_Click();
     void cbSelectAll_Click();
     void cbDeselectAll_Click();

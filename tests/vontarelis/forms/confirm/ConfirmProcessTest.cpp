@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -77,14 +78,14 @@ TEST_F(ProcessFixture, ProcesarKeepsTheTickedInvoicesThenAllFiveAgainAndPrintsTh
     expectEmptied();
     QStringList pdf = prints();
     ASSERT_EQ(pdf.size(), 1);
-    EXPECT_TRUE(pdf[0].contains(QStringLiteral("GUIA %1").arg(guide))) << pdf[0].toStdString();
+    EXPECT_TRUE(pdf[0].contains(QRegularExpression(QStringLiteral("GUIA 0*%1 ").arg(guide)))) << pdf[0].toStdString();
     EXPECT_TRUE(pdf[0].contains(QStringLiteral("Harina precocida 7"))) << "4 + 2 + 1 units of the three left";
     EXPECT_FALSE(pdf[0].contains(QStringLiteral("Tornillo especial"))) << "A-000004 no longer travels";
 
     // The guide stays open: its three invoices come back, the other two are added again.
     enterGuide(guide);
     EXPECT_EQ(references(), (QStringList{QStringLiteral("A-000002"), QStringLiteral("A-000001"), QStringLiteral("B-000315")}));
-    framework.inputBox->answer({QStringLiteral("A-4"), QString(), QStringLiteral("A-5"), QString()});
+    framework.inputBox->answer({QStringLiteral("A-4"), QStringLiteral("A-5")});
     click("cbAgregarFactura");
     click("cbAgregarFactura");
     utilities->answer(false);
