@@ -1,5 +1,6 @@
 #include "toolkit/KeyPreview.h"
 
+#include "toolkit/Error.h"
 #include "toolkit/KeyAscii.h"
 
 #include <QApplication>
@@ -29,8 +30,24 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     if (keyAscii == 0)
         return false;
     const QScopedValueRollback guard(m_inHandler, true);
-    m_handler(keyAscii, receiver);
+    try {
+        m_handler(keyAscii, receiver);
+    } catch (const std::exception &error) {
+        reportError(error);
+        return false;
+    } catch (...) {
+        reportError(Error(ErrInvalidCall, QStringLiteral("Error desconocido"), QStringLiteral("KeyPreview")));
+        return false;
+    }
     return keyAscii == 0;
+}
+
+void KeyPreview::reportError(const std::exception &error) const
+{
+    if (m_errorHandler)
+        m_errorHandler(error);
+    else
+        qWarning("A key handler of %s failed: %s", qPrintable(m_dialog->objectName()), error.what());
 }
 
 } // namespace toolkit

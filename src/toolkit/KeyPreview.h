@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <exception>
 #include <functional>
 
 namespace toolkit {
@@ -17,12 +18,20 @@ public:
 
     KeyPreview(QWidget *dialog, Handler handler);
 
+    // The handler runs from Qt's event handling, where no error may escape: one it throws is
+    // handed to this handler, which the application points at its error report, and the key
+    // goes on unchanged. Without one it is only logged.
+    void setErrorHandler(std::function<void(const std::exception &)> handler) { m_errorHandler = std::move(handler); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void reportError(const std::exception &error) const;
+
     QWidget *m_dialog;
     Handler m_handler;
+    std::function<void(const std::exception &)> m_errorHandler;
     bool m_inHandler = false;
 };
 

@@ -5,6 +5,7 @@
 #include "toolkit/Error.h"
 #include "toolkit/FocusValidator.h"
 #include "toolkit/FramedLabel.h"
+#include "toolkit/KeyPreview.h"
 #include "toolkit/LookupDialog.h"
 #include "toolkit/NumericBox.h"
 #include "toolkit/StatusBar.h"
@@ -132,7 +133,7 @@ TEST(ControlsTest, CodeLookupBoxListOpensOnItsCodeFiltersAsYouTypeAndPutsTheChos
     EXPECT_EQ(form.conductor->text().toStdString(), "XY99") << "a cancelled list changes nothing";
 }
 
-TEST(ControlsTest, AFailingListOrEnterHandlerReachesTheErrorHandlerAndNeverTheEventLoop)
+TEST(ControlsTest, AFailingListEnterOrKeyHandlerReachesTheErrorHandlerAndNeverTheEventLoop)
 {
     struct UnreachableSource : toolkit::ILookupSource
     {
@@ -166,6 +167,17 @@ TEST(ControlsTest, AFailingListOrEnterHandlerReachesTheErrorHandlerAndNeverTheEv
     EXPECT_EQ(errors.last(), QStringLiteral("Error desconocido"));
     QTest::keyClicks(form.other, QStringLiteral("ok"));
     EXPECT_EQ(form.other->text(), QStringLiteral("ok"));
+
+    // A key handler that fails lets its key go on unchanged.
+    auto *preview = new toolkit::KeyPreview(form.dialog.get(), [](qint16 &keyAscii, QWidget *) {
+        if (keyAscii == '!')
+            throw toolkit::Error(toolkit::ErrOverflow, QStringLiteral("Desbordamiento"));
+        keyAscii = 0;
+    });
+    preview->setErrorHandler(record);
+    QTest::keyClicks(form.other, QStringLiteral("x!"));
+    EXPECT_EQ(form.other->text(), QStringLiteral("ok!")) << "the handler swallowed x, its error let ! through";
+    EXPECT_EQ(errors.last(), QStringLiteral("Desbordamiento"));
 }
 
 TEST(ControlsTest, NumericBoxShowsItsFormatAndTheBareNumberWhileEditing)
