@@ -13,9 +13,11 @@
 #include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cstdio>
 
@@ -82,6 +84,11 @@ int main(int argc, char *argv[])
     const marbelisto::DataFolder data(folder.path());
     marbelisto::Framework framework(marbelisto::SqliteDatabase::create(data.databaseFile()), data, QStringLiteral("BENCH"));
     const qint32 guide = seed(framework, printed.path());
+    QFile format(framework.DataPath() + QStringLiteral("FormatoDespacho.txt"));
+    if (!format.open(QIODevice::WriteOnly))
+        return 1;
+    format.write("GUIA {NUMERO}\n[DETALLE]\n{DESCRIPCION} {CANTIDAD}\n[/DETALLE]\n");
+    format.close();
 
     auto utilities = std::make_unique<SilentUtilities>();
     SilentUtilities &silent = *utilities;
@@ -90,14 +97,20 @@ int main(int argc, char *argv[])
     vontarelis::frmConfirmarBruvelos form;
     form.show();
     form.activateWindow();
-    if (!QTest::qWaitForWindowActive(&form))
+    auto *numGuia = form.findChild<toolkit::NumericBox *>(QStringLiteral("numGuia"));
+    QElapsedTimer waiting;
+    waiting.start();
+    while (QApplication::focusWidget() != numGuia && waiting.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (QApplication::focusWidget() != numGuia)
         return 1;
 
-    auto *numGuia = form.findChild<toolkit::NumericBox *>(QStringLiteral("numGuia"));
     auto *grid = form.findChild<toolkit::FlexGrid *>(QStringLiteral("detalles"));
     numGuia->setText(QString::number(guide));
+    // Leaving the field with Tab runs the lookup, as the user's key does.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     const BenchTimer lookup;
-    QTest::keyClick(numGuia, Qt::Key_Tab);
+    QApplication::sendEvent(numGuia, &tab);
     const double lookupSeconds = lookup.seconds();
     if (grid->Rows() != Invoices + 1) {
         std::fprintf(stderr, "the grid holds %d rows\n", grid->Rows());
