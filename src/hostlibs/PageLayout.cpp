@@ -2,7 +2,15 @@
 
 #include "toolkit/Error.h"
 
+#include <algorithm>
+
 namespace hostlibs {
+
+namespace {
+
+constexpr int CarriedLines = 3;
+
+} // namespace
 
 QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage)
 {
@@ -28,8 +36,15 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage)
         page.append(line);
     }
     const int footer = int(job.footer.size());
-    if (footer <= room && used() + footer > room)
+    if (footer <= room && used() + footer > room) {
+        // The closing lines never stand alone under the column heads: the last body lines
+        // go over with them, as many as fit beside them (at most CarriedLines).
+        const int carried = std::max(0, std::min({CarriedLines, used() - 1, room - footer}));
+        const QStringList moved = page.mid(page.size() - carried);
+        page.resize(page.size() - carried);
         newPage();
+        page += moved;
+    }
     for (const QString &line : job.footer) {
         if (used() == room)
             newPage();

@@ -89,13 +89,20 @@ TEST(PrintLibraryTest, PagesRepeatTheHeaderAndKeepTheFooterTogetherAtTheEnd)
         job.body.append(QStringLiteral("L%1").arg(i));
     job.footer = {QStringLiteral("F1"), QStringLiteral("F2")};
 
-    // Five lines a page leave three for the body; the footer does not fit after L8.
+    // Five lines a page leave three for the body; the footer does not fit after L8 and takes
+    // with it as many body lines as fit beside it, one here, so it never stands alone.
     const QList<QStringList> pages = hostlibs::PageLayout::paginate(job, 5);
     ASSERT_EQ(pages.size(), 4);
     EXPECT_EQ(pages[0], (QStringList{"H1", "H2", "L1", "L2", "L3"}));
     EXPECT_EQ(pages[1], (QStringList{"H1", "H2", "L4", "L5", "L6"}));
-    EXPECT_EQ(pages[2], (QStringList{"H1", "H2", "L7", "L8"}));
-    EXPECT_EQ(pages[3], (QStringList{"H1", "H2", "F1", "F2"}));
+    EXPECT_EQ(pages[2], (QStringList{"H1", "H2", "L7"}));
+    EXPECT_EQ(pages[3], (QStringList{"H1", "H2", "L8", "F1", "F2"}));
+    // With room, up to three lines go over; at least one stays behind.
+    job.footer = {"F1"};
+    job.body += {"L9", "L10"};
+    EXPECT_EQ(hostlibs::PageLayout::paginate(job, 7).last(), (QStringList{"H1", "H2", "L8", "L9", "L10", "F1"}));
+    job.body.resize(8);
+    job.footer = {"F1", "F2"};
 
     job.body.removeLast();
     EXPECT_EQ(hostlibs::PageLayout::paginate(job, 7).last(), (QStringList{"H1", "H2", "L6", "L7", "F1", "F2"}));
