@@ -1,8 +1,12 @@
 #include "vontarelis/ui/HandlerGuard.h"
 
 #include "hostlibs/HostLibraries.h"
+#include "toolkit/CodeLookupBox.h"
 #include "toolkit/Error.h"
+#include "toolkit/FocusValidator.h"
+#include "toolkit/KeyPreview.h"
 
+#include <QWidget>
 #include <QtGlobal>
 
 namespace vontarelis {
@@ -24,6 +28,17 @@ void ReportUntrappedError(const QString &location, const std::exception *error) 
 std::function<void(const std::exception &)> ErrorReporter(const QString &location)
 {
     return [location](const std::exception &error) { ReportUntrappedError(location, &error); };
+}
+
+void RouteToolkitErrors(QWidget &dialog)
+{
+    const QString form = dialog.objectName() + QStringLiteral("::");
+    for (auto *validator : dialog.findChildren<toolkit::FocusValidator *>())
+        validator->setErrorHandler(ErrorReporter(form + QStringLiteral("Validate")));
+    for (auto *preview : dialog.findChildren<toolkit::KeyPreview *>())
+        preview->setErrorHandler(ErrorReporter(form + QStringLiteral("Form_KeyPress")));
+    for (auto *box : dialog.findChildren<toolkit::CodeLookupBox *>())
+        box->setErrorHandler(ErrorReporter(form + box->objectName() + QStringLiteral("_Lookup")));
 }
 
 } // namespace vontarelis

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <exception>
 #include <functional>
 #include <utility>
@@ -16,6 +18,11 @@ void ReportUntrappedError(const QString &location, const std::exception *error) 
 // handling (FocusValidator, CodeLookupBox): what such a callback did not trap is reported with
 // this location, as Guarded would.
 std::function<void(const std::exception &)> ErrorReporter(const QString &location);
+
+// Points every toolkit helper of the dialog that calls back into it at the error report, in one
+// call at the end of its construction: its FocusValidator ("frmX::Validate"), its KeyPreview
+// ("frmX::Form_KeyPress") and each CodeLookupBox ("frmX::conductor_Lookup").
+void RouteToolkitErrors(QWidget &dialog);
 
 // Every handler of a dialog (slot, event override, timer tick, validation callback) is entered
 // through here. An error the handler does not trap stops at this boundary and is reported with

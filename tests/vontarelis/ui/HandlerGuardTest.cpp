@@ -1,11 +1,15 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
+#include "toolkit/CodeLookupBox.h"
 #include "toolkit/Error.h"
+#include "toolkit/FocusValidator.h"
+#include "toolkit/KeyPreview.h"
 #include "toolkit/WindowInput.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -141,16 +145,66 @@ TEST(HandlerGuardTest, AFailingHandlerIsReportedOnceAndTheShownDialogStaysUsable
     hostlibs::InstallCommonUtilities(nullptr);
 }
 
+namespace {
+
+// Keeps the reports and shows nothing.
+struct Recording : hostlibs::StandardCommonUtilities
+{
+    void ReportError(qint32, qint32 number, const QString &description, const QString &source) override
+    {
+        reports << QStringLiteral("%1|%2|%3").arg(number).arg(description, source);
+    }
+    QStringList reports;
+};
+
+struct UnreachableSource : toolkit::ILookupSource
+{
+    QList<toolkit::LookupEntry> LookupEntries(const QString &, const QString &, const QString &) override
+    {
+        throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Sin conexión"));
+    }
+};
+
+} // namespace
+
+TEST(HandlerGuardTest, RoutedToolkitCallbacksReportTheirErrorsWithTheDialogAsLocation)
+{
+    auto owned = std::make_unique<Recording>();
+    Recording &utilities = *owned;
+    hostlibs::InstallCommonUtilities(std::move(owned));
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("frmRuta"));
+    auto *conductor = new toolkit::CodeLookupBox(&dialog);
+    conductor->setObjectName(QStringLiteral("conductor"));
+    conductor->configure(std::make_shared<UnreachableSource>(), QStringLiteral("codigo"), QStringLiteral("nombre"),
+                         QStringLiteral("Vendedores"), QStringLiteral("Vendedor"));
+    auto *placas = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(conductor);
+    dialog.layout()->addWidget(placas);
+    auto *validator = new toolkit::FocusValidator(&dialog);
+    validator->setValidator(conductor, []() -> bool { throw toolkit::Error(toolkit::ErrTypeMismatch, QStringLiteral("Tipos")); });
+    new toolkit::KeyPreview(&dialog, [](qint16 &keyAscii, QWidget *) {
+        if (keyAscii == '#')
+            throw toolkit::Error(toolkit::ErrOverflow, QStringLiteral("Desbordamiento"));
+    });
+    vontarelis::RouteToolkitErrors(dialog);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    conductor->setFocus();
+
+    QTest::keyClick(conductor, Qt::Key_F2);
+    QTest::keyClick(conductor, Qt::Key_Tab);
+    QTest::keyClicks(conductor, QStringLiteral("#"));
+    EXPECT_EQ(utilities.reports, (QStringList{"-2147467259|Sin conexión|frmRuta::conductor_Lookup",
+                                              "13|Tipos|frmRuta::Validate", "6|Desbordamiento|frmRuta::Form_KeyPress"}));
+    EXPECT_TRUE(conductor->hasFocus()) << "the failed check kept the focus";
+    EXPECT_EQ(conductor->text(), QStringLiteral("#")) << "the key went on";
+    hostlibs::InstallCommonUtilities(nullptr);
+}
+
 TEST(HandlerGuardTest, AnAnsweringHandlerGivesItsFailureAnswerAndAnyThrownValueIsReported)
 {
-    struct Recording : hostlibs::StandardCommonUtilities
-    {
-        void ReportError(qint32, qint32 number, const QString &description, const QString &source) override
-        {
-            reports << QStringLiteral("%1|%2|%3").arg(number).arg(description, source);
-        }
-        QStringList reports;
-    };
     auto owned = std::make_unique<Recording>();
     Recording &utilities = *owned;
     hostlibs::InstallCommonUtilities(std::move(owned));
