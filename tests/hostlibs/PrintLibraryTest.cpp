@@ -1,5 +1,6 @@
 // The print library's pieces that need no database: fields, format blocks, pages, destinations.
 #include "hostlibs/FieldFiller.h"
+#include "hostlibs/JobPrinter.h"
 #include "hostlibs/PageLayout.h"
 #include "hostlibs/PrintDestination.h"
 #include "hostlibs/PrintFormat.h"
@@ -7,7 +8,11 @@
 #include "toolkit/Error.h"
 #include "vontarelis/host/IDocument.h"
 
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +135,31 @@ TEST(PrintLibraryTest, DestinationFollowsThePrinterSetting)
         GTEST_SKIP() << "this machine has a default printer";
     EXPECT_TRUE(errorOf([] { hostlibs::PrintDestination::resolve(QString(), false); })
                     .contains(QStringLiteral("No se imprimió nada")));
+}
+
+TEST(PrintLibraryTest, InteractivePrintWithoutAFolderShowsThePagesInQtsPreview)
+{
+    hostlibs::PrintJob job;
+    job.documentType = QStringLiteral("GDD");
+    job.number = QStringLiteral("000042");
+    job.header = {QStringLiteral("GUÍA DE DESPACHO N° 000042")};
+    for (int i = 1; i <= 150; ++i)
+        job.body.append(QStringLiteral("Línea %1").arg(i));
+    int shownPages = 0;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        title = preview->windowTitle();
+        shownPages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+        preview->reject();
+    });
+    const hostlibs::PrintResult result =
+        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(QString(), true));
+    EXPECT_GE(shownPages, 2);
+    EXPECT_EQ(result.pages, shownPages);
+    EXPECT_TRUE(title.contains(QStringLiteral("GDD 000042"))) << title.toStdString();
+    EXPECT_TRUE(result.pdfFile.isEmpty());
 }
 
 } // namespace
