@@ -8,7 +8,7 @@ packages=(
   libqt6sql6-sqlite libqt6sql6-psql libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libsqlite3-dev sqlite3
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth poppler-utils fonts-dejavu-core
+  xvfb xauth poppler-utils fonts-dejavu-core libqt6svg6
   postgresql postgresql-client
 )
 

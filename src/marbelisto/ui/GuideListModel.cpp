@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QScopedValueRollback>
 
 namespace marbelisto {
 
@@ -39,6 +40,7 @@ void GuideListModel::setFilter(const GuideFilter &filter)
 
 void GuideListModel::reload()
 {
+    const QScopedValueRollback fetching(m_fetching, true);
     beginResetModel();
     m_rows.clear();
     m_total = 0;
@@ -113,13 +115,16 @@ QVariant GuideListModel::headerData(int section, Qt::Orientation orientation, in
 
 bool GuideListModel::canFetchMore(const QModelIndex &parent) const
 {
-    return !parent.isValid() && qint64(m_rows.size()) < m_total;
+    // Nothing more while the list is being reset or a page added: a view reacting to the
+    // change would read the same page again.
+    return !parent.isValid() && !m_fetching && qint64(m_rows.size()) < m_total;
 }
 
 void GuideListModel::fetchMore(const QModelIndex &parent)
 {
     if (!canFetchMore(parent))
         return;
+    const QScopedValueRollback fetching(m_fetching, true);
     try {
         std::vector<Row> page = readPage(int(m_rows.size()));
         const std::size_t read = page.size();

@@ -63,6 +63,7 @@ private:
     Qt::SortOrder m_order = Qt::DescendingOrder;
     QString m_moneyMask;
     qint64 m_total = 0;
+    bool m_fetching = false;
     std::vector<Row> m_rows;
 };
 
