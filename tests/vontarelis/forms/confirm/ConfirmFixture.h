@@ -55,6 +55,7 @@ protected:
     }
     ~ConfirmFixture() override
     {
+        EXPECT_EQ(framework.inputBox->pendingAnswers(), 0u) << "references queued that were never asked for";
         form.reset();
         vontarelis::gHost = nullptr;
         vontarelis::gEmpresa.reset();
@@ -141,20 +142,15 @@ protected:
             texts << grid().TextMatrix(r, col);
         return texts;
     }
-    QStringList marks() const
+    QStringList column(int col) const
     {
         QStringList texts;
         for (int r = 1; r < grid().Rows(); ++r)
-            texts << grid().TextMatrix(r, 4);
+            texts << grid().TextMatrix(r, col);
         return texts;
     }
-    QStringList references() const
-    {
-        QStringList texts;
-        for (int r = 1; r < grid().Rows(); ++r)
-            texts << grid().TextMatrix(r, 0);
-        return texts;
-    }
+    QStringList marks() const { return column(4); }
+    QStringList references() const { return column(0); }
     // lblValorSel, lblPesoSel, lblqFacturas.
     QStringList totals() const
     {

@@ -180,12 +180,15 @@ TEST_F(ConfirmFixture, CancelarAsksWithAGuideOnScreenAndClosesTheEmptyDialog)
     utilities->answer(false);
     click("cbCancelar");
     EXPECT_EQ(screen(), shown) << "no keeps everything";
+    utilities->answer(false);
+    QTest::keyClick(focus(), Qt::Key_Escape);
+    EXPECT_EQ(utilities->questions.size(), 2u) << "Escape is Cancelar";
+    EXPECT_TRUE(form->isVisible());
     utilities->answer(true);
     click("cbCancelar");
-    ASSERT_EQ(utilities->questions.size(), 2u);
-    EXPECT_EQ(utilities->questions[1].prompt, QStringLiteral("Abandonar los cambios"));
-    EXPECT_FALSE(utilities->questions[1].defaultYes);
-    EXPECT_EQ(utilities->questions[1].title, QString());
+    ASSERT_EQ(utilities->questions.size(), 3u);
+    EXPECT_EQ(std::tuple(utilities->questions[2].prompt, utilities->questions[2].defaultYes, utilities->questions[2].title),
+              std::tuple(QStringLiteral("Abandonar los cambios"), false, QString()));
     EXPECT_TRUE(form->isVisible()) << "yes empties the dialog and keeps it open";
     EXPECT_EQ(header() + totals(), QStringList(8));
     EXPECT_EQ(find<toolkit::NumericBox>("numGuia")->value(), 0.0);
@@ -197,5 +200,5 @@ TEST_F(ConfirmFixture, CancelarAsksWithAGuideOnScreenAndClosesTheEmptyDialog)
 
     click("cbCancelar");
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(utilities->questions.size(), 2u);
+    EXPECT_EQ(utilities->questions.size(), 3u);
 }
