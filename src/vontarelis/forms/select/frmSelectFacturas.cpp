@@ -20,6 +20,7 @@
 #include "vontarelis/ui/HandlerGuard.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include <functional>
@@ -64,6 +65,8 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
                 [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
     });
     ui->placasVehiculo->installEventFilter(this);
+    // A long hint is cut at the window's edge rather than widening the dialog.
+    ui->StatusBar1->Panels(1)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     connect(ui->cbCargarFacturas, &QPushButton::clicked, this, [this] {
         Guarded(location(QStringLiteral("cbCargarFacturas_Click")), [this] { cbCargarFacturas_Click(); });
