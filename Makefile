@@ -16,7 +16,16 @@ build: deps
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-demo: build
+# The window needs a display; without one, say how to get a virtual one rather than fail in Qt.
+demo:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make demo opens the Marbelisto window, and this session has no display (DISPLAY and WAYLAND_DISPLAY are unset)."; \
+	  echo "Run it under a virtual X server:"; \
+	  echo "    xvfb-run make demo"; \
+	  echo "(xvfb-run is in the Debian package xvfb; 'make deps' installs it.)"; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build
 	@[ -f $(DATA)/marbelisto.db ] || $(MARBELISTO) init --data $(DATA) --demo
 	$(MARBELISTO) --data $(DATA)
 
