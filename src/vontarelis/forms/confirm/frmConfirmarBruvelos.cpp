@@ -80,6 +80,7 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
     onClick(ui->cbDeselectAll, "cbDeselectAll_Click", &frmConfirmarBruvelos::cbDeselectAll_Click);
     onClick(ui->cbCancelar, "cbCancelar_Click", &frmConfirmarBruvelos::cbCancelar_Click);
     onClick(ui->cbOk, "cbOk_Click", &frmConfirmarBruvelos::cbOk_Click);
+    RouteToolkitErrors(*this);
 }
 
 frmConfirmarBruvelos::~frmConfirmarBruvelos() = default;
