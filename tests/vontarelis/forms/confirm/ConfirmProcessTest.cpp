@@ -99,64 +99,58 @@ TEST_F(ProcessFixture, ProcesarKeepsTheTickedInvoicesThenAllFiveAgainAndPrintsTh
     EXPECT_TRUE(utilities->errors.empty());
 }
 
-TEST_F(ProcessFixture, ClosingAsksFirstAndAClosedGuideIsRefusedLater)
+TEST_F(ProcessFixture, ClosingAndAnnullingAskFirstAndAClosedGuideIsRefusedLater)
 {
     const qint32 guide = fiveInvoiceGuide();
     const QString storedBefore = stored(guide);
     open();
     enterGuide(guide);
-    clickRow(1);
+    click("cbDeselectAll");
     click("chkCerrarGuia");
     const QStringList shown = screen();
 
+    // No to closing, then yes to closing and no to annulling: nothing is written.
+    utilities->answer(false);
+    utilities->answer(true);
     utilities->answer(false);
     click("cbOk");
-    ASSERT_EQ(utilities->questions.size(), 1u);
+    click("cbOk");
+    ASSERT_EQ(utilities->questions.size(), 3u);
     EXPECT_EQ(std::tuple(utilities->questions[0].prompt, utilities->questions[0].defaultYes, utilities->questions[0].title),
               std::tuple(CloseQuestion, false, QString()));
-    EXPECT_EQ(links(guide), sorted(facturas)) << "no writes nothing";
+    EXPECT_EQ(utilities->questions[2].prompt, NoTicksQuestion);
+    EXPECT_EQ(utilities->messages, QStringList{QStringLiteral("Marque al menos una factura para continuar con el registro")});
+    EXPECT_EQ(links(guide), sorted(facturas));
     EXPECT_EQ(stored(guide), storedBefore);
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(prints().isEmpty());
 
+    // Annulled without closing: no invoice left, still open, printed without lines.
+    click("chkCerrarGuia");
     utilities->answer(true);
     utilities->answer(false);
     click("cbOk");
-    EXPECT_EQ(links(guide), sorted(facturas.mid(0, 1) + facturas.mid(2)));
-    EXPECT_EQ(stored(guide), QStringLiteral("1") + storedBefore.mid(1));
-    EXPECT_EQ(prints().size(), 1);
+    EXPECT_TRUE(links(guide).isEmpty());
+    EXPECT_EQ(stored(guide), storedBefore);
     expectEmptied();
+    ASSERT_EQ(prints().size(), 1);
+    EXPECT_FALSE(prints()[0].contains(QStringLiteral("Harina")));
 
+    // Reviewed again with one invoice added back, and closed.
+    enterGuide(guide);
+    framework.inputBox->answer(QStringLiteral("A-1"));
+    click("cbAgregarFactura");
+    click("chkCerrarGuia");
+    utilities->answer(true);
+    utilities->answer(false);
+    click("cbOk");
+    EXPECT_EQ(links(guide), QList<qint32>{facturas[0]});
+    EXPECT_EQ(stored(guide), QStringLiteral("1") + storedBefore.mid(1)) << "closed, the totals as stored";
+    EXPECT_EQ(prints().size(), 2);
+    expectEmptied();
     enterGuide(guide);
     EXPECT_EQ(utilities->messages.last(), QStringLiteral("Guía cerrada"));
     EXPECT_EQ(focus(), find("numGuia"));
-    EXPECT_TRUE(utilities->errors.empty());
-}
-
-TEST_F(ProcessFixture, NoTickedInvoiceAsksWhetherToAnnulTheGuide)
-{
-    const qint32 guide = fiveInvoiceGuide();
-    open();
-    enterGuide(guide);
-    click("cbDeselectAll");
-    const QStringList shown = screen();
-
-    utilities->answer(false);
-    click("cbOk");
-    EXPECT_EQ(utilities->questions.back().prompt, NoTicksQuestion);
-    EXPECT_EQ(utilities->messages, QStringList{QStringLiteral("Marque al menos una factura para continuar con el registro")});
-    EXPECT_EQ(links(guide).size(), 5);
-    EXPECT_EQ(screen(), shown);
-
-    utilities->answer(true);
-    utilities->answer(false);
-    click("cbOk");
-    EXPECT_TRUE(links(guide).isEmpty()) << "annulled: no invoice left";
-    EXPECT_EQ(stored(guide).left(1), QStringLiteral("0")) << "and still open";
-    expectEmptied();
-    const QStringList pdf = prints();
-    ASSERT_EQ(pdf.size(), 1);
-    EXPECT_FALSE(pdf[0].contains(QStringLiteral("Harina")));
     EXPECT_TRUE(utilities->errors.empty());
 }
 
