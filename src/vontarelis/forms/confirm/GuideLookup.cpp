@@ -78,7 +78,7 @@ bool GuideLookup::Buscar(qint32 numero)
 
 void GuideLookup::MostrarGuia()
 {
-    m_header.fechaDespacho->setText(toolkit::DateFormat::format(m_guia.fecha(), InvoiceRows::DateFormat));
+    m_header.fechaDespacho->setText(toolkit::DateFormat::format(m_guia.fecha(), InvoiceRows::DatePattern));
     // The totals stored with the guide, not those of the grid.
     m_totals.write({m_guia.totalPrecioVenta() + m_guia.totalIVA(), m_guia.totalPeso(), m_guia.facturas()});
     const Vehiculo vehiculo = LoadVehiculoById(m_guia.idVehiculo());

@@ -71,7 +71,7 @@ void InvoiceRows::setRowCount(qint32 rows)
 void InvoiceRows::fill(qint32 row, const Invoice &invoice)
 {
     m_grid.setTextMatrix(row, ColReferencia, invoice.referencia);
-    m_grid.setTextMatrix(row, ColFecha, toolkit::DateFormat::format(invoice.fecha, DateFormat));
+    m_grid.setTextMatrix(row, ColFecha, toolkit::DateFormat::format(invoice.fecha, DatePattern));
     m_grid.setTextMatrix(row, ColCliente, invoice.cliente);
     m_grid.setTextMatrix(row, ColValor, invoice.valor);
     m_grid.setRow(row);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "toolkit/Currency.h"
-
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -34,7 +32,7 @@ public:
     static inline const QString Ticked = QStringLiteral("þ");
     static inline const QString Unticked = QStringLiteral("o");
     static inline const QString TickFont = QStringLiteral("Wingdings");
-    static inline const QString DateFormat = QStringLiteral("dd-mm-yyyy");
+    static inline const QString DatePattern = QStringLiteral("dd-mm-yyyy");
 
     // One invoice as a row shows it, amounts already in the company's base currency.
     struct Invoice
