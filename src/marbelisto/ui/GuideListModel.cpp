@@ -19,10 +19,20 @@ namespace {
 const char *const Headers[GuideListQuery::ColumnCount] = {"Número", "Fecha",   "Conductor", "Placa",
                                                           "Facturas", "Peso (kg)", "Total",  "Estado"};
 
-bool rightAligned(int column)
+// Figures to the right; the state centred, so it never runs into the total beside it.
+int alignment(int column)
 {
-    return column == GuideListQuery::Numero || column == GuideListQuery::Facturas || column == GuideListQuery::Peso
-           || column == GuideListQuery::Total;
+    switch (column) {
+    case GuideListQuery::Numero:
+    case GuideListQuery::Facturas:
+    case GuideListQuery::Peso:
+    case GuideListQuery::Total:
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    case GuideListQuery::Estado:
+        return int(Qt::AlignCenter);
+    default:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    }
 }
 
 } // namespace
@@ -84,7 +94,7 @@ QVariant GuideListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return row.texts.at(index.column());
     case Qt::TextAlignmentRole:
-        return int((rightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return alignment(index.column());
     case Qt::ForegroundRole:
         // Closed guides are history: shown, but quieter than the open ones still in work.
         return row.cerrada ? QVariant(QColor(0x6B, 0x75, 0x80)) : QVariant();
@@ -109,7 +119,7 @@ QVariant GuideListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::ToolTipRole && section == GuideListQuery::Total)
         return QStringLiteral("Valor de venta más impuesto, en la moneda de la empresa");
     if (role == Qt::TextAlignmentRole)
-        return int((rightAligned(section) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return alignment(section);
     return {};
 }
 

@@ -49,10 +49,14 @@ GuideListPanel::GuideListPanel(host::IFramework &framework, const QDate &today, 
     // first page, so the list is filled here.
     m_table->horizontalHeader()->setSortIndicator(GuideListQuery::Numero, Qt::DescendingOrder);
     m_table->setSortingEnabled(true);
+    // The driver's name takes the room the window gives; the figures keep a width of their own,
+    // so the table never needs a horizontal scroll bar.
     const int digit = m_table->fontMetrics().horizontalAdvance(u'0');
-    const int widths[GuideListQuery::ColumnCount] = {8, 11, 28, 10, 8, 11, 14, 9};
+    const int widths[GuideListQuery::ColumnCount] = {8, 11, 0, 10, 8, 11, 13, 9};
     for (int column = 0; column < GuideListQuery::ColumnCount; ++column)
         m_table->setColumnWidth(column, widths[column] * digit + 12);
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setSectionResizeMode(GuideListQuery::Conductor, QHeaderView::Stretch);
 
     connect(m_filters, &GuideFilterBar::filterChanged, this, &GuideListPanel::refresh);
     connect(m_table, &GuideTableView::rowChosen, this, [this](int row) {

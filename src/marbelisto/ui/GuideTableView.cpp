@@ -18,7 +18,6 @@ GuideTableView::GuideTableView(QWidget *parent) : QTableView(parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
 }
 
 void GuideTableView::mouseDoubleClickEvent(QMouseEvent *event)
