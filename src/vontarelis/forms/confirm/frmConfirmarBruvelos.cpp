@@ -60,14 +60,14 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
                                   ui->lblNombreVendedor},
         *m_totals, *m_rows);
 
-    m_validator = new toolkit::FocusValidator(this);
-    m_validator->setValidator(ui->numGuia, [this] {
+    auto *validator = new toolkit::FocusValidator(this);
+    validator->setValidator(ui->numGuia, [this] {
         return Guarded(location("numGuia_Validate"), false, [this] { return numGuia_Validate(); });
     });
-    m_validator->setEnterHandler(ui->numGuia, [this] {
+    validator->setEnterHandler(ui->numGuia, [this] {
         Guarded(location("numGuia_GotFocus"), [this] { numGuia_GotFocus(); });
     });
-    m_validator->setCausesValidation(ui->cbCancelar, false);
+    validator->setCausesValidation(ui->cbCancelar, false);
     new toolkit::KeyPreview(this, [](qint16 &keyAscii, QWidget *activeControl) {
         Guarded(location("Form_KeyPress"), [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
     });

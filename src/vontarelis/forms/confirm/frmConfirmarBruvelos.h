@@ -10,10 +10,6 @@ namespace Ui {
 class frmConfirmarBruvelos;
 }
 
-namespace toolkit {
-class FocusValidator;
-}
-
 namespace vontarelis {
 
 class GuiaDespacho;
@@ -65,7 +61,6 @@ private:
     std::unique_ptr<SelectionTotals> m_totals;
     std::unique_ptr<TickSelection> m_selection;
     std::unique_ptr<GuideLookup> m_lookup;
-    toolkit::FocusValidator *m_validator;
     bool m_loaded = false;
 };
 
