@@ -39,19 +39,20 @@ int digits(QStringView text, qsizetype from, qsizetype count, bool &ok)
 }
 
 // "yyyy-MM-dd", optionally followed by " HH:mm", ":ss" and ".zzz" (or a "T" before the time).
-QDateTime parseStored(QStringView text)
+bool parseStored(QStringView text, QDate &date, QTime &time)
 {
     bool ok = text.size() >= 10 && text.at(4) == u'-' && text.at(7) == u'-';
     if (!ok)
-        return {};
-    const QDate date(digits(text, 0, 4, ok), digits(text, 5, 2, ok), digits(text, 8, 2, ok));
+        return false;
+    date = QDate(digits(text, 0, 4, ok), digits(text, 5, 2, ok), digits(text, 8, 2, ok));
     if (!ok || !date.isValid())
-        return {};
+        return false;
+    time = QTime(0, 0);
     if (text.size() == 10)
-        return date.startOfDay();
+        return true;
     ok = text.size() >= 16 && (text.at(10) == u' ' || text.at(10) == u'T') && text.at(13) == u':';
     if (!ok)
-        return {};
+        return false;
     const int hour = digits(text, 11, 2, ok);
     const int minute = digits(text, 14, 2, ok);
     int second = 0;
@@ -60,13 +61,25 @@ QDateTime parseStored(QStringView text)
         second = digits(text, 17, 2, ok);
     if (text.size() >= 23 && text.at(19) == u'.')
         millisecond = digits(text, 20, 3, ok);
-    const QTime time(hour, minute, second, millisecond);
-    if (!ok || !time.isValid())
-        return {};
-    return QDateTime(date, time);
+    time = QTime(hour, minute, second, millisecond);
+    return ok && time.isValid();
 }
 
-QVariant dateTime(const QVariant &raw)
+} // namespace
+
+QDateTime ColumnValue::localTime(const QDate &date, const QTime &time)
+{
+    const qint64 hour = date.toJulianDay() * 24 + time.hour();
+    auto offset = m_offsets.constFind(hour);
+    if (offset == m_offsets.cend())
+        offset = m_offsets.insert(hour, QDateTime(date, QTime(time.hour(), 0)).offsetFromUtc());
+    // From the instant, a local time is read without the system checking its time-zone file
+    // again, which building it from date and time would do on every value.
+    const qint64 wall = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
+    return QDateTime::fromMSecsSinceEpoch(wall - qint64(*offset) * 1000, Qt::LocalTime);
+}
+
+QVariant ColumnValue::dateTime(const QVariant &raw)
 {
     if (raw.isNull())
         return QVariant(QMetaType::fromType<QDateTime>());
@@ -77,15 +90,17 @@ QVariant dateTime(const QVariant &raw)
         return raw.toDate().startOfDay();
     case QMetaType::QString: {
         // Text that is no stored date is handed on as it is, for the reader to judge.
-        const QDateTime parsed = parseStored(raw.toString());
-        return parsed.isValid() ? QVariant(parsed) : raw;
+        const QString text = raw.toString();
+        QDate date;
+        QTime time;
+        if (!parseStored(text, date, time))
+            return raw;
+        return localTime(date, time);
     }
     default:
         return raw;
     }
 }
-
-} // namespace
 
 QVariant ColumnValue::typed(const QVariant &raw, ColumnKind kind)
 {

@@ -2,16 +2,28 @@
 
 #include "marbelisto/db/Database.h"
 
+#include <QDate>
+#include <QHash>
 #include <QVariant>
 
 namespace marbelisto {
 
 // A value as the driver read it, typed by its column's kind: money becomes
-// toolkit::Currency, a stored date QDateTime, and a NULL a null of that type.
+// toolkit::Currency, a stored date QDateTime, and a NULL a null of that type. One converter
+// serves the rows of one result, so what it learns about the local time zone is reused.
 class ColumnValue
 {
 public:
-    static QVariant typed(const QVariant &raw, ColumnKind kind);
+    QVariant typed(const QVariant &raw, ColumnKind kind);
+
+private:
+    QVariant dateTime(const QVariant &raw);
+    QDateTime localTime(const QDate &date, const QTime &time);
+
+    // The local offset from UTC by day and hour. Asking the system's time-zone rules costs more
+    // than the rest of a row, and a result's dates repeat few days; an offset changes only on
+    // the hour.
+    QHash<qint64, int> m_offsets;
 };
 
 } // namespace marbelisto

@@ -33,14 +33,24 @@ bool SqlRecordset::Eof() const
     return m_eof;
 }
 
-QVariant SqlRecordset::Fields(const QString &name) const
+int SqlRecordset::position(const QString &name) const
 {
+    const auto known = m_positions.constFind(name);
+    if (known != m_positions.cend())
+        return *known;
     for (int i = 0; i < m_names.size(); ++i) {
-        if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0)
-            return Fields(i);
+        if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0) {
+            m_positions.insert(name, i);
+            return i;
+        }
     }
     throw toolkit::Error(toolkit::ErrItemNotFound,
                          QStringLiteral("No hay un campo «%1» en el resultado de la consulta").arg(name), source);
+}
+
+QVariant SqlRecordset::Fields(const QString &name) const
+{
+    return Fields(position(name));
 }
 
 QVariant SqlRecordset::Fields(int position) const
@@ -52,7 +62,7 @@ QVariant SqlRecordset::Fields(int position) const
     if (m_eof)
         throw toolkit::Error(toolkit::ErrNoCurrentRecord,
                              QStringLiteral("No hay registro actual: se llegó al final de los registros"), source);
-    return ColumnValue::typed(m_query.value(position), m_kinds[std::size_t(position)]);
+    return m_values.typed(m_query.value(position), m_kinds[std::size_t(position)]);
 }
 
 int SqlRecordset::FieldCount() const

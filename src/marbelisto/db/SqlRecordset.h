@@ -1,8 +1,10 @@
 #pragma once
 
+#include "marbelisto/db/ColumnValue.h"
 #include "marbelisto/db/Database.h"
 #include "vontarelis/host/IRecordset.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -27,10 +29,14 @@ public:
 
 private:
     void fetch();
+    int position(const QString &name) const;
 
     QSqlQuery m_query;
     QStringList m_names;
+    // Callers ask for the same few names on every row: each spelling is matched once.
+    mutable QHash<QString, int> m_positions;
     std::vector<ColumnKind> m_kinds;
+    mutable ColumnValue m_values;
     bool m_eof = true;
 };
 

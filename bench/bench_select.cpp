@@ -1,0 +1,219 @@
+// The guide-creation dialog over large books: "Cargar las facturas" with 100,000 and with 2,000
+// open invoices, timed beside the bare query run by the sqlite3 shell on the same file, and
+// "Procesar" with 5,000 ticked invoices (guide, links, commit and the print to a PDF folder).
+#include "BenchTimer.h"
+
+#include "hostlibs/HostLibraries.h"
+#include "hostlibs/StandardCommonUtilities.h"
+#include "marbelisto/app/DataTemplate.h"
+#include "marbelisto/db/SpanishCollation.h"
+#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/demo/DemoData.h"
+#include "marbelisto/host/Framework.h"
+#include "toolkit/FlexGrid.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/select/InvoiceSearch.h"
+#include "vontarelis/forms/select/frmSelectFacturas.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Notices are counted, questions answered no: nothing modal stops the clock.
+class QuietUtilities : public hostlibs::StandardCommonUtilities
+{
+public:
+    void ShowMessage(const QString &) override { ++messages; }
+    bool AskYesNo(const QString &, bool, const QString &) override { return false; }
+    void ReportError(qint32, qint32, const QString &description, const QString &) override
+    {
+        std::fprintf(stderr, "error: %s\n", qPrintable(description));
+        ++errors;
+    }
+    int messages = 0;
+    int errors = 0;
+};
+
+// A book whose every invoice is open and on no guide.
+struct Book
+{
+    explicit Book(int invoices) : data(folder.path())
+    {
+        auto database = marbelisto::SqliteDatabase::create(data.databaseFile());
+        marbelisto::DemoData({.invoices = invoices, .today = QDate(2024, 6, 28)}).fill(*database);
+        framework = std::make_unique<marbelisto::Framework>(std::move(database), data, QStringLiteral("BENCH"));
+        marbelisto::DataTemplate::besideProgram(QCoreApplication::applicationDirPath()).copyInto(data.path());
+        framework->ExecuteSQLA(QStringLiteral("UPDATE facturas SET Despachada = 0"), {});
+        framework->ExecuteSQLA(QStringLiteral("DELETE FROM gdFacturasGuia"), {});
+        framework->ExecuteSQLA(QStringLiteral("DELETE FROM Configuracion WHERE UPPER(clave) = 'IMPRESORA'"), {});
+        framework->ExecuteSQLA(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES ('Impresora', ?)"),
+                               {printer.path()});
+        vontarelis::InitHostContext(*framework);
+    }
+
+    QTemporaryDir folder;
+    QTemporaryDir printer;
+    marbelisto::DataFolder data;
+    std::unique_ptr<marbelisto::Framework> framework;
+};
+
+struct Dialog
+{
+    Dialog()
+    {
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    template <typename T = QWidget>
+    T *control(const char *name)
+    {
+        return form.findChild<T *>(QString::fromLatin1(name));
+    }
+    toolkit::FlexGrid &grid() { return *control<toolkit::FlexGrid>("detalles"); }
+    // The load as the button's click runs it, until the grid is drawn again.
+    double load()
+    {
+        const BenchTimer timer;
+        control<QPushButton>("cbCargarFacturas")->click();
+        QCoreApplication::processEvents();
+        return timer.seconds();
+    }
+
+    vontarelis::frmSelectFacturas form;
+};
+
+// The statement as a program without the host would run it: the weight function's own body in
+// its place, since neither the shell nor a bare connection has PesoFactura.
+QString bareQuery()
+{
+    return vontarelis::InvoiceSearch::sql(QString(), QString())
+        .replace(QStringLiteral("dbo.PesoFactura(f.numero)"),
+                 QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) "
+                                "FROM ComprobantesAlmacen ca INNER JOIN detallesMINV d "
+                                "ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
+                                "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
+                                "AND ca.numeroDocumentoOrigen = f.numero)"));
+}
+
+// The sqlite3 shell writing every row; it cannot open tables whose names sort with the host's
+// Spanish collation, so the same statement also runs on a bare SQLite connection that has it.
+void timeBareQuery(const QString &databaseFile)
+{
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (!shell.isEmpty()) {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        const BenchTimer timer;
+        process.start(shell, {databaseFile, bareQuery() + u';'});
+        if (process.waitForFinished(-1) && process.exitCode() == 0)
+            BenchTimer::report("invoice_query_100k_sqlite3_shell", timer.seconds(), "s");
+        else
+            std::printf("invoice_query_100k_sqlite3_shell: failed (%s)\n", process.readAllStandardError().trimmed().constData());
+    }
+    sqlite3 *handle = nullptr;
+    if (sqlite3_open_v2(qPrintable(databaseFile), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        std::printf("invoice_query_100k_sqlite3_bare: failed (%s)\n", sqlite3_errmsg(handle));
+        sqlite3_close(handle);
+        return;
+    }
+    {
+        const marbelisto::SpanishCollation collation(handle);
+        const BenchTimer timer;
+        sqlite3_stmt *statement = nullptr;
+        const QByteArray sql = bareQuery().toUtf8();
+        long long rows = 0;
+        if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr) == SQLITE_OK) {
+            // Every column read once, as text, as the shell prints it.
+            while (sqlite3_step(statement) == SQLITE_ROW) {
+                for (int col = 0; col < sqlite3_column_count(statement); ++col)
+                    sqlite3_column_text(statement, col);
+                ++rows;
+            }
+        }
+        sqlite3_finalize(statement);
+        BenchTimer::report("invoice_query_100k_sqlite3_bare", timer.seconds(), "s");
+        BenchTimer::report("invoice_query_100k_sqlite3_bare_rows", rows, "rows");
+    }
+    sqlite3_close(handle);
+}
+
+bool loadLarge(QuietUtilities &utilities)
+{
+    const Book book(100000);
+    {
+        // The part of the load that reads the recordset, before any grid work.
+        const BenchTimer timer;
+        const auto result = vontarelis::InvoiceSearch::read(QString(), QString());
+        BenchTimer::report("invoice_read_100k", timer.seconds(), "s");
+    }
+    Dialog dialog;
+    const double seconds = dialog.load();
+    BenchTimer::report("invoice_load_100k", seconds, "s");
+    BenchTimer::report("invoice_load_100k_rows", (long long)(dialog.grid().Rows() - 1), "rows");
+    timeBareQuery(book.data.databaseFile());
+    return dialog.grid().Rows() == 100001 && utilities.errors == 0;
+}
+
+bool loadSmall(QuietUtilities &utilities)
+{
+    const Book book(2000);
+    Dialog dialog;
+    BenchTimer::report("invoice_load_2k", dialog.load() * 1000.0, "ms");
+    return dialog.grid().Rows() == 2001 && utilities.errors == 0;
+}
+
+void press(QWidget &widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString &text = QString())
+{
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&widget, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(&widget, &up);
+}
+
+bool registerGuide(QuietUtilities &utilities)
+{
+    const Book book(5000);
+    Dialog dialog;
+    dialog.load();
+    // Every row ticked with the space bar, as a user walking down the grid would.
+    toolkit::FlexGrid &grid = dialog.grid();
+    grid.setFocus();
+    press(grid, Qt::Key_Home, Qt::ControlModifier);
+    for (int row = 1; row < grid.Rows(); ++row) {
+        press(grid, Qt::Key_Space, {}, QStringLiteral(" "));
+        press(grid, Qt::Key_Down);
+    }
+    const QString ticked = dialog.control<QLabel>("lblqFacturas")->text();
+    const BenchTimer timer;
+    dialog.control<QPushButton>("cbOk")->click();
+    BenchTimer::report("register_guide_5000", timer.seconds(), "s");
+    const QVariant links =
+        book.framework->ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia"), {});
+    BenchTimer::report("register_guide_5000_links", (long long)links.toLongLong(), "links");
+    if (ticked != QStringLiteral("5,000") && ticked != QStringLiteral("5.000"))
+        std::fprintf(stderr, "register_guide_5000: %s rows ticked\n", qPrintable(ticked));
+    return links.toLongLong() == 5000 && utilities.errors == 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    auto quiet = std::make_unique<QuietUtilities>();
+    QuietUtilities &utilities = *quiet;
+    hostlibs::InstallCommonUtilities(std::move(quiet));
+    const bool ok = loadLarge(utilities) && loadSmall(utilities) && registerGuide(utilities);
+    return ok ? 0 : 1;
+}
