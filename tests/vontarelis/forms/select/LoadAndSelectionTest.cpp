@@ -48,13 +48,21 @@ TEST_F(SelectDialogTest, TheLoadListsOpenInvoicesOfTheChosenZoneAndSalespersonIn
     load();
     EXPECT_EQ(column(0), QStringList({"A-000009", "A-000002", "B-000007"}));
 
+    // A code with a quote reaches the query as a quoted literal, never as SQL.
+    host.addVendedor(QStringLiteral("O'N1"), QStringLiteral("Olga O'Neil"));
+    host.addCliente(QStringLiteral("CL4"), QStringLiteral("Kiosco Sur"), QStringLiteral("02"), QStringLiteral("O'N1"));
+    host.addFactura("K", 1, "CL4", "Kiosco Sur", 5.0, 0.8, 1.0, QDateTime(QDate(2024, 3, 4), QTime(8, 0)));
+    fill(QStringLiteral("vendedor"), QStringLiteral("o'n1"));
+    load();
+    EXPECT_EQ(column(0), QStringList({"K-000001"}));
+
     // Nothing found: a notice, and the grid stays as it was.
     fill(QStringLiteral("vendedor"), QStringLiteral("V01"));
     pick(QStringLiteral("cbZonaDespacho"), QStringLiteral("Este (02)"));
     click(QStringLiteral("chkFiltrarZona"));
     load();
     EXPECT_EQ(utilities->messages, QStringList{NoInvoices});
-    EXPECT_EQ(column(0), QStringList({"A-000009", "A-000002", "B-000007"}));
+    EXPECT_EQ(column(0), QStringList({"K-000001"}));
     EXPECT_TRUE(utilities->errors.empty());
 }
 
