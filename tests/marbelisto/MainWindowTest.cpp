@@ -1,3 +1,4 @@
+#include "marbelisto/app/ActivatorLoader.h"
 #include "marbelisto/app/MainWindow.h"
 #include "marbelisto/ui/GuideListModel.h"
 #include "marbelisto/ui/GuideListPanel.h"
@@ -10,6 +11,8 @@
 #include "vontarelis/model/GuiaDespacho.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QPointer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -247,4 +250,26 @@ TEST_F(MainWindowTest, AnErrorFromTheComponentIsReportedAndTheWindowGoesOn)
     EXPECT_EQ(utilities->errors[2].description, QStringLiteral("No se encontró el componente"));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(list().rowCount(), 2) << "the list is read again after a failed call as well";
+}
+
+TEST(ActivatorLoader, ReleaseDeletesTheComponentsDialogsWhileTheApplicationLivesAndALaterLoadStartsAfresh)
+{
+    TestHost host;
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    const QStringList folders = marbelisto::ActivatorLoader::searchPath();
+    ASSERT_GE(folders.size(), 3);
+    EXPECT_EQ(folders.first(), QDir(qEnvironmentVariable(marbelisto::ActivatorLoader::DirectoryVariable)).absolutePath())
+        << "the environment's folder comes first";
+
+    marbelisto::ActivatorLoader::load().Go(host.framework());
+    ASSERT_EQ(utilities->shownForms.size(), 1u);
+    const QPointer<QDialog> kept(utilities->shownForms.front());
+    ASSERT_FALSE(kept.isNull());
+    marbelisto::ActivatorLoader::release();
+    EXPECT_TRUE(kept.isNull()) << "the dialog the component kept went with its instance";
+
+    marbelisto::ActivatorLoader::load().Go(host.framework());
+    ASSERT_EQ(utilities->shownForms.size(), 2u);
+    EXPECT_NE(utilities->shownForms.back(), nullptr);
+    marbelisto::ActivatorLoader::release();
 }

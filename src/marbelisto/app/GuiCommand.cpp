@@ -11,6 +11,7 @@
 #include "toolkit/Error.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
@@ -51,8 +52,8 @@ int GuiCommand::run(const CommandContext &context)
 
     std::unique_ptr<Framework> framework;
     try {
-        if (!QFileInfo(DataFolder(context.dataPath()).databaseFile()).isFile()) {
-            const NewDatabaseOffer::Choice choice = NewDatabaseOffer::ask(DataFolder(context.dataPath()).path());
+        if (!context.databaseSource().mayExist()) {
+            const NewDatabaseOffer::Choice choice = NewDatabaseOffer::ask(QDir(context.dataPath()).absolutePath());
             if (choice == NewDatabaseOffer::Choice::Cancel)
                 return 0;
             NewDatabaseOffer::create(context, choice);
@@ -65,12 +66,16 @@ int GuiCommand::run(const CommandContext &context)
             QMessageBox::critical(nullptr, QStringLiteral("Marbelisto"), error.description());
         throw;
     }
-    MainWindow window(*framework, &ActivatorLoader::load);
-    window.resize(1180, 700);
-    window.show();
-    if (MenuProbe::requested())
-        return MenuProbe(window, context.out()).run();
-    return QApplication::exec();
+    int exitCode = 0;
+    {
+        MainWindow window(*framework, &ActivatorLoader::load);
+        window.resize(1180, 700);
+        window.show();
+        exitCode = MenuProbe::requested() ? MenuProbe(window, context.out()).run() : QApplication::exec();
+    }
+    // The component's dialogs go while the window system and the session are still there.
+    ActivatorLoader::release();
+    return exitCode;
 }
 
 } // namespace marbelisto

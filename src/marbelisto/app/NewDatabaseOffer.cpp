@@ -17,7 +17,7 @@ NewDatabaseOffer::Choice NewDatabaseOffer::ask(const QString &folder, QWidget *p
                     QStringLiteral("La carpeta de datos «%1» todavía no tiene base de datos.").arg(folder),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("NewDatabaseOffer"));
-    box.setInformativeText(QStringLiteral("¿Crea una base de datos nueva? Con los datos de demostración "
+    box.setInformativeText(QStringLiteral("¿Desea crear una base de datos nueva? Con los datos de demostración "
                                           "(clientes, facturas, vehículos y algunas guías abiertas) puede "
                                           "probar el programa en seguida."));
     const auto button = [&box](const QString &name, const QString &text, QMessageBox::ButtonRole role) {

@@ -116,8 +116,12 @@ QVariant GuideListModel::headerData(int section, Qt::Orientation orientation, in
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(Headers[section]);
+    // The figures are those recorded with the guide, the same its print shows; a review that
+    // leaves an invoice behind does not change them.
+    if (role == Qt::ToolTipRole && section == GuideListQuery::Facturas)
+        return QStringLiteral("Facturas registradas con la guía");
     if (role == Qt::ToolTipRole && section == GuideListQuery::Total)
-        return QStringLiteral("Valor de venta más impuesto, en la moneda de la empresa");
+        return QStringLiteral("Valor de venta más impuesto, en la moneda de la empresa, registrado con la guía");
     if (role == Qt::TextAlignmentRole)
         return alignment(section);
     return {};
