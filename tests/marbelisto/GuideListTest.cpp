@@ -29,7 +29,7 @@ void seedGuides(TestHost &host)
     const qint32 tipo = host.addTipoVehiculo(QStringLiteral("Camión"));
     host.addVehiculo(tipo, QStringLiteral("A45BK2R"));
     host.addVehiculo(tipo, QStringLiteral("B12CD3E"));
-    host.exec(QStringLiteral("BEGIN"));
+    host.framework().StartTransaction();
     for (int i = 1; i <= Guides; ++i) {
         const QString driver = i % 3 == 0 ? QStringLiteral("C01") : i % 3 == 1 ? QStringLiteral("C02") : QStringLiteral("X9");
         host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
@@ -38,7 +38,7 @@ void seedGuides(TestHost &host)
                   {driver, i % 3 + 1, QDateTime(FirstDay.addDays(i % 15), QTime(9, 30)), i % 7 + 1, 1234.5 + i,
                    double((i * 37) % 1000), 16.0, i % 3 == 0});
     }
-    host.exec(QStringLiteral("COMMIT"));
+    host.framework().CommitTransaction();
 }
 
 std::vector<qint32> fetchAll(GuideListModel &model)

@@ -1,7 +1,6 @@
 #include "marbelisto/app/CommandContext.h"
 #include "marbelisto/app/GuideLinesCommand.h"
 #include "marbelisto/app/GuideVarsCommand.h"
-#include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/demo/DemoData.h"
 #include "marbelisto/host/DataFolder.h"
 
@@ -25,27 +24,38 @@ struct VerbRun
     QStringList lines;
 };
 
+// The data folder and, on PostgreSQL, the --db address of the database under test.
+struct Place
+{
+    QString dataPath;
+    QString database;
+};
+
 // Runs a verb in this process as the command line does after parsing, with the component
 // loaded from its plug-in.
-VerbRun run(marbelisto::Command &command, const QString &dataPath, const QStringList &arguments)
+VerbRun run(marbelisto::Command &command, const Place &place, const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.addOptions({QCommandLineOption(QStringLiteral("data"), QString(), QStringLiteral("DIR")),
+                       QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("URL")),
                        QCommandLineOption(QStringLiteral("user"), QString(), QStringLiteral("CODIGO"))});
     parser.addOptions(command.options());
-    if (!parser.parse(QStringList{QStringLiteral("marbelisto"), command.name(), QStringLiteral("--data"), dataPath} + arguments))
+    QStringList line{QStringLiteral("marbelisto"), command.name(), QStringLiteral("--data"), place.dataPath};
+    if (!place.database.isEmpty())
+        line << QStringLiteral("--db") << place.database;
+    if (!parser.parse(line + arguments))
         throw std::runtime_error(parser.errorText().toStdString());
     QString output;
     QTextStream out(&output);
-    const int exitCode = command.run(marbelisto::CommandContext(parser, dataPath, QStringLiteral("OPERADOR"), out));
+    const int exitCode = command.run(marbelisto::CommandContext(parser, place.dataPath, QStringLiteral("OPERADOR"), out));
     out.flush();
     return {exitCode, output.split(u'\n', Qt::SkipEmptyParts)};
 }
 
-QString errorOf(marbelisto::Command &command, const QString &dataPath, const QStringList &arguments)
+QString errorOf(marbelisto::Command &command, const Place &place, const QStringList &arguments)
 {
     try {
-        run(command, dataPath, arguments);
+        run(command, place, arguments);
     } catch (const toolkit::Error &error) {
         return error.description();
     }
@@ -83,6 +93,8 @@ protected:
 
     testsupport::LocaleScope locale{QLocale(QLocale::English, QLocale::UnitedStates)};
     testsupport::ScriptedCommonUtilitiesScope utilities;
+    Place place() const { return {host.dataPath(), host.databaseSource().address()}; }
+
     testsupport::TestHost host;
     marbelisto::GuideVarsCommand guideVars;
     marbelisto::GuideLinesCommand guideLines;
@@ -95,7 +107,7 @@ TEST_F(GuideVerbsTest, GuideVarsPrintsTheTextOfEachNameOrSinValorAskingTheSiteSc
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("function EvalVar(doc, name) { if (name === 'NUMERO') return { value: doc.id, text: 'GD-' + doc.id }; }");
     script.close();
-    const VerbRun vars = run(guideVars, host.dataPath(),
+    const VerbRun vars = run(guideVars, place(),
                              QStringList{number()} + QStringLiteral("NUMERO numero nombreConductor PESO TOTALGENERAL "
                                                                     "PLACAS EMPRESA NOEXISTE ZONA").split(u' '));
     EXPECT_EQ(vars.exitCode, 0);
@@ -114,7 +126,7 @@ TEST_F(GuideVerbsTest, GuideVarsPrintsTheTextOfEachNameOrSinValorAskingTheSiteSc
 
 TEST_F(GuideVerbsTest, GuideLinesPrintsCodeDescriptionUnitsAndTotalWeight)
 {
-    const VerbRun lines = run(guideLines, host.dataPath(), {number()});
+    const VerbRun lines = run(guideLines, place(), {number()});
     EXPECT_EQ(lines.exitCode, 0);
     EXPECT_EQ(lines.lines, (QStringList{QStringLiteral("2ARE\tArena lavada\t20\t25"),
                                         QStringLiteral("1CEM\tCemento gris\t13\t552.5")}));
@@ -124,24 +136,30 @@ TEST_F(GuideVerbsTest, GuideLinesPrintsCodeDescriptionUnitsAndTotalWeight)
 TEST_F(GuideVerbsTest, AnUnknownGuideOrAWrongLineIsAClearError)
 {
     const QString unknown = QStringLiteral("No existe la guía de despacho número %1").arg(guide + 1);
-    EXPECT_EQ(errorOf(guideVars, host.dataPath(), {QString::number(guide + 1), QStringLiteral("NUMERO")}), unknown);
-    EXPECT_EQ(errorOf(guideLines, host.dataPath(), {QString::number(guide + 1)}), unknown);
-    EXPECT_EQ(errorOf(guideLines, host.dataPath(), {QStringLiteral("siete")}),
+    EXPECT_EQ(errorOf(guideVars, place(), {QString::number(guide + 1), QStringLiteral("NUMERO")}), unknown);
+    EXPECT_EQ(errorOf(guideLines, place(), {QString::number(guide + 1)}), unknown);
+    EXPECT_EQ(errorOf(guideLines, place(), {QStringLiteral("siete")}),
               QStringLiteral("«siete» no es un número de guía de despacho"));
-    EXPECT_TRUE(errorOf(guideVars, host.dataPath(), {number()}).startsWith(QStringLiteral("Uso: ")));
+    EXPECT_TRUE(errorOf(guideVars, place(), {number()}).startsWith(QStringLiteral("Uso: ")));
 }
 
 TEST_F(GuideVerbsTest, TheVerbsReadTheGuidesOfTheDemoBooks)
 {
     QTemporaryDir demo;
     const marbelisto::DataFolder folder(demo.path());
-    marbelisto::DemoData({.invoices = 120, .today = QDate(2024, 6, 1)}).fill(*marbelisto::SqliteDatabase::create(folder.databaseFile()));
-    const VerbRun vars = run(guideVars, folder.path(), QStringLiteral("1 NUMERO FECHA TIPO NFACTURAS").split(u' '));
+    const testsupport::TestDatabase books(demo.path());
+    {
+        const auto database = books.source().create(false);
+        marbelisto::DemoData({.invoices = 120, .today = QDate(2024, 6, 1)}).fill(*database);
+        database->continueNumbering();
+    }
+    const Place demoPlace{folder.path(), books.source().address()};
+    const VerbRun vars = run(guideVars, demoPlace, QStringLiteral("1 NUMERO FECHA TIPO NFACTURAS").split(u' '));
     ASSERT_EQ(vars.lines.size(), 4);
     EXPECT_EQ(vars.lines.mid(0, 2), (QStringList{QStringLiteral("NUMERO\t000001"), QStringLiteral("FECHA\t05/31/2024")}));
     EXPECT_TRUE(vars.lines.filter(QStringLiteral("sin valor")).isEmpty()) << "the vehicle type and the count answer";
 
-    const VerbRun lines = run(guideLines, folder.path(), {QStringLiteral("1")});
+    const VerbRun lines = run(guideLines, demoPlace, {QStringLiteral("1")});
     ASSERT_FALSE(lines.lines.isEmpty());
     for (const QString &line : lines.lines)
         EXPECT_EQ(line.split(u'\t').size(), 4) << line.toStdString();

@@ -1,6 +1,7 @@
 #include "marbelisto/app/CommandContext.h"
 #include "marbelisto/app/InitCommand.h"
 #include "marbelisto/host/Framework.h"
+#include "support/TestDatabase.h"
 #include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
 
@@ -39,6 +40,7 @@ protected:
         marbelisto::InitCommand command(marbelisto::DataTemplate(templateFolder), QDate(2024, 6, 28));
         QCommandLineParser parser;
         parser.addOptions(command.options());
+        parser.addOption(QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("URL")));
         if (!parser.parse(QStringList{QStringLiteral("marbelisto"), QStringLiteral("init")} + options))
             return QStringLiteral("Error: ") + parser.errorText();
         QString output;
@@ -99,4 +101,53 @@ TEST_F(InitTest, RefusesAWrongInvoiceCountWithoutLeavingADatabase)
         EXPECT_TRUE(init(data, QString::fromLatin1(options).split(u' ')).startsWith(QStringLiteral("Error: "))) << options;
         EXPECT_FALSE(QFile::exists(data + QStringLiteral("/marbelisto.db"))) << options;
     }
+}
+
+// The database of the engine under test: the data folder's file, or a fresh PostgreSQL database
+// named with --db. The numbering goes on after the demo books' own keys.
+TEST_F(InitTest, FillsTheDatabaseUnderTestAndReplacesItOnlyWhenForced)
+{
+    const testsupport::TestDatabase database(data);
+    const QStringList db = database.source().isServer()
+        ? QStringList{QStringLiteral("--db"), database.source().address()}
+        : QStringList();
+    const auto session = [&] {
+        return std::make_unique<marbelisto::Framework>(database.source().open(), marbelisto::DataFolder(data),
+                                                       QStringLiteral("ADMIN"));
+    };
+    const auto countIn = [](marbelisto::Framework &framework, const char *table) {
+        return toolkit::toLong(framework.ReadScalarA(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table), {}));
+    };
+
+    const QString created = init(data, db + QStringLiteral("--demo --invoices 40").split(u' '));
+    EXPECT_TRUE(created.contains(QStringLiteral("40 facturas"))) << created.toStdString();
+    {
+        const auto framework = session();
+        EXPECT_EQ(countIn(*framework, "facturas"), 40);
+        const qint32 last = toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT MAX(id) FROM gdVontarelis"), {}));
+        ASSERT_GT(last, 0);
+        EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {})), last);
+        framework->ExecuteSQLA(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, "
+                                              "totalPeso, totalPrecioVenta, totalIVA, vendedor, zona) "
+                                              "VALUES ('C01', 1, ?, 'ADMIN', 0, 0, 0, 0, '', '')"),
+                               {QDateTime(QDate(2024, 6, 28), QTime(0, 0))});
+        EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT SCOPE_IDENTITY()"), {})), last + 1);
+        framework->ExecuteSQLA(QStringLiteral("INSERT INTO Facturas (serie, correlativo, codigoCliente, NombreCliente, "
+                                              "FechaTransaccion) VALUES ('Z', 1, 'X', 'X', ?)"),
+                               {QDateTime(QDate(2024, 6, 28), QTime(0, 0))});
+        EXPECT_EQ(countIn(*framework, "facturas"), 41);
+    }
+
+    const QString refused = init(data, db);
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("Error: "))) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("no se sobrescribe"))) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("--force"))) << refused.toStdString();
+    EXPECT_EQ(countIn(*session(), "facturas"), 41);
+
+    const QString forced = init(data, db + QStringList{QStringLiteral("--force")});
+    EXPECT_FALSE(forced.startsWith(QStringLiteral("Error: "))) << forced.toStdString();
+    const auto framework = session();
+    EXPECT_EQ(countIn(*framework, "facturas"), 0);
+    EXPECT_EQ(countIn(*framework, "gdVontarelis"), 0);
+    EXPECT_EQ(toolkit::toLong(framework->ReadScalarA(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {})), 1);
 }

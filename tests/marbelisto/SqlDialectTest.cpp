@@ -81,9 +81,7 @@ TEST(SqlDialect, DboPrefixGoesButTextInLiteralsStays)
                                          "WHERE Descripcion = 'see dbo.table'")),
               QVariant(QStringLiteral("it's dbo.xsee dbo.table")));
     // A name that merely ends in "dbo" is no prefix.
-    host.exec(QStringLiteral("CREATE TABLE turbo (x INTEGER)"));
-    host.exec(QStringLiteral("INSERT INTO turbo (x) VALUES (7)"));
-    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT turbo.x FROM turbo"))), 7);
+    EXPECT_EQ(host.scalar(QStringLiteral("SELECT turbo.Codigo FROM Zonas turbo")), QVariant(QStringLiteral("Z1")));
 }
 
 TEST(SqlDialect, StringDbQuotesSoThatAnyTextStaysData)
@@ -108,7 +106,8 @@ TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
         FAIL() << "a second link of invoice 10 was accepted";
     } catch (const toolkit::Error &error) {
         EXPECT_EQ(error.number(), toolkit::ErrDatabase);
-        EXPECT_TRUE(error.description().contains(QStringLiteral("UNIQUE"))) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("unique"), Qt::CaseInsensitive))
+            << error.description().toStdString();
     }
 
     host.framework().StartTransaction();

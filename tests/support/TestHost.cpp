@@ -1,7 +1,6 @@
 #include "support/TestHost.h"
 
 #include "marbelisto/app/DataTemplate.h"
-#include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/DataFolder.h"
 #include "toolkit/VariantConvert.h"
 
@@ -13,9 +12,9 @@ TestHost::TestHost(const QString &userCode) : m_userCode(userCode)
 {
     if (!m_folder.isValid())
         throw std::runtime_error("no temporary folder for the test host");
-    const marbelisto::DataFolder folder(m_folder.path());
-    m_framework = std::make_unique<marbelisto::Framework>(
-        marbelisto::SqliteDatabase::create(folder.databaseFile()), folder, m_userCode);
+    m_database = std::make_unique<TestDatabase>(m_folder.path());
+    m_framework = std::make_unique<marbelisto::Framework>(m_database->source().create(false),
+                                                          marbelisto::DataFolder(m_folder.path()), m_userCode);
     exec(QStringLiteral("INSERT INTO Empresa (id, nombre, rif, direccion, telefono, tipoCambio) "
                         "VALUES (1, 'Distribuidora de Prueba, C.A.', 'J-00000000-0', 'Caracas', '0212-000.00.00', 1)"));
 }
@@ -34,7 +33,17 @@ QString TestHost::dataPath() const
 
 std::unique_ptr<marbelisto::Framework> TestHost::openSecondConnection() const
 {
-    return marbelisto::Framework::open(dataPath(), m_userCode);
+    return std::make_unique<marbelisto::Framework>(openDatabase(), marbelisto::DataFolder(dataPath()), m_userCode);
+}
+
+std::unique_ptr<marbelisto::Database> TestHost::openDatabase() const
+{
+    return m_database->source().open();
+}
+
+const marbelisto::DatabaseSource &TestHost::databaseSource() const
+{
+    return m_database->source();
 }
 
 void TestHost::exec(const QString &sql, const QVariantList &params)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "marbelisto/host/Framework.h"
+#include "support/TestDatabase.h"
 #include "toolkit/Currency.h"
 
 #include <QDateTime>
@@ -11,7 +12,8 @@
 
 namespace testsupport {
 
-// A host over a temporary data folder with a fresh SQLite database that holds the whole
+// A host over a temporary data folder with a fresh database of the engine under test (see
+// TestDatabase: SQLite in the folder, or a database of its own on the PostgreSQL test server) that holds the whole
 // schema and a company row (rate 1, masks "#,##0.00"). The seeding helpers write the host's
 // own tables the way its programs do; exec and scalar reach everything else.
 class TestHost
@@ -25,8 +27,10 @@ public:
     host::IFramework &framework();
     // Ends with '/'.
     QString dataPath() const;
-    // Another session on the same database file, as a second workstation has.
+    // Another session on the same database, as a second workstation has.
     std::unique_ptr<marbelisto::Framework> openSecondConnection() const;
+    std::unique_ptr<marbelisto::Database> openDatabase() const;
+    const marbelisto::DatabaseSource &databaseSource() const;
 
     void exec(const QString &sql, const QVariantList &params = {});
     QVariant scalar(const QString &sql, const QVariantList &params = {});
@@ -64,6 +68,7 @@ private:
 
     QTemporaryDir m_folder;
     QString m_userCode;
+    std::unique_ptr<TestDatabase> m_database;
     std::unique_ptr<marbelisto::Framework> m_framework;
 };
 

@@ -4,7 +4,7 @@
 
 #include "toolkit/Error.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 
 namespace marbelisto {
 
@@ -14,16 +14,24 @@ CommandContext::CommandContext(const QCommandLineParser &parser, const QString &
 {
 }
 
+DatabaseSource CommandContext::databaseSource() const
+{
+    // Asked only when given: a parser that never declared --db would warn about it.
+    const QString option = QStringLiteral("db");
+    return DatabaseSource::choose(m_parser.optionNames().contains(option) ? m_parser.value(option) : QString(),
+                                  m_dataPath);
+}
+
 std::unique_ptr<Framework> CommandContext::openFramework() const
 {
-    const DataFolder folder(m_dataPath);
-    if (!QFileInfo(folder.databaseFile()).isFile())
+    const DatabaseSource source = databaseSource();
+    if (!source.mayExist())
         throw toolkit::Error(toolkit::ErrDatabase,
                              QStringLiteral("La carpeta «%1» no tiene base de datos; créela con "
                                             "«marbelisto init --data %1 --demo»")
                                  .arg(m_dataPath),
                              QStringLiteral("marbelisto"));
-    return Framework::open(m_dataPath, m_userCode);
+    return std::make_unique<Framework>(source.open(), DataFolder(m_dataPath), m_userCode);
 }
 
 } // namespace marbelisto

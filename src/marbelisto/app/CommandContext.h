@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marbelisto/db/DatabaseSource.h"
+
 #include <QString>
 
 #include <memory>
@@ -11,8 +13,8 @@ namespace marbelisto {
 
 class Framework;
 
-// What a verb receives: the parsed command line, the data folder, the user and where to
-// write what it reports.
+// What a verb receives: the parsed command line, the data folder, the database, the user and
+// where to write what it reports.
 class CommandContext
 {
 public:
@@ -24,7 +26,10 @@ public:
     QString userCode() const { return m_userCode; }
     QTextStream &out() const { return m_out; }
 
-    // A session on the data folder's database; raises when the folder has none.
+    // --db, else MARBELISTO_DB, else the data folder's SQLite file. Raises on a wrong address.
+    DatabaseSource databaseSource() const;
+    // A session on the chosen database; raises when there is none, or when the server
+    // cannot be reached (naming it, never with a password).
     std::unique_ptr<Framework> openFramework() const;
 
 private:

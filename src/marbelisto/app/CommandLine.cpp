@@ -24,6 +24,15 @@ QCommandLineOption dataOption()
                               QStringLiteral("DIR"));
 }
 
+QCommandLineOption databaseOption()
+{
+    return QCommandLineOption(QStringLiteral("db"),
+                              QStringLiteral("Base de datos PostgreSQL compartida, postgresql://usuario@servidor:puerto/base "
+                                             "(si falta: MARBELISTO_DB o la de la carpeta de datos). La contraseña va "
+                                             "en PGPASSFILE, ~/.pgpass o PGPASSWORD."),
+                              QStringLiteral("URL"));
+}
+
 QCommandLineOption userOption()
 {
     return QCommandLineOption(QStringLiteral("user"),
@@ -44,7 +53,7 @@ QCommandLineOption versionOption()
 
 QList<QCommandLineOption> commonOptions()
 {
-    return {dataOption(), userOption(), helpOption(), versionOption()};
+    return {dataOption(), databaseOption(), userOption(), helpOption(), versionOption()};
 }
 
 QString optionLine(const QCommandLineOption &option)

@@ -1,7 +1,7 @@
 #include "marbelisto/app/InitCommand.h"
 
 #include "marbelisto/app/CommandContext.h"
-#include "marbelisto/db/SqliteDatabase.h"
+#include "marbelisto/db/DatabaseSource.h"
 #include "marbelisto/demo/DemoData.h"
 #include "marbelisto/host/DataFolder.h"
 
@@ -10,8 +10,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -23,13 +21,6 @@ const QString source = QStringLiteral("marbelisto init");
 [[noreturn]] void fail(const QString &message)
 {
     throw toolkit::Error(toolkit::ErrInvalidCall, message, source);
-}
-
-// A half-written database would block the next init; it goes with its journal files.
-void removeDatabaseFiles(const QString &file)
-{
-    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
-        QFile::remove(file + suffix);
 }
 
 } // namespace
@@ -46,7 +37,8 @@ QString InitCommand::name() const
 
 QString InitCommand::description() const
 {
-    return QStringLiteral("Crea la carpeta de datos con una base de datos nueva (--demo: con datos de demostración).");
+    return QStringLiteral("Crea la carpeta de datos con una base de datos nueva (--demo: con datos de demostración; "
+                          "--db: en una base de datos PostgreSQL vacía).");
 }
 
 QList<QCommandLineOption> InitCommand::options() const
@@ -57,6 +49,8 @@ QList<QCommandLineOption> InitCommand::options() const
                            QStringLiteral("Número de facturas de demostración (%1 si falta).")
                                .arg(DemoData::DefaultInvoices),
                            QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("force"),
+                           QStringLiteral("Borra la base de datos que ya exista y la crea de nuevo.")),
     };
 }
 
@@ -73,11 +67,12 @@ bool InitCommand::needsWindows() const
 int InitCommand::run(const CommandContext &context)
 {
     const DataFolder folder(context.dataPath());
-    const QString file = folder.databaseFile();
-    if (QFileInfo::exists(file))
+    const DatabaseSource source = context.databaseSource();
+    const bool force = context.parser().isSet(QStringLiteral("force"));
+    if (!source.isServer() && source.mayExist() && !force)
         fail(QStringLiteral("Ya existe una base de datos en «%1»; no se sobrescribe. "
-                            "Use otra carpeta o borre ese archivo si de verdad quiere empezar de cero.")
-                 .arg(file));
+                            "Use otra carpeta, o --force si de verdad quiere empezar de cero.")
+                 .arg(source.description()));
     const bool demo = context.parser().isSet(QStringLiteral("demo"));
     if (!demo && context.parser().isSet(QStringLiteral("invoices")))
         fail(QStringLiteral("La opción --invoices solo vale junto con --demo"));
@@ -86,11 +81,14 @@ int InitCommand::run(const CommandContext &context)
         fail(QStringLiteral("No se pudo crear la carpeta «%1»").arg(folder.path()));
 
     try {
-        const auto database = SqliteDatabase::create(file);
-        if (demo)
+        const auto database = source.create(force);
+        if (demo) {
             DemoData({.invoices = invoices, .today = m_today.value_or(QDate::currentDate())}).fill(*database);
+            database->continueNumbering();
+        }
     } catch (...) {
-        removeDatabaseFiles(file);
+        // A half-written file would block the next init; on a server what failed rolled back whole.
+        source.discard();
         throw;
     }
     const DataTemplate dataTemplate =
@@ -98,7 +96,7 @@ int InitCommand::run(const CommandContext &context)
     const QStringList copied = dataTemplate.copyInto(folder.path());
 
     QTextStream &out = context.out();
-    out << QStringLiteral("Base de datos creada: %1\n").arg(file);
+    out << QStringLiteral("Base de datos creada: %1\n").arg(source.description());
     if (demo)
         out << QStringLiteral("Datos de demostración: %1 facturas\n").arg(invoices);
     if (!copied.isEmpty())

@@ -10,7 +10,8 @@
 namespace marbelisto {
 
 // "init": a new data folder with the database (schema, and the demo books with --demo)
-// and the template files. Never touches an existing database.
+// and the template files. The database is the data folder's SQLite file or, with --db, an
+// empty PostgreSQL database. Never touches an existing one unless given --force.
 class InitCommand : public Command
 {
 public:

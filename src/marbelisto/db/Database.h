@@ -39,6 +39,10 @@ public:
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
+
+    // After rows were written with their keys given (the demo books), the engine numbers the
+    // next rows past them.
+    virtual void continueNumbering() = 0;
 };
 
 } // namespace marbelisto

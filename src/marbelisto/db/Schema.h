@@ -20,14 +20,14 @@ public:
         QString dateTime;
         QString now;        // default expression: the local time of the insert
         QString real;       // double precision
-        // Text sorted and compared as Spanish, case-insensitive. A PostgreSQL engine would
-        // spell it with an ICU collation: CREATE COLLATION espanol_ci (provider = icu,
-        // locale = 'es-u-ks-level2', deterministic = false), the case-blind form of "es-x-icu".
+        // Text sorted and compared as Spanish, case-insensitive: on PostgreSQL the ICU collation
+        // espanol_ci (locale 'es-u-ks-level2', not deterministic), the case-blind form of "es-x-icu".
         QString spanishText;
         QString keyedTable; // clause after a table keyed by its own columns
     };
 
     static Schema sqlite();
+    static Schema postgres();
 
     explicit Schema(Types types);
 

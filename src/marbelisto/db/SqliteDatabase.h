@@ -44,6 +44,8 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
+    // SQLite numbers past the highest key by itself.
+    void continueNumbering() override {}
 
 private:
     explicit SqliteDatabase(const QString &file);

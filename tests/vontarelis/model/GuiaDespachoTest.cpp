@@ -1,6 +1,5 @@
 #include "vontarelis/model/ModelTestBase.h"
 
-#include "marbelisto/db/SqliteDatabase.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/model/vehiculos.h"
 
@@ -18,9 +17,8 @@ namespace {
 class RacingFramework : public marbelisto::Framework
 {
 public:
-    RacingFramework(const QString &dataPath, std::function<void()> hook)
-        : Framework(marbelisto::SqliteDatabase::open(marbelisto::DataFolder(dataPath).databaseFile()),
-                    marbelisto::DataFolder(dataPath), QStringLiteral("OPERADOR")),
+    RacingFramework(const testsupport::TestHost &host, std::function<void()> hook)
+        : Framework(host.openDatabase(), marbelisto::DataFolder(host.dataPath()), QStringLiteral("OPERADOR")),
           m_hook(std::move(hook))
     {
     }
@@ -125,7 +123,7 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
 
 TEST_F(GuiaDespachoTest, NumbersAreOursWhenAnotherWorkstationInsertsMeanwhile)
 {
-    RacingFramework racing(host.dataPath(), [&] {
+    RacingFramework racing(host, [&] {
         host.exec(
             QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('OTRO', 1, '2024-03-15 00:00:00', "

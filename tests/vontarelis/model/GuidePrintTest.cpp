@@ -2,7 +2,6 @@
 #include "vontarelis/model/ModelTestBase.h"
 
 #include "hostlibs/HostLibraries.h"
-#include "marbelisto/db/SqliteDatabase.h"
 #include "hostlibs/PrintResult.h"
 #include "hostlibs/StandardPrintHost.h"
 #include "support/PdfText.h"
@@ -34,9 +33,8 @@ private:
 class ReportSpyFramework : public marbelisto::Framework
 {
 public:
-    explicit ReportSpyFramework(const QString &dataPath)
-        : Framework(marbelisto::SqliteDatabase::open(marbelisto::DataFolder(dataPath).databaseFile()),
-                    marbelisto::DataFolder(dataPath), QStringLiteral("OPERADOR"))
+    explicit ReportSpyFramework(const testsupport::TestHost &host)
+        : Framework(host.openDatabase(), marbelisto::DataFolder(host.dataPath()), QStringLiteral("OPERADOR"))
     {
     }
     void generarUsrReport(const QString &reportFile, const QString &parameterName,
@@ -211,7 +209,7 @@ TEST_F(GuidePrintTest, UnknownFieldPrintsEmptyAndIsReportedOnce)
 
 TEST_F(GuidePrintTest, YesRunsOneListingOfThisGuidesInvoicesWithItsTotals)
 {
-    ReportSpyFramework spy(host.dataPath());
+    ReportSpyFramework spy(host);
     vontarelis::InitHostContext(spy);
     const qint32 ours1 = invoice(501, 1000.0, 160.0);
     const qint32 ours2 = host.addFactura(QStringLiteral("B"), 77, QStringLiteral("CL1"), QStringLiteral("Bodegón La Esquina"),

@@ -1,0 +1,281 @@
+#include "marbelisto/db/PostgresDatabase.h"
+
+#include "marbelisto/db/DatabaseError.h"
+#include "marbelisto/db/Schema.h"
+
+#include "toolkit/Currency.h"
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimeZone>
+#include <QUuid>
+
+namespace marbelisto {
+
+namespace {
+
+// Spanish order, blind to case: accents stay within their letter and ñ follows n.
+const char *const collation =
+    "CREATE COLLATION espanol_ci (provider = icu, locale = 'es-u-ks-level2', deterministic = false)";
+
+// Every object lives in the schema "dbo", first on each session's search path, so that
+// SQL Server's qualified names (dbo.PesoFactura, dbo.facturas) and the bare ones both resolve.
+const char *const schema = "CREATE SCHEMA dbo";
+
+const char *const extras[] = {
+    // SQL Server's seed before the first insert is the sequence's start value, which is what
+    // last_value holds until the sequence is first used; tables without identity give NULL.
+    "CREATE FUNCTION IDENT_CURRENT(tabla text) RETURNS bigint LANGUAGE plpgsql STABLE AS $$\n"
+    "DECLARE secuencia text; actual bigint;\n"
+    "BEGIN\n"
+    "  SELECT pg_get_serial_sequence(a.attrelid::regclass::text, a.attname) INTO secuencia\n"
+    "    FROM pg_attribute a\n"
+    "    WHERE a.attrelid = to_regclass(tabla) AND a.attidentity <> '' AND NOT a.attisdropped;\n"
+    "  IF secuencia IS NULL THEN RETURN NULL; END IF;\n"
+    "  EXECUTE format('SELECT last_value FROM %s', secuencia) INTO actual;\n"
+    "  RETURN actual;\n"
+    "END $$",
+
+    // This session's latest generated key, never another workstation's; NULL before any.
+    "CREATE FUNCTION SCOPE_IDENTITY() RETURNS bigint LANGUAGE plpgsql VOLATILE AS $$\n"
+    "BEGIN\n"
+    "  RETURN lastval();\n"
+    "EXCEPTION WHEN object_not_in_prerequisite_state THEN\n"
+    "  RETURN NULL;\n"
+    "END $$",
+
+    // An invoice's net weight: what its warehouse voucher took out minus what came back,
+    // times each item's unit weight; 0 for an invoice without voucher.
+    "CREATE FUNCTION dbo.PesoFactura(factura bigint) RETURNS double precision LANGUAGE sql STABLE AS $$\n"
+    "  SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0)::double precision\n"
+    "  FROM ComprobantesAlmacen c\n"
+    "  INNER JOIN detallesMINV d ON d.numeroDocumento = c.numero\n"
+    "  INNER JOIN ItemsInventario i ON i.codigo = d.codigoItem\n"
+    "  WHERE c.TipoEntidadOrigen = 'FCT' AND c.numeroDocumentoOrigen = factura\n"
+    "$$",
+};
+
+// Rows written with their keys given leave a sequence behind; it moves on past the highest
+// key, and an empty table keeps the seed for IDENT_CURRENT.
+const char *const continueSequences =
+    "DO $$\n"
+    "DECLARE c record; mayor bigint;\n"
+    "BEGIN\n"
+    "  FOR c IN SELECT a.attrelid::regclass AS tabla, a.attname AS columna,\n"
+    "                  pg_get_serial_sequence(a.attrelid::regclass::text, a.attname) AS secuencia\n"
+    "           FROM pg_attribute a JOIN pg_class r ON r.oid = a.attrelid\n"
+    "           WHERE r.relnamespace = 'dbo'::regnamespace AND r.relkind = 'r' AND a.attnum > 0\n"
+    "             AND NOT a.attisdropped\n"
+    "             AND pg_get_serial_sequence(a.attrelid::regclass::text, a.attname) IS NOT NULL LOOP\n"
+    "    EXECUTE format('SELECT MAX(%I) FROM %s', c.columna, c.tabla) INTO mayor;\n"
+    "    IF mayor IS NOT NULL THEN PERFORM setval(c.secuencia, mayor, true); END IF;\n"
+    "  END LOOP;\n"
+    "END $$";
+
+QString exactDecimal(const toolkit::Currency &amount)
+{
+    const qint64 raw = amount.raw();
+    const quint64 magnitude = raw < 0 ? quint64(0) - quint64(raw) : quint64(raw);
+    return QStringLiteral("%1%2.%3")
+        .arg(raw < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / quint64(toolkit::Currency::Scale))
+        .arg(magnitude % quint64(toolkit::Currency::Scale), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+std::unique_ptr<PostgresDatabase> PostgresDatabase::open(const PostgresUrl &url)
+{
+    std::unique_ptr<PostgresDatabase> database(new PostgresDatabase(url));
+    if (!database->holdsSchema())
+        throw databaseError(QStringLiteral("La base de datos «%1» del servidor PostgreSQL no tiene las tablas de "
+                                           "Marbelisto; créelas con «marbelisto init --db %2»")
+                                .arg(url.server(), url.toString()));
+    return database;
+}
+
+std::unique_ptr<PostgresDatabase> PostgresDatabase::create(const PostgresUrl &url, bool replace)
+{
+    std::unique_ptr<PostgresDatabase> database(new PostgresDatabase(url));
+    if (database->holdsSchema() && !replace)
+        throw databaseError(QStringLiteral("La base de datos «%1» ya tiene las tablas de Marbelisto; no se "
+                                           "sobrescribe (use --force para borrarla y empezar de cero)")
+                                .arg(url.server()));
+    database->beginTransaction();
+    try {
+        if (replace)
+            database->run(QStringLiteral("DROP SCHEMA IF EXISTS dbo CASCADE"));
+        database->run(QString::fromUtf8(schema));
+        database->run(QString::fromUtf8(collation));
+        for (const QString &statement : Schema::postgres().statements())
+            database->run(statement);
+        for (const char *extra : extras)
+            database->run(QString::fromUtf8(extra));
+        database->commitTransaction();
+    } catch (...) {
+        database->rollbackTransaction();
+        throw;
+    }
+    return database;
+}
+
+PostgresDatabase::PostgresDatabase(const PostgresUrl &url)
+    : m_url(url),
+      m_connectionName(QStringLiteral("marbelisto-%1").arg(QUuid::createUuid().toString(QUuid::WithoutBraces)))
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+    db.setHostName(url.host());
+    db.setPort(url.port());
+    db.setDatabaseName(url.databaseName());
+    // No password here: libpq reads PGPASSFILE, ~/.pgpass or PGPASSWORD by itself.
+    db.setUserName(url.user());
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=marbelisto"));
+    if (!db.open()) {
+        const QString reason = db.lastError().databaseText().trimmed().isEmpty() ? db.lastError().text()
+                                                                                 : db.lastError().databaseText().trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        throw databaseError(QStringLiteral("No se pudo conectar con el servidor PostgreSQL «%1»: %2")
+                                .arg(url.server(), reason));
+    }
+    run(QStringLiteral("SET search_path = dbo, public"));
+    useLocalTimeZone();
+}
+
+PostgresDatabase::~PostgresDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+// The default of horaRegistro and the dates the component binds are the workstation's wall
+// time, as on SQLite; the server's own zone may be another.
+void PostgresDatabase::useLocalTimeZone() const
+{
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    QSqlQuery query(connection());
+    if (!zone.isEmpty() && query.exec(QStringLiteral("SET TIME ZONE %1").arg(quoteText(QString::fromUtf8(zone)))))
+        return;
+    // A zone the server does not know by name: its present offset serves.
+    const int minutes = QDateTime::currentDateTime().offsetFromUtc() / 60;
+    run(QStringLiteral("SET TIME ZONE INTERVAL '%1%2:%3' HOUR TO MINUTE")
+            .arg(minutes < 0 ? u'-' : u'+')
+            .arg(qAbs(minutes) / 60, 2, 10, QLatin1Char('0'))
+            .arg(qAbs(minutes) % 60, 2, 10, QLatin1Char('0')));
+}
+
+QSqlDatabase PostgresDatabase::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QString PostgresDatabase::nativeSql(const QString &sql) const
+{
+    return sql;
+}
+
+QVariant PostgresDatabase::parameter(const QVariant &value) const
+{
+    if (!value.isValid() || value.isNull())
+        return value;
+    if (value.metaType() == QMetaType::fromType<toolkit::Currency>())
+        return exactDecimal(value.value<toolkit::Currency>());
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString().isNull() ? QVariant(QStringLiteral("")) : value;
+    case QMetaType::QDateTime:
+        return value.toDateTime().isValid()
+            ? QVariant(value.toDateTime().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")))
+            : QVariant(QMetaType::fromType<QString>());
+    case QMetaType::QDate:
+        return value.toDate().isValid() ? QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")))
+                                        : QVariant(QMetaType::fromType<QString>());
+    case QMetaType::QTime:
+        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
+    case QMetaType::Bool:
+        return value.toBool() ? 1 : 0;
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return value.toLongLong();
+    case QMetaType::Float:
+        return value.toDouble();
+    default:
+        return value;
+    }
+}
+
+std::vector<ColumnKind> PostgresDatabase::columnKinds(const QSqlQuery &query) const
+{
+    const QSqlRecord record = query.record();
+    std::vector<ColumnKind> kinds;
+    kinds.reserve(std::size_t(record.count()));
+    for (int column = 0; column < record.count(); ++column) {
+        const QSqlField field = record.field(column);
+        if (field.metaType().id() == QMetaType::QDateTime || field.metaType().id() == QMetaType::QDate)
+            kinds.push_back(ColumnKind::DateTime);
+        // numeric(19,4): the driver reports the scale as the field's precision.
+        else if (field.metaType().id() == QMetaType::Double && field.precision() == 4)
+            kinds.push_back(ColumnKind::Money);
+        else
+            kinds.push_back(ColumnKind::Plain);
+    }
+    return kinds;
+}
+
+QString PostgresDatabase::quoteText(const QString &text) const
+{
+    QString quoted = text;
+    quoted.replace(u'\'', QLatin1String("''"));
+    return u'\'' + quoted + u'\'';
+}
+
+void PostgresDatabase::beginTransaction()
+{
+    run(QStringLiteral("BEGIN"));
+}
+
+void PostgresDatabase::commitTransaction()
+{
+    run(QStringLiteral("COMMIT"));
+}
+
+// Outside a transaction PostgreSQL only warns, so a rollback after a failed commit is harmless.
+void PostgresDatabase::rollbackTransaction()
+{
+    run(QStringLiteral("ROLLBACK"));
+}
+
+void PostgresDatabase::continueNumbering()
+{
+    run(QString::fromUtf8(continueSequences));
+}
+
+bool PostgresDatabase::holdsSchema() const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("SELECT to_regclass('dbo.gdvontarelis') IS NOT NULL")) || !query.next())
+        throw databaseError(query.lastError());
+    return query.value(0).toBool();
+}
+
+void PostgresDatabase::run(const QString &sql) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(sql))
+        throw databaseError(query.lastError());
+}
+
+} // namespace marbelisto

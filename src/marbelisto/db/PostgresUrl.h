@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace marbelisto {
+
+// Where a PostgreSQL database lives: "postgresql://user@host:port/dbname" (user and port
+// optional). A password in the address is refused: it would show in the process list and in
+// logs, so libpq takes it from PGPASSFILE, ~/.pgpass or PGPASSWORD instead.
+class PostgresUrl
+{
+public:
+    static constexpr int DefaultPort = 5432;
+
+    // True for text that names the PostgreSQL engine at all (its scheme), well formed or not.
+    static bool names(const QString &text);
+    // Raises with a Spanish message when the address is not one of the form above.
+    static PostgresUrl parse(const QString &text);
+
+    QString user() const { return m_user; }
+    QString host() const { return m_host; }
+    int port() const { return m_port; }
+    QString databaseName() const { return m_databaseName; }
+
+    // "host:port/dbname", for messages: never a password.
+    QString server() const;
+    // The same server with another database, as the one a fresh test database is made from.
+    PostgresUrl withDatabase(const QString &databaseName) const;
+    QString toString() const;
+
+private:
+    QString m_user;
+    QString m_host;
+    int m_port = DefaultPort;
+    QString m_databaseName;
+};
+
+} // namespace marbelisto
