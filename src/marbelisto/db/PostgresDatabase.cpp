@@ -188,6 +188,9 @@ QVariant PostgresDatabase::parameter(const QVariant &value) const
         return exactDecimal(value.value<toolkit::Currency>());
     switch (value.typeId()) {
     case QMetaType::QString:
+        // PostgreSQL text cannot hold U+0000; said plainly rather than as the driver's broken literal.
+        if (value.toString().contains(QChar(0)))
+            throw databaseError(QStringLiteral("PostgreSQL no admite el carácter nulo (U+0000) dentro de un texto"));
         return value.toString().isNull() ? QVariant(QStringLiteral("")) : value;
     case QMetaType::QDateTime:
         return value.toDateTime().isValid()

@@ -14,9 +14,10 @@ namespace marbelisto {
 //
 // Parameters: Currency binds as its exact decimal text, QDateTime and QDate as local wall time
 // (the session runs in the workstation's time zone), bool as 0 or 1; a null QString binds as
-// an empty text, as on SQLite.
+// an empty text, as on SQLite. A text with U+0000, which PostgreSQL cannot store, is refused.
 //
-// Result columns of type numeric(19,4) arrive as Currency, timestamps as QDateTime.
+// Result columns of type numeric(19,4) arrive as Currency, timestamps as QDateTime. Every
+// statement is prepared on the server, so only queries and data changes pass through it.
 class PostgresDatabase : public Database
 {
 public:
