@@ -1,6 +1,7 @@
 // The guide-creation dialog's invoice list over a large book: 100,000 demo invoices, the
 // query with no zone or salesperson filter, every field of every row read as the dialog reads it.
 #include "BenchTimer.h"
+#include "SqliteShell.h"
 
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/demo/DemoData.h"
@@ -10,8 +11,6 @@
 #include "vontarelis/entry/globales.h"
 
 #include <QCoreApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -53,35 +52,6 @@ long long readInvoiceList()
     return check > 0.0 ? rows : -rows;
 }
 
-// The shell has no PesoFactura, so the function's own body stands in its place.
-QString shellQuery()
-{
-    return invoiceQuery().replace(
-        QStringLiteral("dbo.PesoFactura(f.numero)"),
-        QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) FROM ComprobantesAlmacen ca "
-                       "INNER JOIN detallesMINV d ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
-                       "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
-                       "AND ca.numeroDocumentoOrigen = f.numero)"));
-}
-
-void timeShell(const QString &databaseFile)
-{
-    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (shell.isEmpty()) {
-        std::printf("invoice_query_100k_sqlite3_shell: skipped (no sqlite3 program)\n");
-        return;
-    }
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    const BenchTimer timer;
-    process.start(shell, {databaseFile, shellQuery() + u';'});
-    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
-        std::printf("invoice_query_100k_sqlite3_shell: failed (%s)\n", process.readAllStandardError().constData());
-        return;
-    }
-    BenchTimer::report("invoice_query_100k_sqlite3_shell", timer.seconds(), "s");
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -103,6 +73,7 @@ int main(int argc, char *argv[])
     BenchTimer::report("invoice_query_100k", timer.seconds(), "s");
     BenchTimer::report("invoice_query_100k_rows", rows, "rows");
 
-    timeShell(data.databaseFile());
+    SqliteShell::time("invoice_query_100k_sqlite3_shell", data.databaseFile(),
+                      SqliteShell::withoutHostFunctions(invoiceQuery()));
     return rows > 0 ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // open invoices, timed beside the bare query run by the sqlite3 shell on the same file, and
 // "Procesar" with 5,000 ticked invoices (guide, links, commit and the print to a PDF folder).
 #include "BenchTimer.h"
+#include "SqliteShell.h"
 
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
@@ -17,9 +18,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QKeyEvent>
 
@@ -93,34 +92,10 @@ struct Dialog
     vontarelis::frmSelectFacturas form;
 };
 
-// The statement as a program without the host would run it: the weight function's own body in
-// its place, since neither the shell nor a bare connection has PesoFactura.
-QString bareQuery()
+// The same statement on a bare SQLite connection in this process, every column read once as
+// text as the shell prints it: what reading costs without the shell's process and output.
+void timeBareLibrary(const QString &databaseFile, const QString &sql)
 {
-    return vontarelis::InvoiceSearch::sql(QString(), QString())
-        .replace(QStringLiteral("dbo.PesoFactura(f.numero)"),
-                 QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) "
-                                "FROM ComprobantesAlmacen ca INNER JOIN detallesMINV d "
-                                "ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
-                                "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
-                                "AND ca.numeroDocumentoOrigen = f.numero)"));
-}
-
-// The sqlite3 shell writing every row; it cannot open tables whose names sort with the host's
-// Spanish collation, so the same statement also runs on a bare SQLite connection that has it.
-void timeBareQuery(const QString &databaseFile)
-{
-    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (!shell.isEmpty()) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        const BenchTimer timer;
-        process.start(shell, {databaseFile, bareQuery() + u';'});
-        if (process.waitForFinished(-1) && process.exitCode() == 0)
-            BenchTimer::report("invoice_query_100k_sqlite3_shell", timer.seconds(), "s");
-        else
-            std::printf("invoice_query_100k_sqlite3_shell: failed (%s)\n", process.readAllStandardError().trimmed().constData());
-    }
     sqlite3 *handle = nullptr;
     if (sqlite3_open_v2(qPrintable(databaseFile), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         std::printf("invoice_query_100k_sqlite3_bare: failed (%s)\n", sqlite3_errmsg(handle));
@@ -131,10 +106,9 @@ void timeBareQuery(const QString &databaseFile)
         const marbelisto::SpanishCollation collation(handle);
         const BenchTimer timer;
         sqlite3_stmt *statement = nullptr;
-        const QByteArray sql = bareQuery().toUtf8();
+        const QByteArray text = sql.toUtf8();
         long long rows = 0;
-        if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr) == SQLITE_OK) {
-            // Every column read once, as text, as the shell prints it.
+        if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) == SQLITE_OK) {
             while (sqlite3_step(statement) == SQLITE_ROW) {
                 for (int col = 0; col < sqlite3_column_count(statement); ++col)
                     sqlite3_column_text(statement, col);
@@ -161,7 +135,10 @@ bool loadLarge(QuietUtilities &utilities)
     const double seconds = dialog.load();
     BenchTimer::report("invoice_load_100k", seconds, "s");
     BenchTimer::report("invoice_load_100k_rows", (long long)(dialog.grid().Rows() - 1), "rows");
-    timeBareQuery(book.data.databaseFile());
+    const QString bare = SqliteShell::withoutHostFunctions(vontarelis::InvoiceSearch::sql(QString(), QString()));
+    if (const auto shell = SqliteShell::time("invoice_query_100k_sqlite3_shell", book.data.databaseFile(), bare))
+        BenchTimer::report("invoice_load_100k_per_shell", seconds / *shell, "x");
+    timeBareLibrary(book.data.databaseFile(), bare);
     return dialog.grid().Rows() == 100001 && utilities.errors == 0;
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+
+#include "BenchTimer.h"
+
+#include <cstdio>
+#include <optional>
+
+// The sqlite3 shell writing every row of a statement to nowhere: the bare query that the host's
+// readings are timed against. The shell gets the host's Spanish collation from the benchmarks'
+// extension, since the schema declares it on text columns; it has none of the host's functions,
+// so their bodies stand in their place.
+class SqliteShell
+{
+public:
+    // The statement with PesoFactura's own body in place of the call.
+    static QString withoutHostFunctions(QString sql)
+    {
+        return sql.replace(QStringLiteral("dbo.PesoFactura(f.numero)"),
+                           QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) "
+                                          "FROM ComprobantesAlmacen ca INNER JOIN detallesMINV d "
+                                          "ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
+                                          "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
+                                          "AND ca.numeroDocumentoOrigen = f.numero)"));
+    }
+
+    // Prints "name: seconds s" and gives the seconds, or prints why there is no figure.
+    static std::optional<double> time(const char *name, const QString &databaseFile, const QString &sql)
+    {
+        const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (shell.isEmpty()) {
+            std::printf("%s: skipped (no sqlite3 program)\n", name);
+            return std::nullopt;
+        }
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        const QString load = QStringLiteral(".load '%1'").arg(QStringLiteral(ESPANOL_CI_EXTENSION));
+        const BenchTimer timer;
+        process.start(shell, {QStringLiteral("-bail"), QStringLiteral("-cmd"), load, databaseFile, sql + u';'});
+        const bool finished = process.waitForFinished(-1);
+        const double seconds = timer.seconds();
+        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            std::printf("%s: failed (%s)\n", name, process.readAllStandardError().trimmed().constData());
+            return std::nullopt;
+        }
+        BenchTimer::report(name, seconds, "s");
+        return seconds;
+    }
+};
