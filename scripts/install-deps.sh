@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils fonts-dejavu-core libqt6svg6
-  postgresql postgresql-client
+  postgresql postgresql-client libpq-dev
 )
 
 missing=()

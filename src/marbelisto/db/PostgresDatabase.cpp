@@ -11,7 +11,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimeZone>
+#include <QSqlDriver>
 #include <QUuid>
+
+#include <libpq-fe.h>
 
 namespace marbelisto {
 
@@ -75,6 +78,12 @@ const char *const continueSequences =
     "  END LOOP;\n"
     "END $$";
 
+QString connectionFailure(const QSqlDatabase &db)
+{
+    const QString engineText = db.lastError().databaseText().trimmed();
+    return engineText.isEmpty() ? db.lastError().text() : engineText;
+}
+
 QString exactDecimal(const toolkit::Currency &amount)
 {
     const qint64 raw = amount.raw();
@@ -134,15 +143,41 @@ PostgresDatabase::PostgresDatabase(const PostgresUrl &url)
     db.setUserName(url.user());
     db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=marbelisto"));
     if (!db.open()) {
-        const QString reason = db.lastError().databaseText().trimmed().isEmpty() ? db.lastError().text()
-                                                                                 : db.lastError().databaseText().trimmed();
+        const QString reason = connectionFailure(db);
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
         throw databaseError(QStringLiteral("No se pudo conectar con el servidor PostgreSQL «%1»: %2")
                                 .arg(url.server(), reason));
     }
+    prepareSession();
+}
+
+void PostgresDatabase::prepareSession() const
+{
     run(QStringLiteral("SET search_path = dbo, public"));
     useLocalTimeZone();
+}
+
+// The driver closes a connection once it notices the server is gone; until then libpq knows.
+bool PostgresDatabase::lost(const QSqlDatabase &db) const
+{
+    if (!db.isOpen())
+        return true;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return false;
+    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+    return connection && PQstatus(connection) == CONNECTION_BAD;
+}
+
+void PostgresDatabase::reconnect(QSqlDatabase &db) const
+{
+    db.close();
+    if (!db.open())
+        throw databaseError(QStringLiteral("Se perdió la conexión con el servidor PostgreSQL «%1» y no se pudo "
+                                           "restablecer: %2")
+                                .arg(m_url.server(), connectionFailure(db)));
+    prepareSession();
 }
 
 PostgresDatabase::~PostgresDatabase()
@@ -172,7 +207,10 @@ void PostgresDatabase::useLocalTimeZone() const
 
 QSqlDatabase PostgresDatabase::connection() const
 {
-    return QSqlDatabase::database(m_connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!m_inTransaction && lost(db))
+        reconnect(db);
+    return db;
 }
 
 QString PostgresDatabase::nativeSql(const QString &sql) const
@@ -248,16 +286,22 @@ QString PostgresDatabase::quoteText(const QString &text) const
 void PostgresDatabase::beginTransaction()
 {
     run(QStringLiteral("BEGIN"));
+    m_inTransaction = true;
 }
 
 void PostgresDatabase::commitTransaction()
 {
+    m_inTransaction = false;
     run(QStringLiteral("COMMIT"));
 }
 
-// Outside a transaction PostgreSQL only warns, so a rollback after a failed commit is harmless.
+// Outside a transaction PostgreSQL only warns, so a rollback after a failed commit is harmless;
+// on a lost connection the server has rolled back already.
 void PostgresDatabase::rollbackTransaction()
 {
+    m_inTransaction = false;
+    if (lost(QSqlDatabase::database(m_connectionName, false)))
+        return;
     run(QStringLiteral("ROLLBACK"));
 }
 

@@ -16,6 +16,10 @@ namespace marbelisto {
 // (the session runs in the workstation's time zone), bool as 0 or 1; a null QString binds as
 // an empty text, as on SQLite. A text with U+0000, which PostgreSQL cannot store, is refused.
 //
+// A connection the server dropped is opened again for the next operation outside a
+// transaction; inside one, the transaction is lost with it (the server rolled it back) and
+// rolling back afterwards is no error.
+//
 // Result columns of type numeric(19,4) arrive as Currency, timestamps as QDateTime. Every
 // statement is prepared on the server, so only queries and data changes pass through it.
 class PostgresDatabase : public Database
@@ -50,10 +54,14 @@ private:
     explicit PostgresDatabase(const PostgresUrl &url);
 
     void run(const QString &sql) const;
+    void prepareSession() const;
     void useLocalTimeZone() const;
+    bool lost(const QSqlDatabase &db) const;
+    void reconnect(QSqlDatabase &db) const;
 
     PostgresUrl m_url;
     QString m_connectionName;
+    bool m_inTransaction = false;
 };
 
 } // namespace marbelisto
