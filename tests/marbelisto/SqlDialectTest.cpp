@@ -156,3 +156,28 @@ TEST(SqlDialect, NamesAndDescriptionsSortAsSpanishTextWithoutRegardToCase)
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM clientes WHERE nombre = 'PASTA'"))), 1);
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM clientes WHERE nombre = 'Maiz pilado'"))), 0);
 }
+
+// SQLite keeps any text; PostgreSQL text cannot hold U+0000 and says so instead of failing in
+// the driver's literal. Every other control character is data on both.
+TEST(SqlDialect, ControlCharactersAreDataAndANulIsStoredOrRefusedInPlainWords)
+{
+    TestHost host;
+    const QString controls = QStringLiteral("a") + QChar(1) + QChar(0x1b) + QChar(0x7f) + QChar(u'\t') + u'\'' + u'b';
+    host.addZona(QStringLiteral("Z1"), controls);
+    EXPECT_EQ(host.scalar(QStringLiteral("SELECT Descripcion FROM Zonas WHERE Codigo = 'Z1'")), QVariant(controls));
+
+    const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    if (!host.databaseSource().isServer()) {
+        host.addZona(QStringLiteral("Z2"), nul);
+        EXPECT_EQ(host.scalar(QStringLiteral("SELECT Descripcion FROM Zonas WHERE Codigo = 'Z2'")), QVariant(nul));
+        return;
+    }
+    try {
+        host.addZona(QStringLiteral("Z2"), nul);
+        FAIL() << "a text with U+0000 reached PostgreSQL";
+    } catch (const toolkit::Error &error) {
+        EXPECT_EQ(error.number(), toolkit::ErrDatabase);
+        EXPECT_EQ(error.description(), QStringLiteral("PostgreSQL no admite el carácter nulo (U+0000) dentro de un texto"));
+    }
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM Zonas"))), 1);
+}
