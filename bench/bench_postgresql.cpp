@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
         {
             const auto database = marbelisto::PostgresDatabase::create(scratch.url());
             marbelisto::DemoData({.invoices = 100000, .today = QDate(2024, 6, 28)}).fill(*database);
-            database->continueNumbering();
+            database->settleBulkLoad();
         }
         marbelisto::Framework framework(marbelisto::PostgresDatabase::open(scratch.url()),
                                         marbelisto::DataFolder(folder.path()), QStringLiteral("BENCH"));

@@ -151,7 +151,7 @@ TEST_F(GuideVerbsTest, TheVerbsReadTheGuidesOfTheDemoBooks)
     {
         const auto database = books.source().create(false);
         marbelisto::DemoData({.invoices = 120, .today = QDate(2024, 6, 1)}).fill(*database);
-        database->continueNumbering();
+        database->settleBulkLoad();
     }
     const Place demoPlace{folder.path(), books.source().address()};
     const VerbRun vars = run(guideVars, demoPlace, QStringLiteral("1 NUMERO FECHA TIPO NFACTURAS").split(u' '));

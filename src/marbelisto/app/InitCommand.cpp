@@ -84,7 +84,7 @@ int InitCommand::run(const CommandContext &context)
         const auto database = source.create(force);
         if (demo) {
             DemoData({.invoices = invoices, .today = m_today.value_or(QDate::currentDate())}).fill(*database);
-            database->continueNumbering();
+            database->settleBulkLoad();
         }
     } catch (...) {
         // A half-written file would block the next init; on a server what failed rolled back whole.

@@ -40,9 +40,9 @@ public:
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
 
-    // After rows were written with their keys given (the demo books), the engine numbers the
-    // next rows past them.
-    virtual void continueNumbering() = 0;
+    // After rows were written in bulk with their keys given (the demo books): the engine numbers
+    // the next rows past them and knows the tables' new sizes when it plans a query.
+    virtual void settleBulkLoad() = 0;
 };
 
 } // namespace marbelisto

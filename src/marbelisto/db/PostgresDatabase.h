@@ -45,7 +45,7 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
-    void continueNumbering() override;
+    void settleBulkLoad() override;
 
     bool holdsSchema() const;
     const PostgresUrl &url() const { return m_url; }

@@ -44,8 +44,8 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
-    // SQLite numbers past the highest key by itself.
-    void continueNumbering() override {}
+    // SQLite numbers past the highest key by itself and plans without statistics.
+    void settleBulkLoad() override {}
 
 private:
     explicit SqliteDatabase(const QString &file);
