@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils fonts-dejavu-core libqt6svg6
   postgresql postgresql-client libpq-dev
+  libqrencode-dev zbar-tools
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include "hostlibs/InteractivePrintScope.h"
 #include "hostlibs/JobPrinter.h"
 #include "hostlibs/PrintFormat.h"
+#include "hostlibs/QrMarker.h"
+#include "hostlibs/QrMatrix.h"
 
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/host/IPrintableDocument.h"
@@ -20,6 +22,29 @@ QString documentNumber(host::IDocument &document)
     if (!document.EvalVar(QStringLiteral("NUMERO"), value, text) || toolkit::isNull(text))
         return {};
     return toolkit::toText(text);
+}
+
+// Fills a section's lines from the document. The block of a QR marker is filled from the same
+// document, each line trimmed so that a block may be indented and aligned fields leave no blanks
+// in the code; its text joins the job's and the marker then points at it.
+QStringList fillSection(const QStringList &lines, const PrintFormat &format, host::IDocument &document,
+                        FieldFiller &filler, QStringList &qrTexts)
+{
+    QStringList filled;
+    filled.reserve(lines.size());
+    for (const QString &line : lines) {
+        const std::optional<QrMarker> marker = QrMarker::parse(line);
+        if (!marker) {
+            filled.append(filler.fill(line, document));
+            continue;
+        }
+        QStringList text = filler.fill(format.qrBlocks().at(marker->index()), document);
+        for (QString &textLine : text)
+            textLine = textLine.trimmed();
+        filled.append(QrMarker::line(marker->column(), int(qrTexts.size())));
+        qrTexts.append(text.join(u'\n'));
+    }
+    return filled;
 }
 
 } // namespace
@@ -46,18 +71,32 @@ PrintResult DocumentPrinter::print(host::IPrintableDocument &document, bool inte
     PrintJob job;
     job.documentType = document.TipoEntidad();
     job.number = documentNumber(document);
-    job.header = filler.fill(format.header(), document);
+    job.header = fillSection(format.header(), format, document, filler, job.qrTexts);
     if (!format.detail().isEmpty()) {
         for (const auto &line : document.documentLines())
-            job.body += filler.fill(format.detail(), *line);
+            job.body += fillSection(format.detail(), format, *line, filler, job.qrTexts);
     }
-    job.footer = filler.fill(format.footer(), document);
+    job.footer = fillSection(format.footer(), format, document, filler, job.qrTexts);
+
+    // A code that cannot hold its text is left out rather than the whole document: the page
+    // still carries every value as text.
+    QStringList warnings;
+    for (QString &text : job.qrTexts) {
+        if (text.isEmpty() || QrMatrix::fits(text))
+            continue;
+        warnings.append(QStringLiteral("El texto de un código QR del formato «%1» es demasiado largo (%2 bytes): "
+                                       "el código no se imprimió")
+                            .arg(formatFile)
+                            .arg(text.toUtf8().size()));
+        text.clear();
+    }
 
     PrintResult result = JobPrinter::print(job, destination);
     result.interactive = interactive;
     for (const QString &name : filler.unknownNames())
         result.warnings.append(
             QStringLiteral("El campo {%1} del formato «%2» no tiene valor: se imprimió vacío").arg(name, formatFile));
+    result.warnings += warnings;
     m_printHost.printed(result);
     return result;
 }

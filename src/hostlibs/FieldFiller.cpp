@@ -1,5 +1,7 @@
 #include "hostlibs/FieldFiller.h"
 
+#include "hostlibs/QrMarker.h"
+
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/host/IDocument.h"
 
@@ -61,8 +63,9 @@ QString FieldFiller::value(const QString &name, host::IDocument &document)
     }
     if (toolkit::isNull(text) || toolkit::isEmpty(text))
         return {};
-    // Lines of a printed page are lines: a value's own line breaks would shift the layout.
-    return toolkit::toText(text).replace(u'\n', u' ').remove(u'\r');
+    // Lines of a printed page are lines: a value's own line breaks would shift the layout, and
+    // its marker character would turn the line into a QR code.
+    return toolkit::toText(text).replace(u'\n', u' ').remove(u'\r').remove(QrMarker::Character);
 }
 
 } // namespace hostlibs

@@ -3,6 +3,7 @@
 #include "toolkit/Error.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace hostlibs {
 
@@ -10,46 +11,75 @@ namespace {
 
 constexpr int CarriedLines = 3;
 
+[[noreturn]] void fail(const QString &description)
+{
+    throw toolkit::Error(toolkit::ErrInvalidCall, description, QStringLiteral("DocumentPrinter"));
+}
+
 } // namespace
 
 QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage)
 {
-    const int room = linesPerPage - int(job.header.size());
+    return paginate(job, linesPerPage, [](const QString &) { return 1; });
+}
+
+QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, const LineHeight &linesOf)
+{
+    const auto heightOf = [&](const QStringList &lines) {
+        return std::accumulate(lines.cbegin(), lines.cend(), 0,
+                               [&](int sum, const QString &line) { return sum + linesOf(line); });
+    };
+    const int room = linesPerPage - heightOf(job.header);
     if (room < 1)
-        throw toolkit::Error(toolkit::ErrInvalidCall,
-                             QStringLiteral("El encabezado del formato (%1 líneas) no deja sitio en una página de %2 líneas")
-                                 .arg(job.header.size())
-                                 .arg(linesPerPage),
-                             QStringLiteral("DocumentPrinter"));
+        fail(QStringLiteral("El encabezado del formato (%1 líneas) no deja sitio en una página de %2 líneas")
+                 .arg(heightOf(job.header))
+                 .arg(linesPerPage));
 
     QList<QStringList> pages;
     QStringList page = job.header;
+    int used = 0;
     const auto newPage = [&] {
         pages.append(page);
         page = job.header;
+        used = 0;
     };
-    const auto used = [&] { return int(page.size()) - int(job.header.size()); };
-
-    for (const QString &line : job.body) {
-        if (used() == room)
+    const auto place = [&](const QString &line) {
+        const int height = linesOf(line);
+        if (height > room)
+            fail(QStringLiteral("Un código QR de %1 líneas no cabe bajo el encabezado en una página de %2 líneas")
+                     .arg(height)
+                     .arg(linesPerPage));
+        if (used + height > room)
             newPage();
         page.append(line);
-    }
-    const int footer = int(job.footer.size());
-    if (footer <= room && used() + footer > room) {
+        used += height;
+    };
+
+    for (const QString &line : job.body)
+        place(line);
+    const int footer = heightOf(job.footer);
+    if (footer <= room && used + footer > room) {
         // The closing lines never stand alone under the column heads: the last body lines
-        // go over with them, as many as fit beside them (at most CarriedLines).
-        const int carried = std::max(0, std::min({CarriedLines, used() - 1, room - footer}));
+        // go over with them, as many as fit beside them (at most CarriedLines), never the
+        // page's only body line.
+        const qsizetype bodyLines = page.size() - job.header.size();
+        int carried = 0;
+        int carriedHeight = 0;
+        while (carried < CarriedLines && carried < bodyLines - 1) {
+            const int height = linesOf(page.at(page.size() - 1 - carried));
+            if (carriedHeight + height > room - footer)
+                break;
+            carriedHeight += height;
+            ++carried;
+        }
         const QStringList moved = page.mid(page.size() - carried);
         page.resize(page.size() - carried);
         newPage();
-        page += moved;
+        for (const QString &line : moved)
+            place(line);
     }
-    for (const QString &line : job.footer) {
-        if (used() == room)
-            newPage();
-        page.append(line);
-    }
+    for (const QString &line : job.footer)
+        place(line);
     pages.append(page);
     return pages;
 }

@@ -1,5 +1,7 @@
 #include "hostlibs/PrintFormat.h"
 
+#include "hostlibs/QrMarker.h"
+
 #include "toolkit/Error.h"
 
 #include <QFile>
@@ -46,7 +48,42 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
 
     PrintFormat format;
     enum class Section { Header, Detail, Footer } section = Section::Header;
+    bool inQr = false;
+    const auto sectionLines = [&]() -> QStringList & {
+        switch (section) {
+        case Section::Header:
+            return format.m_header;
+        case Section::Detail:
+            return format.m_detail;
+        case Section::Footer:
+            break;
+        }
+        return format.m_footer;
+    };
     for (const QString &line : lines) {
+        if (isMarker(line, "[QR]")) {
+            if (inQr)
+                fail(QStringLiteral("El formato de impresión «%1» abre [QR] dentro de otro bloque [QR]").arg(origin));
+            inQr = true;
+            const auto column = int(line.indexOf(u'['));
+            sectionLines().append(QrMarker::line(column, int(format.m_qrBlocks.size())));
+            format.m_qrBlocks.append(QStringList());
+            continue;
+        }
+        if (isMarker(line, "[/QR]")) {
+            if (!inQr)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/QR] sin abrirlo").arg(origin));
+            if (format.m_qrBlocks.last().isEmpty())
+                fail(QStringLiteral("El formato de impresión «%1» tiene un bloque [QR] vacío").arg(origin));
+            inQr = false;
+            continue;
+        }
+        if (inQr) {
+            if (isMarker(line, "[DETALLE]") || isMarker(line, "[/DETALLE]"))
+                fail(QStringLiteral("El formato de impresión «%1» tiene un bloque [DETALLE] dentro de [QR]").arg(origin));
+            format.m_qrBlocks.last().append(line);
+            continue;
+        }
         if (isMarker(line, "[DETALLE]")) {
             if (section != Section::Header)
                 fail(QStringLiteral("El formato de impresión «%1» tiene más de un bloque [DETALLE]").arg(origin));
@@ -59,18 +96,11 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             section = Section::Footer;
             continue;
         }
-        switch (section) {
-        case Section::Header:
-            format.m_header.append(line);
-            break;
-        case Section::Detail:
-            format.m_detail.append(line);
-            break;
-        case Section::Footer:
-            format.m_footer.append(line);
-            break;
-        }
+        // Left in the text, that character would make the line read as a code's marker.
+        sectionLines().append(QString(line).remove(QrMarker::Character));
     }
+    if (inQr)
+        fail(QStringLiteral("El formato de impresión «%1» abre [QR] sin cerrarlo con [/QR]").arg(origin));
     if (section == Section::Detail)
         fail(QStringLiteral("El formato de impresión «%1» abre [DETALLE] sin cerrarlo con [/DETALLE]").arg(origin));
     return format;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,8 @@ namespace hostlibs {
 // A print format: plain text with {NAME} fields, split around its detail block. The lines
 // before "[DETALLE]" head every page, the lines between it and "[/DETALLE]" repeat once per
 // detail line, and the lines after "[/DETALLE]" close the document. A format without a block
-// is all header.
+// is all header. The lines between "[QR]" and "[/QR]" are the text of a QR code, printed where
+// the block stands: the section keeps a QrMarker line in its place, at the column of "[QR]".
 class PrintFormat
 {
 public:
@@ -19,11 +21,14 @@ public:
     const QStringList &header() const { return m_header; }
     const QStringList &detail() const { return m_detail; }
     const QStringList &footer() const { return m_footer; }
+    // The lines of each QR block, in the order of the format; a marker's index points here.
+    const QList<QStringList> &qrBlocks() const { return m_qrBlocks; }
 
 private:
     QStringList m_header;
     QStringList m_detail;
     QStringList m_footer;
+    QList<QStringList> m_qrBlocks;
 };
 
 } // namespace hostlibs

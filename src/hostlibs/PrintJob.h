@@ -7,7 +7,7 @@ namespace hostlibs {
 
 // One print, as text: the lines that head every page, the body that flows over the pages, and
 // the closing lines printed once after the body. The type and number name the print (PDF files
-// are named after them).
+// are named after them). A QrMarker line among them prints the QR code of qrTexts[index].
 struct PrintJob
 {
     QString documentType;
@@ -15,6 +15,7 @@ struct PrintJob
     QStringList header;
     QStringList body;
     QStringList footer;
+    QStringList qrTexts;
 };
 
 } // namespace hostlibs

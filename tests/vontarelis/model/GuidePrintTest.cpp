@@ -4,6 +4,7 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/PrintResult.h"
 #include "hostlibs/StandardPrintHost.h"
+#include "support/PdfQrCodes.h"
 #include "support/PdfText.h"
 #include "toolkit/Error.h"
 
@@ -90,6 +91,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
+        host.exec(QStringLiteral("DELETE FROM Configuracion WHERE clave = 'FormatoGuiaDespacho'"));
         host.exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'Prueba.txt')"));
     }
 
@@ -131,6 +133,11 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("A-100 +Aceite de maíz 1 l +12.00 +11.040"))))
         << text.toStdString();
     EXPECT_FALSE(text.contains(u'{')) << text.toStdString();
+    // The shipped format's QR code, read from the page image, is its block filled for this guide.
+    EXPECT_EQ(testsupport::pdfQrCodes(pdfs().first()),
+              QStringList{QStringLiteral("RIF=J-00000000-0\nGUIA=000042\nFECHA=03/15/2024\nPLACA=A12BC3D\n"
+                                         "CONDUCTOR=C07\nFACTURAS=2\nPESO=1,500.500")});
+    EXPECT_LT(text.indexOf(QStringLiteral("Total:")), text.indexOf(QStringLiteral("Despachado por")));
 
     ASSERT_EQ(utilities->questions.size(), 1u);
     EXPECT_EQ(utilities->questions[0].prompt, question);
@@ -180,6 +187,9 @@ TEST_F(GuidePrintTest, ManyLinesSpanPagesWithTheHeaderOnEveryPageAndTotalsOnceAt
     for (int i = 1; i <= 120; ++i)
         EXPECT_EQ(body.count(QStringLiteral("Artículo número %1").arg(i, 3, 10, QLatin1Char('0'))), 1) << i;
     EXPECT_LT(body.indexOf(QStringLiteral("Artículo número 120")), body.indexOf(QStringLiteral("Peso total")));
+    // The code belongs to the closing lines: the last page carries it whole, the others none.
+    EXPECT_TRUE(testsupport::pdfQrCodes(pdfs().first(), 1).isEmpty());
+    EXPECT_EQ(testsupport::pdfQrCodes(pdfs().first(), int(pages.size())).size(), 1);
 }
 
 TEST_F(GuidePrintTest, UnknownFieldPrintsEmptyAndIsReportedOnce)
@@ -205,6 +215,49 @@ TEST_F(GuidePrintTest, UnknownFieldPrintsEmptyAndIsReportedOnce)
     ASSERT_EQ(results[0].warnings.size(), 2) << results[0].warnings.join(u'\n').toStdString();
     EXPECT_TRUE(results[0].warnings[0].contains(QStringLiteral("{NOEXISTE}")));
     EXPECT_TRUE(results[0].warnings[1].contains(QStringLiteral("{LOTE}")));
+    // Without a QR block the page is text only, line after line as always.
+    EXPECT_TRUE(testsupport::pdfQrCodes(pdfs().first()).isEmpty());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Guia 000042[^\n]*\nA-100 +fin *\nPeso"))))
+        << text.toStdString();
+}
+
+TEST_F(GuidePrintTest, QrBlocksOfASiteFormatFillFromTheGuideAndFromEachLine)
+{
+    host.addItem(QStringLiteral("A-100"), QStringLiteral("Aceite"), 1.0);
+    host.addItem(QStringLiteral("H-200"), QStringLiteral("Harina"), 1.0);
+    const qint32 numero = invoice(501, 10.0, 1.6);
+    host.addMovimiento(numero, QStringLiteral("A-100"), 2);
+    host.addMovimiento(numero, QStringLiteral("H-200"), 5);
+    storeGuide(42, {numero});
+    // An indented block with a left-aligned field: each line of the code is trimmed; an unknown field
+    // is empty in the code as on the page.
+    useFormat("Guia {NUMERO}\n      [QR]\n      guia={NUMERO}\n      zona={ZONA,-20}\n      lote={LOTE}\n      [/QR]\n"
+              "[DETALLE]\n{CODIGO}\n[QR]\nitem={CODIGO}\n[/QR]\n[/DETALLE]\nFin\n");
+
+    GuiaDespacho guia;
+    ASSERT_TRUE(guia.Load(42));
+    utilities->answer(false);
+    guia.ViewPrint(true);
+
+    QStringList codes = testsupport::pdfQrCodes(pdfs().first());
+    codes.sort();
+    EXPECT_EQ(codes, (QStringList{QStringLiteral("guia=000042\nzona=Centro y Este\nlote="), QStringLiteral("item=A-100"),
+                                  QStringLiteral("item=H-200")}));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].warnings.size(), 1) << results[0].warnings.join(u'\n').toStdString();
+    const QString text = testsupport::pdfText(pdfs().first());
+    EXPECT_LT(text.indexOf(QStringLiteral("A-100")), text.indexOf(QStringLiteral("H-200")));
+    EXPECT_LT(text.indexOf(QStringLiteral("H-200")), text.indexOf(QStringLiteral("Fin")));
+
+    // A text no code can hold leaves that code out, says so, and prints the rest.
+    useFormat("Guia {NUMERO}\n[QR]\n" + QByteArray(2400, 'x') + "\n[/QR]\n[QR]\nguia={NUMERO}\n[/QR]\nFin\n");
+    utilities->answer(false);
+    guia.ViewPrint(true);
+    ASSERT_EQ(results.size(), 2u);
+    ASSERT_EQ(results[1].warnings.size(), 1);
+    EXPECT_TRUE(results[1].warnings[0].contains(QStringLiteral("2400 bytes"))) << results[1].warnings[0].toStdString();
+    EXPECT_EQ(testsupport::pdfQrCodes(results[1].pdfFile), QStringList{QStringLiteral("guia=000042")});
+    EXPECT_TRUE(testsupport::pdfText(results[1].pdfFile).contains(QStringLiteral("Fin")));
 }
 
 TEST_F(GuidePrintTest, YesRunsOneListingOfThisGuidesInvoicesWithItsTotals)
