@@ -91,3 +91,59 @@ TEST(Recordset, MoneyArrivesAsCurrencyDatesAsDateTimeAndNullAsTypedNull)
     EXPECT_LE(qAbs(guide->Fields(QStringLiteral("horaRegistro")).toDateTime().secsTo(QDateTime::currentDateTime())), 120);
     EXPECT_EQ(guide->Fields(QStringLiteral("totalPrecioVenta")).value<Currency>(), Currency::fromRaw(5));
 }
+
+// SQLite keeps amounts as doubles and dates as text; the server has types of its own.
+TEST(Recordset, StoredAmountsAndDatesReadAsTheTextOfTheirValueSays)
+{
+    TestHost host;
+    if (host.databaseSource().isServer())
+        GTEST_SKIP() << "amounts and dates as SQLite stores them";
+    host.exec(QStringLiteral("CREATE TABLE montos (n INTEGER PRIMARY KEY, monto MONEY, dia DATETIME)"));
+    // Four places and fewer read exactly; more places round half to even on the shortest text;
+    // beyond 2^33 the spacing of doubles is wide enough that only the text decides.
+    const QList<double> amounts = {0.0,    -0.0,         0.1,          1234.5678,     -1234.5678,  0.00015,
+                                   0.00025, 2.675,       1.0 / 3.0,    8589934591.9999, 8589934592.125,
+                                   922337203685.4775,   -7e-5,        123456789.0001};
+    for (int i = 0; i < amounts.size(); ++i)
+        host.exec(QStringLiteral("INSERT INTO montos VALUES (?, ?, ?)"),
+                  {i, amounts.at(i), i % 2 ? QStringLiteral("2024-03-05 14:30:15") : QStringLiteral("2024-03-05")});
+    host.exec(QStringLiteral("INSERT INTO montos VALUES (100, '12.5', 'mañana')"));
+
+    const auto rows = host.framework().OpenRecordsetA(QStringLiteral("SELECT monto, dia FROM montos ORDER BY n"), {});
+    for (const double amount : amounts) {
+        ASSERT_FALSE(rows->Eof());
+        const QVariant monto = rows->Fields(0);
+        ASSERT_EQ(monto.metaType(), QMetaType::fromType<Currency>()) << amount;
+        EXPECT_EQ(monto.value<Currency>(), Currency::fromDouble(amount)) << amount;
+        rows->MoveNext();
+    }
+    EXPECT_EQ(rows->Fields(0).value<Currency>(), Currency::fromRaw(125000));
+    // Text that is no date reaches the reader as text.
+    EXPECT_EQ(rows->Fields(1), QVariant(QStringLiteral("mañana")));
+    rows->MoveNext();
+    EXPECT_TRUE(rows->Eof());
+
+    // The same stored moment read again on later rows is the same local time.
+    const auto dates = host.framework().OpenRecordsetA(QStringLiteral("SELECT dia FROM montos WHERE n < 6 ORDER BY n"), {});
+    for (int i = 0; i < 6; ++i, dates->MoveNext()) {
+        const QDateTime dia = dates->Fields(0).toDateTime();
+        EXPECT_EQ(dia.timeSpec(), Qt::LocalTime);
+        EXPECT_EQ(dia, i % 2 ? QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)) : QDate(2024, 3, 5).startOfDay());
+    }
+}
+
+TEST(Recordset, AnEngineErrorWhileStepping)
+{
+    TestHost host;
+    if (host.databaseSource().isServer())
+        GTEST_SKIP() << "an overflow that SQLite finds row by row";
+    // The second row fails inside the engine, after the first was read.
+    const auto rows = host.framework().OpenRecordsetA(
+        QStringLiteral("SELECT CASE WHEN value = 2 THEN abs(-9223372036854775807 - 1) ELSE value END "
+                       "FROM (SELECT 1 AS value UNION ALL SELECT 2)"),
+        {});
+    ASSERT_FALSE(rows->Eof());
+    EXPECT_EQ(rows->Fields(0).toLongLong(), 1);
+    EXPECT_EQ(errorNumber([&] { rows->MoveNext(); }), toolkit::ErrDatabase);
+    EXPECT_TRUE(rows->Eof());
+}

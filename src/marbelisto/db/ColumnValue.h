@@ -2,7 +2,9 @@
 
 #include "marbelisto/db/Database.h"
 
+#include <QByteArrayView>
 #include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QVariant>
 
@@ -15,6 +17,9 @@ class ColumnValue
 {
 public:
     QVariant typed(const QVariant &raw, ColumnKind kind);
+    // Stored date text ("yyyy-MM-dd", then optionally " HH:mm", ":ss", ".zzz") as a local
+    // QDateTime; invalid when the text is no such date.
+    QVariant storedDateTime(QByteArrayView text);
 
 private:
     QVariant dateTime(const QVariant &raw);
@@ -24,6 +29,9 @@ private:
     // than the rest of a row, and a result's dates repeat few days; an offset changes only on
     // the hour.
     QHash<qint64, int> m_offsets;
+    // The moments already read, by day and time of day: even a local time built from its
+    // instant makes the system check its time-zone file, where a copy costs nothing.
+    QHash<qint64, QDateTime> m_moments;
 };
 
 } // namespace marbelisto

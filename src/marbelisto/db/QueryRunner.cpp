@@ -2,6 +2,8 @@
 
 #include "marbelisto/db/Database.h"
 #include "marbelisto/db/DatabaseError.h"
+#include "marbelisto/db/SqlRecordset.h"
+#include "marbelisto/db/SqliteRecordset.h"
 
 #include <QSqlError>
 
@@ -22,10 +24,12 @@ QSqlQuery QueryRunner::execute(const QString &sql, const QVariantList &parameter
     return query;
 }
 
-std::unique_ptr<SqlRecordset> QueryRunner::open(const QString &sql, const QVariantList &parameters) const
+std::unique_ptr<host::IRecordset> QueryRunner::open(const QString &sql, const QVariantList &parameters) const
 {
     QSqlQuery query = execute(sql, parameters);
     std::vector<ColumnKind> kinds = m_database.columnKinds(query);
+    if (SqliteRecordset::statementOf(query))
+        return std::make_unique<SqliteRecordset>(std::move(query), std::move(kinds));
     return std::make_unique<SqlRecordset>(std::move(query), std::move(kinds));
 }
 
@@ -36,7 +40,7 @@ qint32 QueryRunner::rowsAffected(const QString &sql, const QVariantList &paramet
 
 QVariant QueryRunner::scalar(const QString &sql, const QVariantList &parameters) const
 {
-    const std::unique_ptr<SqlRecordset> rows = open(sql, parameters);
+    const std::unique_ptr<host::IRecordset> rows = open(sql, parameters);
     if (rows->Eof() || rows->FieldCount() == 0)
         return {};
     return rows->Fields(0);

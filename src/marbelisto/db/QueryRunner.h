@@ -1,6 +1,6 @@
 #pragma once
 
-#include "marbelisto/db/SqlRecordset.h"
+#include "vontarelis/host/IRecordset.h"
 
 #include <QSqlQuery>
 #include <QVariantList>
@@ -20,7 +20,8 @@ public:
 
     // Executed and forward-only.
     QSqlQuery execute(const QString &sql, const QVariantList &parameters) const;
-    std::unique_ptr<SqlRecordset> open(const QString &sql, const QVariantList &parameters) const;
+    // On SQLite the rows are read from the engine's statement, elsewhere through Qt.
+    std::unique_ptr<host::IRecordset> open(const QString &sql, const QVariantList &parameters) const;
     // Rows the statement changed.
     qint32 rowsAffected(const QString &sql, const QVariantList &parameters) const;
     // First column of the first row; Empty (an invalid QVariant) when there is no row.

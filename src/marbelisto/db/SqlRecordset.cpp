@@ -1,9 +1,6 @@
 #include "marbelisto/db/SqlRecordset.h"
 
-#include "marbelisto/db/ColumnValue.h"
 #include "marbelisto/db/DatabaseError.h"
-
-#include "toolkit/Error.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -14,17 +11,20 @@ namespace marbelisto {
 
 namespace {
 
-const QString source = QStringLiteral("Marbelisto.Recordset");
+QStringList namesOf(const QSqlRecord &record)
+{
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    return names;
+}
 
 } // namespace
 
 SqlRecordset::SqlRecordset(QSqlQuery query, std::vector<ColumnKind> kinds)
-    : m_query(std::move(query)), m_kinds(std::move(kinds))
+    : m_query(std::move(query)), m_names(namesOf(m_query.record())), m_kinds(std::move(kinds))
 {
-    const QSqlRecord record = m_query.record();
-    for (int i = 0; i < record.count(); ++i)
-        m_names.append(record.fieldName(i));
-    m_kinds.resize(std::size_t(m_names.size()), ColumnKind::Plain);
+    m_kinds.resize(std::size_t(m_names.count()), ColumnKind::Plain);
     fetch();
 }
 
@@ -33,48 +33,28 @@ bool SqlRecordset::Eof() const
     return m_eof;
 }
 
-int SqlRecordset::position(const QString &name) const
-{
-    const auto known = m_positions.constFind(name);
-    if (known != m_positions.cend())
-        return *known;
-    for (int i = 0; i < m_names.size(); ++i) {
-        if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0) {
-            m_positions.insert(name, i);
-            return i;
-        }
-    }
-    throw toolkit::Error(toolkit::ErrItemNotFound,
-                         QStringLiteral("No hay un campo «%1» en el resultado de la consulta").arg(name), source);
-}
-
 QVariant SqlRecordset::Fields(const QString &name) const
 {
-    return Fields(position(name));
+    return Fields(m_names.position(name));
 }
 
 QVariant SqlRecordset::Fields(int position) const
 {
-    if (position < 0 || position >= m_names.size())
-        throw toolkit::Error(toolkit::ErrItemNotFound,
-                             QStringLiteral("No hay un campo número %1 en el resultado de la consulta").arg(position),
-                             source);
+    m_names.check(position);
     if (m_eof)
-        throw toolkit::Error(toolkit::ErrNoCurrentRecord,
-                             QStringLiteral("No hay registro actual: se llegó al final de los registros"), source);
+        throw FieldNames::noCurrentRecord();
     return m_values.typed(m_query.value(position), m_kinds[std::size_t(position)]);
 }
 
 int SqlRecordset::FieldCount() const
 {
-    return int(m_names.size());
+    return m_names.count();
 }
 
 void SqlRecordset::MoveNext()
 {
     if (m_eof)
-        throw toolkit::Error(toolkit::ErrNoCurrentRecord,
-                             QStringLiteral("No hay registro actual: se llegó al final de los registros"), source);
+        throw FieldNames::noCurrentRecord();
     fetch();
 }
 

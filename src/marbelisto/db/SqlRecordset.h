@@ -2,17 +2,16 @@
 
 #include "marbelisto/db/ColumnValue.h"
 #include "marbelisto/db/Database.h"
+#include "marbelisto/db/FieldNames.h"
 #include "vontarelis/host/IRecordset.h"
 
-#include <QHash>
 #include <QSqlQuery>
-#include <QStringList>
 
 #include <vector>
 
 namespace marbelisto {
 
-// A query's rows, streamed forward from the engine one at a time. Valid while the
+// A query's rows, streamed forward from the engine one at a time through Qt. Valid while the
 // connection that ran the query is open.
 class SqlRecordset : public host::IRecordset
 {
@@ -29,12 +28,9 @@ public:
 
 private:
     void fetch();
-    int position(const QString &name) const;
 
     QSqlQuery m_query;
-    QStringList m_names;
-    // Callers ask for the same few names on every row: each spelling is matched once.
-    mutable QHash<QString, int> m_positions;
+    FieldNames m_names;
     std::vector<ColumnKind> m_kinds;
     mutable ColumnValue m_values;
     bool m_eof = true;
