@@ -172,6 +172,21 @@ void FlexGrid::setFixedCols(qint32 fixedCols)
     scheduleViewSync();
 }
 
+void FlexGrid::beginBulkFill()
+{
+    m_model->beginBulkChange();
+}
+
+void FlexGrid::endBulkFill()
+{
+    {
+        const QScopedValueRollback guard(m_movingView, true);
+        m_model->endBulkChange();
+    }
+    // The reset took the view's current cell and selection; they follow the grid's again.
+    scheduleViewSync();
+}
+
 void FlexGrid::checkRow(qint32 row) const
 {
     if (row < 0 || row >= Rows())

@@ -119,6 +119,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class FlexGridBulkFill;
+    void beginBulkFill();
+    void endBulkFill();
+
     void checkRow(qint32 row) const;
     void checkCol(qint32 col) const;
     void moveCurrent(qint32 row, qint32 col);

@@ -139,9 +139,28 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
+void FlexGridModel::beginBulkChange()
+{
+    beginResetModel();
+    m_bulk = true;
+}
+
+void FlexGridModel::endBulkChange()
+{
+    m_bulk = false;
+    endResetModel();
+}
+
 void FlexGridModel::setGridRows(int rows)
 {
     const int current = m_cells.rowCount();
+    if (m_bulk) {
+        if (rows > current)
+            m_cells.insertRows(current, rows - current);
+        else if (rows < current)
+            m_cells.removeRows(rows, current - rows);
+        return;
+    }
     if (rows > current) {
         beginInsertRows(QModelIndex(), current - m_fixedRows, rows - m_fixedRows - 1);
         m_cells.insertRows(current, rows - current);
@@ -181,6 +200,8 @@ void FlexGridModel::setFixed(int fixedRows, int fixedCols)
 
 void FlexGridModel::cellChanged(int row, int col, const QList<int> &roles)
 {
+    if (m_bulk)
+        return;
     const bool fixedRow = row < m_fixedRows;
     const bool fixedCol = col < m_fixedCols;
     if (fixedRow && !fixedCol) {
@@ -196,6 +217,8 @@ void FlexGridModel::cellChanged(int row, int col, const QList<int> &roles)
 void FlexGridModel::setText(int row, int col, const QString &text)
 {
     m_cells.setText(row, col, text);
+    if (m_bulk)
+        return;
     cellChanged(row, col, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
 
@@ -219,7 +242,7 @@ void FlexGridModel::removeRow(int at)
 void FlexGridModel::setAlignment(int col, FlexAlignment alignment)
 {
     m_alignments[std::size_t(col)] = alignment;
-    if (col < m_fixedCols || rowCount() == 0)
+    if (m_bulk || col < m_fixedCols || rowCount() == 0)
         return;
     emit dataChanged(index(0, col - m_fixedCols), index(rowCount() - 1, col - m_fixedCols), {Qt::TextAlignmentRole});
     emit headerDataChanged(Qt::Horizontal, col - m_fixedCols, col - m_fixedCols);

@@ -55,6 +55,11 @@ public:
 
     QModelIndex indexOf(int row, int col) const { return index(row - m_fixedRows, col - m_fixedCols); }
 
+    // Between the two calls the setters report nothing; the end resets the views once, which
+    // costs less than a signal per cell when many rows are written.
+    void beginBulkChange();
+    void endBulkChange();
+
 private:
     void cellChanged(int row, int col, const QList<int> &roles);
     Qt::Alignment qtAlignment(int col, const QString &text) const;
@@ -63,6 +68,7 @@ private:
     std::vector<FlexAlignment> m_alignments;
     int m_fixedRows = 0;
     int m_fixedCols = 0;
+    bool m_bulk = false;
 };
 
 } // namespace toolkit

@@ -2,6 +2,7 @@
 
 #include "toolkit/DateFormat.h"
 #include "toolkit/FlexGrid.h"
+#include "toolkit/FlexGridBulkFill.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/PlainNumber.h"
 #include "toolkit/VariantConvert.h"
@@ -49,6 +50,8 @@ void InvoiceSelection::setColumnLayout()
 
 void InvoiceSelection::fill(const std::vector<InvoiceRow> &rows, const QString &mascaraMonetarios)
 {
+    // A hundred thousand rows would otherwise tell the view of every cell and every growth.
+    const toolkit::FlexGridBulkFill bulk(m_grid);
     m_grid.setRows(InitialRows);
     qint32 fila = m_grid.FixedRows();
     for (const InvoiceRow &row : rows) {
