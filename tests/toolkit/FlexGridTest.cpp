@@ -1,5 +1,7 @@
 #include "toolkit/Error.h"
 #include "toolkit/FlexGrid.h"
+#include "toolkit/FlexGridBulkFill.h"
+#include "toolkit/FlexGridModel.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WindowInput.h"
 
@@ -405,4 +407,46 @@ TEST(FlexGridTest, CellFontAndColoursBelongToTheCurrentCellAndWingdingsTicksAreD
     EXPECT_NE(d.cellImage(2, 0), empty) << "a tick is no empty box";
     EXPECT_NE(empty, d.cellImage(3, 1)) << "a Wingdings o is a box, not the letter";
     EXPECT_EQ(empty, d.cellImage(4, 0));
+}
+
+TEST(FlexGridTest, ABulkFillResetsTheViewOnceAndKeepsWidthsAndTheCurrentCell)
+{
+    GridDialog d(10, 2);
+    d.grid->setFixedRows(1);
+    d.grid->setFormatString(InvoiceFormat);
+    d.grid->setColWidth(5, 0);
+    const int visibleWidth = d.grid->columnWidth(2);
+    d.show();
+    QSignalSpy resets(d.grid->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy changes(d.grid->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy inserted(d.grid->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy entered(d.grid, &FlexGrid::EnterCell);
+    {
+        const toolkit::FlexGridBulkFill bulk(*d.grid);
+        d.grid->setRows(300);
+        for (int row = 1; row <= 320; ++row) {
+            if (row == d.grid->Rows())
+                d.grid->setRows(d.grid->Rows() + 50);
+            d.grid->setTextMatrix(row, 0, QString::number(row));
+            d.grid->setRow(row);
+            d.grid->setCol(4);
+            d.grid->setCellFontName(QStringLiteral("Wingdings"));
+            d.grid->setText(QStringLiteral("o"));
+        }
+        d.grid->setRows(321);
+        // Inside the fill the grid answers as always.
+        EXPECT_EQ(d.grid->TextMatrix(320, 0), QStringLiteral("320"));
+    }
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(inserted.count(), 0);
+    // The classic cell events still fire for every move.
+    EXPECT_EQ(entered.count(), 320);
+    EXPECT_EQ(d.grid->model()->rowCount(), 320);
+    EXPECT_EQ(d.grid->model()->index(319, 4).data(toolkit::FlexGridModel::FontNameRole), QStringLiteral("Wingdings"));
+    EXPECT_TRUE(d.grid->isColumnHidden(5));
+    EXPECT_EQ(d.grid->columnWidth(2), visibleWidth);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.grid->currentIndex(), d.index(320, 4));
+    EXPECT_EQ(std::make_tuple(d.grid->Row(), d.grid->Col()), std::make_tuple(320, 4));
 }
