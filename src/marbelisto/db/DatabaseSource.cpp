@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/DatabaseError.h"
 #include "marbelisto/db/PostgresDatabase.h"
+#include "marbelisto/db/SchemaUpgrade.h"
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/DataFolder.h"
 
@@ -53,9 +54,10 @@ QString DatabaseSource::description() const
 
 std::unique_ptr<Database> DatabaseSource::open() const
 {
-    if (isServer())
-        return PostgresDatabase::open(*m_url);
-    return SqliteDatabase::open(m_file);
+    std::unique_ptr<Database> database =
+        isServer() ? std::unique_ptr<Database>(PostgresDatabase::open(*m_url)) : SqliteDatabase::open(m_file);
+    SchemaUpgrade::apply(*database);
+    return database;
 }
 
 std::unique_ptr<Database> DatabaseSource::create(bool replace) const

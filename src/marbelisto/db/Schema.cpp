@@ -84,7 +84,8 @@ const char *const tables[] = {
 
     "CREATE TABLE gdTiposVehiculo ("
     " id $IDENTITY,"
-    " nombre $SPANISHTEXT NOT NULL)",
+    " nombre $SPANISHTEXT NOT NULL,"
+    " capacidadKg $REAL)",
 
     "CREATE TABLE gdVehiculos ("
     " id $IDENTITY,"

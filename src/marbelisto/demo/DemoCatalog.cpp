@@ -1,5 +1,7 @@
 #include "marbelisto/demo/DemoCatalog.h"
 
+#include <QHash>
+
 namespace marbelisto {
 
 std::vector<DemoCatalog::Zona> DemoCatalog::zonas()
@@ -83,6 +85,17 @@ QStringList DemoCatalog::tiposVehiculo()
 {
     return {QStringLiteral("Camión"), QStringLiteral("Camioneta"), QStringLiteral("Furgón"), QStringLiteral("Moto"),
             QStringLiteral("Gandola")};
+}
+
+QVariant DemoCatalog::capacidadKg(const QString &tipo)
+{
+    // Payloads of the usual models; the trailer's depends on the tractor, so it has none.
+    static const QHash<QString, double> capacities{{QStringLiteral("Camión"), 8000.0},
+                                                   {QStringLiteral("Camioneta"), 1200.0},
+                                                   {QStringLiteral("Furgón"), 3500.0},
+                                                   {QStringLiteral("Moto"), 150.0}};
+    const auto found = capacities.constFind(tipo);
+    return found == capacities.cend() ? QVariant() : QVariant(*found);
 }
 
 std::vector<DemoCatalog::Vehiculo> DemoCatalog::vehiculos()

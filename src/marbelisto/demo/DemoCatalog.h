@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <vector>
 
@@ -46,6 +47,8 @@ public:
     static std::vector<Persona> vendedores();
     static std::vector<Item> items();
     static QStringList tiposVehiculo();
+    // The load capacity of a vehicle type in kilograms, or null for a type without one.
+    static QVariant capacidadKg(const QString &tipo);
     static std::vector<Vehiculo> vehiculos();
 
     static QStringList tiposNegocio();

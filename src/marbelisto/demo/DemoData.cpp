@@ -240,10 +240,11 @@ private:
 
     void writeVehicles()
     {
-        BulkInsert types(m_database, QStringLiteral("INSERT INTO gdTiposVehiculo (id, nombre) VALUES (?, ?)"));
+        BulkInsert types(m_database,
+                         QStringLiteral("INSERT INTO gdTiposVehiculo (id, nombre, capacidadKg) VALUES (?, ?, ?)"));
         const QStringList tipos = DemoCatalog::tiposVehiculo();
         for (int i = 0; i < tipos.size(); ++i)
-            types.row({i + 1, tipos.at(i)});
+            types.row({i + 1, tipos.at(i), DemoCatalog::capacidadKg(tipos.at(i))});
         BulkInsert vehicles(m_database, QStringLiteral("INSERT INTO gdVehiculos (id, tipoVehiculo, placas, marca, "
                                                        "color, serialNIV, serialMotor, anho, modelo) "
                                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));

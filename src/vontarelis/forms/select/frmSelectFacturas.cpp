@@ -14,6 +14,7 @@
 #include "vontarelis/forms/select/GuideRegistration.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
+#include "vontarelis/forms/select/LoadIndicator.h"
 #include "vontarelis/forms/select/VehicleEntry.h"
 #include "vontarelis/host/ITheme.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -53,6 +54,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
     m_vehiculo = std::make_unique<VehicleEntry>(VehicleEntry::Controls{
         ui->placasVehiculo, ui->cbTipoVehiculo, ui->serialNIV, ui->anho, ui->marca, ui->modelo, ui->colorVehiculo,
         ui->UCPopup1});
+    m_carga = std::make_unique<LoadIndicator>(*ui->frameCarga, *ui->lblCarga, *ui->barCarga);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(PeriodoProximaGuia);
@@ -72,6 +74,10 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
         Guarded(location(QStringLiteral("cbCargarFacturas_Click")), [this] { cbCargarFacturas_Click(); });
     });
     connect(ui->cbOk, &QPushButton::clicked, this, [this] { cbOk_Click(); });
+    // The load is weighed against the type shown, whether the user chose it or a plate did.
+    connect(ui->cbTipoVehiculo, &QComboBox::currentIndexChanged, this, [this] {
+        Guarded(location(QStringLiteral("cbTipoVehiculo_Change")), [this] { MostrarCarga(); });
+    });
     connect(ui->cbCancelar, &QPushButton::clicked, this,
             [this] { Guarded(location(QStringLiteral("cbCancelar_Click")), [this] { close(); }); });
     m_validator->setCausesValidation(ui->cbCancelar, false);
@@ -252,6 +258,7 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
     ui->lblqFacturas->setCaption(QStringLiteral("0"));
+    MostrarCarga();
 }
 
 void frmSelectFacturas::MostrarTotales()
@@ -261,6 +268,14 @@ void frmSelectFacturas::MostrarTotales()
         toolkit::NumberFormat::format(totals.totalPrecioVenta + totals.totalIVA, CurrentEmpresa().MascaraMonetarios()));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(totals.totalPeso, MascaraPeso));
     ui->lblqFacturas->setCaption(toolkit::NumberFormat::format(double(totals.facturas), QStringLiteral("#,##0")));
+    MostrarCarga();
+}
+
+void frmSelectFacturas::MostrarCarga()
+{
+    const toolkit::DropDownList &tipos = *ui->cbTipoVehiculo;
+    m_carga->setTipoVehiculo(tipos.ListIndex() < 0 ? 0 : tipos.ItemData(tipos.ListIndex()));
+    m_carga->show(m_seleccion->totals().totalPeso);
 }
 
 void frmSelectFacturas::detalles_Click()
@@ -307,6 +322,12 @@ void frmSelectFacturas::cbOk_Click()
             SqlAbortTransaction();
             ReportUntrappedError(handler, error);
         };
+        // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
+        const double peso = m_seleccion->totals().totalPeso;
+        if (m_carga->overCapacity(peso) &&
+            !hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false,
+                                                  QStringLiteral("Marbelisto: Guías de despacho")))
+            return;
         try {
             if (zona.isEmpty())
                 zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());
@@ -343,6 +364,7 @@ void frmSelectFacturas::VaciarEntradas()
     ui->cbZonaDespacho->setListIndex(-1);
     m_personas->clearVendedor();
     hostlibs::GridUtilities().ClearGrid(*ui->detalles);
+    MostrarCarga();
 }
 
 void frmSelectFacturas::MostrarProximaGuia()

@@ -18,6 +18,7 @@ namespace vontarelis {
 
 class DriverSalespersonEntry;
 class InvoiceSelection;
+class LoadIndicator;
 class VehicleEntry;
 
 // The guide-creation dialog: who drives what (DriverSalespersonEntry, VehicleEntry), which
@@ -52,6 +53,7 @@ private:
     void detalles_MouseDown(qint16 button);
 
     void MostrarTotales();
+    void MostrarCarga();
     void MostrarProximaGuia();
     void LimpiarFormulario();
     void LlenarZonas();
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<InvoiceSelection> m_seleccion;
     std::unique_ptr<DriverSalespersonEntry> m_personas;
     std::unique_ptr<VehicleEntry> m_vehiculo;
+    std::unique_ptr<LoadIndicator> m_carga;
 
     // The next key press in the grid is ignored (set by any mouse press on it).
     bool omitirTecla = false;
