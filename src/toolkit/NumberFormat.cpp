@@ -97,12 +97,23 @@ Digits split(const QString &plain)
 
 } // namespace
 
-QString NumberFormat::format(double value, const QString &mask, const QLocale &locale)
+NumberFormat::NumberFormat(const QString &mask, const QLocale &locale)
+    : m_mask(mask), m_sections(mask), m_locale(locale)
+{
+}
+
+QString NumberFormat::text(double value) const
 {
     if (!std::isfinite(value))
         return QString::number(value);
     const Digits digits = split(QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest));
-    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction, mask, locale);
+    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction, m_mask, m_sections,
+                        m_locale);
+}
+
+QString NumberFormat::format(double value, const QString &mask, const QLocale &locale)
+{
+    return NumberFormat(mask, locale).text(value);
 }
 
 QString NumberFormat::format(Currency value, const QString &mask, const QLocale &locale)
@@ -112,7 +123,7 @@ QString NumberFormat::format(Currency value, const QString &mask, const QLocale 
     if (negative)
         plain.remove(0, 1);
     const Digits digits = split(plain);
-    return formatDigits(negative, digits.integer, digits.fraction, mask, locale);
+    return formatDigits(negative, digits.integer, digits.fraction, mask, NumberMask(mask), locale);
 }
 
 QString NumberFormat::format(const QVariant &value, const QString &mask, const QLocale &locale)
@@ -127,7 +138,7 @@ QString NumberFormat::format(const QVariant &value, const QString &mask, const Q
 }
 
 QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
-                                   const QString &mask, const QLocale &locale)
+                                   const QString &mask, const NumberMask &sections, const QLocale &locale)
 {
     const Digits digits{integerDigits, fractionDigits};
     if (mask.isEmpty()) {
@@ -137,7 +148,6 @@ QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, 
         return negative ? QStringLiteral("-") + text : text;
     }
 
-    const NumberMask sections(mask);
     const NumberMask::Section *own = negative ? sections.negative() : nullptr;
     const NumberMask::Section &section = own ? *own : sections.positive();
     if (rounded(digits, section.maxDecimals).isZero()) {

@@ -2,13 +2,13 @@
 
 #include "toolkit/Currency.h"
 
+#include "toolkit/NumberMask.h"
+
 #include <QLocale>
 #include <QString>
 #include <QVariant>
 
 namespace toolkit {
-
-class NumberMask;
 
 // Formats numbers with the masks of the system ("000000", "#,##0.000", the company masks) in
 // the classic Format syntax that NumberMask reads. A negative value takes the negative section
@@ -19,6 +19,10 @@ class NumberMask;
 class NumberFormat
 {
 public:
+    // One mask read once, for formatting many numbers with it.
+    explicit NumberFormat(const QString &mask, const QLocale &locale = QLocale());
+    QString text(double value) const;
+
     static QString format(double value, const QString &mask, const QLocale &locale = QLocale());
     static QString format(Currency value, const QString &mask, const QLocale &locale = QLocale());
     // Null takes the fourth section (no text without one); Empty formats as 0; Currency keeps
@@ -27,7 +31,11 @@ public:
 
 private:
     static QString formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
-                                const QString &mask, const QLocale &locale);
+                                const QString &mask, const NumberMask &sections, const QLocale &locale);
+
+    QString m_mask;
+    NumberMask m_sections;
+    QLocale m_locale;
 };
 
 } // namespace toolkit

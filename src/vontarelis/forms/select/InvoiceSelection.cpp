@@ -52,6 +52,7 @@ void InvoiceSelection::fill(const std::vector<InvoiceRow> &rows, const QString &
 {
     // A hundred thousand rows would otherwise tell the view of every cell and every growth.
     const toolkit::FlexGridBulkFill bulk(m_grid);
+    const toolkit::NumberFormat money(mascaraMonetarios);
     m_grid.setRows(InitialRows);
     qint32 fila = m_grid.FixedRows();
     for (const InvoiceRow &row : rows) {
@@ -60,9 +61,7 @@ void InvoiceSelection::fill(const std::vector<InvoiceRow> &rows, const QString &
         m_grid.setTextMatrix(fila, 0, InvoiceSearch::referencia(row.serie, row.correlativo));
         m_grid.setTextMatrix(fila, 1, row.fecha.isValid() ? toolkit::DateFormat::format(row.fecha, DateMask) : QString());
         m_grid.setTextMatrix(fila, 2, row.nombreCliente);
-        m_grid.setTextMatrix(fila, 3,
-                             toolkit::NumberFormat::format((row.precioEfectivo + row.impuesto).toDouble() / row.tasa,
-                                                           mascaraMonetarios));
+        m_grid.setTextMatrix(fila, 3, money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa));
         m_grid.setRow(fila);
         m_grid.setCol(ColIncluir);
         m_grid.setCellFontName(TickFont);
