@@ -151,7 +151,8 @@ TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhat
     }
     EXPECT_EQ(entries, QStringList({QStringLiteral("Nueva guía de despacho… Ctrl+N"),
                                     QStringLiteral("Revisar / cerrar guías… Ctrl+R"),
-                                    QStringLiteral("Imprimir guía… Ctrl+P")}));
+                                    QStringLiteral("Imprimir guía… Ctrl+P"),
+                                    QStringLiteral("Tipos de vehículo… Ctrl+T")}));
     EXPECT_EQ(labelText(w, "lblEmpresa"), QStringLiteral("Distribuidora de Prueba, C.A."));
     EXPECT_EQ(labelText(w, "stbEmpresa"), QStringLiteral("Empresa: Distribuidora de Prueba, C.A."));
     EXPECT_EQ(labelText(w, "stbUsuario"), QStringLiteral("Usuario: OPERADOR"));

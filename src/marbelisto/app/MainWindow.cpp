@@ -2,10 +2,12 @@
 
 #include "marbelisto/app/DatabaseSummary.h"
 #include "marbelisto/host/DataFolder.h"
+#include "marbelisto/host/Framework.h"
 #include "marbelisto/ui/GuideListPanel.h"
 #include "marbelisto/ui/GuideTableView.h"
 #include "marbelisto/ui/SessionStatusBar.h"
 #include "marbelisto/ui/SummaryPanel.h"
+#include "marbelisto/ui/VehicleTypesDialog.h"
 
 #include "hostlibs/HostLibraries.h"
 #include "toolkit/Error.h"
@@ -62,6 +64,10 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     m_menuDespacho->addActions({m_dispatch->newGuide(), m_dispatch->review()});
     m_menuDespacho->addSeparator();
     m_menuDespacho->addAction(m_dispatch->print());
+    m_menuDespacho->addSeparator();
+    m_menuDespacho->addAction(QStringLiteral("&Tipos de vehículo…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                              &MainWindow::editVehicleTypes)
+        ->setObjectName(QStringLiteral("actTiposVehiculo"));
     QToolBar *tools = addToolBar(QStringLiteral("Despacho"));
     tools->setObjectName(QStringLiteral("tbDespacho"));
     tools->setMovable(false);
@@ -82,6 +88,17 @@ void MainWindow::refresh()
 {
     refreshSummary();
     m_guides->refresh();
+}
+
+void MainWindow::editVehicleTypes()
+{
+    // The types are edited on the host's own connection; another framework has none to give.
+    const auto *own = dynamic_cast<const Framework *>(&m_framework);
+    if (!own)
+        return;
+    VehicleTypesDialog dialog(own->database().connection(), this);
+    m_framework.TemaUI()->configurarFormulario(&dialog);
+    dialog.exec();
 }
 
 void MainWindow::refreshSummary()

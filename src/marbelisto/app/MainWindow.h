@@ -37,6 +37,7 @@ public slots:
     void refresh();
 
 private:
+    void editVehicleTypes();
     void refreshSummary();
 
     host::IFramework &m_framework;
