@@ -35,6 +35,9 @@ public:
     virtual std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const = 0;
     // The text as a string literal of this engine's SQL.
     virtual QString quoteText(const QString &text) const = 0;
+    // Whether a query may stream its rows (forward only) while other queries run on the
+    // same connection before its last row is read, as nested recordsets do.
+    virtual bool streamsNestedQueries() const = 0;
 
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;

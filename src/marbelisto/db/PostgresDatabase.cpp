@@ -287,6 +287,13 @@ QString PostgresDatabase::quoteText(const QString &text) const
     return u'\'' + quoted + u'\'';
 }
 
+// A forward-only QPSQL query reads its rows one by one from the connection, and any other
+// query run before its last row discards the rest of them; a buffered result stays whole.
+bool PostgresDatabase::streamsNestedQueries() const
+{
+    return false;
+}
+
 void PostgresDatabase::beginTransaction()
 {
     run(QStringLiteral("BEGIN"));

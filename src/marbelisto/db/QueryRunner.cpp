@@ -14,7 +14,7 @@ QueryRunner::QueryRunner(const Database &database) : m_database(database) {}
 QSqlQuery QueryRunner::execute(const QString &sql, const QVariantList &parameters) const
 {
     QSqlQuery query(m_database.connection());
-    query.setForwardOnly(true);
+    query.setForwardOnly(m_database.streamsNestedQueries());
     if (!query.prepare(m_database.nativeSql(sql)))
         throw databaseError(query.lastError());
     for (int i = 0; i < parameters.size(); ++i)

@@ -160,6 +160,12 @@ QString SqliteDatabase::quoteText(const QString &text) const
     return u'\'' + quoted + u'\'';
 }
 
+// Each SQLite statement steps on its own, so an open one does not hold the connection.
+bool SqliteDatabase::streamsNestedQueries() const
+{
+    return true;
+}
+
 // IMMEDIATE takes the write lock at once: two workstations that both mean to write
 // then queue up instead of deadlocking halfway through a guide.
 void SqliteDatabase::beginTransaction()

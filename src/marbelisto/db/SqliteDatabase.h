@@ -40,6 +40,7 @@ public:
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;
     QString quoteText(const QString &text) const override;
+    bool streamsNestedQueries() const override;
 
     void beginTransaction() override;
     void commitTransaction() override;
