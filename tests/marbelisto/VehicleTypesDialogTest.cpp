@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
@@ -123,7 +125,10 @@ TEST(VehicleTypesDialog, AddsATypeAndKeepsTheEditsWhenTheDatabaseRefusesThem)
     type(dialog, 1, name, QStringLiteral("Camión 750"));
     type(dialog, 1, capacity, QStringLiteral("750"));
     // Another workstation took the name first and the database refuses a second one.
-    host.exec(QStringLiteral("CREATE UNIQUE INDEX uxTipoNombre ON gdTiposVehiculo (nombre)"));
+    // Run unprepared: PostgreSQL prepares only queries and data changes, not an index.
+    QSqlQuery index(connectionOf(host));
+    ASSERT_TRUE(index.exec(QStringLiteral("CREATE UNIQUE INDEX uxTipoNombre ON gdTiposVehiculo (nombre)")))
+        << index.lastError().text().toStdString();
     host.addTipoVehiculo(QStringLiteral("Camión 750"));
     clickSave(dialog);
     ASSERT_EQ(utilities->messages.size(), 2);

@@ -7,13 +7,14 @@ namespace marbelisto {
 
 namespace {
 
-// PostgreSQL keeps unquoted names in lower case while the driver quotes what it is given, so
-// the table is named as the connection lists it.
+// PostgreSQL keeps unquoted names in lower case, lists tables outside "public" with their
+// schema ("dbo.gdtiposvehiculo"), and the driver quotes what it is given; so the table is
+// named as the connection lists it.
 QString storedName(const QSqlDatabase &connection, const QString &name)
 {
     const QStringList tables = connection.tables();
     for (const QString &table : tables) {
-        if (table.compare(name, Qt::CaseInsensitive) == 0)
+        if (table.section(QLatin1Char('.'), -1).compare(name, Qt::CaseInsensitive) == 0)
             return table;
     }
     return name;
