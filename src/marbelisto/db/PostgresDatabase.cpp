@@ -1,6 +1,7 @@
 #include "marbelisto/db/PostgresDatabase.h"
 
 #include "marbelisto/db/DatabaseError.h"
+#include "marbelisto/db/ParameterText.h"
 #include "marbelisto/db/Schema.h"
 
 #include "toolkit/Currency.h"
@@ -228,38 +229,13 @@ QVariant PostgresDatabase::parameter(const QVariant &value) const
         return value;
     if (value.metaType() == QMetaType::fromType<toolkit::Currency>())
         return exactDecimal(value.value<toolkit::Currency>());
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        // PostgreSQL text cannot hold U+0000; said plainly rather than as the driver's broken literal.
-        if (value.toString().contains(QChar(0)))
-            throw databaseError(QStringLiteral("PostgreSQL no admite el carácter nulo (U+0000) dentro de un texto"));
-        return value.toString().isNull() ? QVariant(QStringLiteral("")) : value;
-    case QMetaType::QDateTime:
-        return value.toDateTime().isValid()
-            ? QVariant(value.toDateTime().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")))
-            : QVariant(QMetaType::fromType<QString>());
-    case QMetaType::QDate:
-        return value.toDate().isValid() ? QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")))
-                                        : QVariant(QMetaType::fromType<QString>());
-    case QMetaType::QTime:
-        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
-    case QMetaType::Bool:
-        return value.toBool() ? 1 : 0;
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return value.toLongLong();
-    case QMetaType::Float:
-        return value.toDouble();
-    default:
-        return value;
-    }
+    // PostgreSQL text cannot hold U+0000; said plainly rather than as the driver's broken literal.
+    if (value.typeId() == QMetaType::QString && value.toString().contains(QChar(0)))
+        throw databaseError(QStringLiteral("PostgreSQL no admite el carácter nulo (U+0000) dentro de un texto"));
+    // Timestamps are stored in the workstation's time, to the millisecond.
+    if (value.typeId() == QMetaType::QDateTime && value.toDateTime().isValid())
+        return value.toDateTime().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    return plainParameter(value, QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
 std::vector<ColumnKind> PostgresDatabase::columnKinds(const QSqlQuery &query) const

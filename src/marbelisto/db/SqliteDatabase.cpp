@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/DatabaseError.h"
 #include "marbelisto/db/DboPrefix.h"
+#include "marbelisto/db/ParameterText.h"
 #include "marbelisto/db/Schema.h"
 #include "marbelisto/db/SpanishCollation.h"
 #include "marbelisto/db/SqliteFunctions.h"
@@ -108,34 +109,7 @@ QVariant SqliteDatabase::parameter(const QVariant &value) const
         return value;
     if (value.metaType() == QMetaType::fromType<toolkit::Currency>())
         return value.value<toolkit::Currency>().toDouble();
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        return value.toString().isNull() ? QVariant(QStringLiteral("")) : value;
-    case QMetaType::QDateTime:
-        return value.toDateTime().isValid() ? QVariant(value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-                                            : QVariant(QMetaType::fromType<QString>());
-    case QMetaType::QDate:
-        return value.toDate().isValid() ? QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")))
-                                        : QVariant(QMetaType::fromType<QString>());
-    case QMetaType::QTime:
-        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
-    case QMetaType::Bool:
-        return value.toBool() ? 1 : 0;
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return value.toLongLong();
-    case QMetaType::Float:
-        return value.toDouble();
-    default:
-        return value;
-    }
+    return plainParameter(value, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 std::vector<ColumnKind> SqliteDatabase::columnKinds(const QSqlQuery &query) const
