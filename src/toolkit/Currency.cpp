@@ -3,8 +3,8 @@
 #include "toolkit/Error.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,24 +32,42 @@ Currency Currency::fromDouble(double value)
         raiseOverflow();
     // Round the decimal the double stands for (its shortest text), not its binary expansion:
     // 0.00015 is a half and goes to even like 0.00025, whatever bits represent it.
-    const QString text = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? text : text.left(point);
-    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    const QString kept = fraction.left(4).leftJustified(4, QLatin1Char('0'));
-    const QString rest = fraction.mid(4);
+    return *fromDecimalText(QString::number(value, 'f', QLocale::FloatingPointShortest));
+}
 
-    quint64 magnitude = whole.toULongLong() * Scale + kept.toULongLong();
+std::optional<Currency> Currency::fromDecimalText(QStringView text)
+{
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.mid(1);
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    const auto digits = [](QStringView part) {
+        return std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if ((whole.isEmpty() && fraction.isEmpty()) || !digits(whole) || !digits(fraction))
+        return std::nullopt;
+
+    quint64 magnitude = 0;
+    const auto append = [&magnitude](QChar digit) {
+        if (__builtin_mul_overflow(magnitude, 10u, &magnitude) || __builtin_add_overflow(magnitude, quint64(digit.unicode() - u'0'), &magnitude))
+            raiseOverflow();
+    };
+    for (const QChar digit : whole)
+        append(digit);
+    for (qsizetype i = 0; i < 4; ++i)
+        append(i < fraction.size() ? fraction.at(i) : u'0');
+    const QStringView rest = fraction.size() > 4 ? fraction.mid(4) : QStringView();
     if (!rest.isEmpty()) {
-        const QChar first = rest.at(0);
-        const bool moreThanHalf = first == QLatin1Char('5') && rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")));
-        const bool exactHalf = first == QLatin1Char('5') && !moreThanHalf;
-        if (first > QLatin1Char('5') || moreThanHalf || (exactHalf && magnitude % 2 == 1))
+        const QChar first = rest.front();
+        const bool beyondHalf = std::any_of(rest.begin() + 1, rest.end(), [](QChar c) { return c != u'0'; });
+        if (first > u'5' || (first == u'5' && (beyondHalf || magnitude % 2 == 1)))
             ++magnitude;
     }
-    if (magnitude > quint64(std::numeric_limits<qint64>::max()) + (value < 0 ? 1 : 0))
+    if (magnitude > quint64(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0))
         raiseOverflow();
-    return Currency(value < 0 ? qint64(quint64(0) - magnitude) : qint64(magnitude));
+    return Currency(negative ? qint64(quint64(0) - magnitude) : qint64(magnitude));
 }
 
 double Currency::toDouble() const

@@ -3,7 +3,10 @@
 #include <QMetaType>
 #include <QString>
 
+#include <QStringView>
+
 #include <compare>
+#include <optional>
 
 namespace toolkit {
 
@@ -17,6 +20,9 @@ public:
 
     // Rounds half to even at the fourth decimal; raises an overflow outside the range.
     static Currency fromDouble(double value);
+    // Decimal text as databases write it ("-1234.56789", no grouping, no exponent), exactly, with
+    // the same rounding; nullopt when the text is not such a number.
+    static std::optional<Currency> fromDecimalText(QStringView text);
     static constexpr Currency fromRaw(qint64 tenThousandths) { return Currency(tenThousandths); }
 
     constexpr qint64 raw() const { return m_raw; }

@@ -127,6 +127,8 @@ Currency toCurrency(const QVariant &value)
     if (value.typeId() == QMetaType::QString) {
         // Decimal text from the database keeps its exact digits.
         const QString text = value.toString().trimmed();
+        if (const std::optional<Currency> exact = Currency::fromDecimalText(text))
+            return *exact;
         bool ok = false;
         const double parsed = QLocale::c().toDouble(text, &ok);
         if (ok)

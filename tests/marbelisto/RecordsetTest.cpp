@@ -132,6 +132,29 @@ TEST(Recordset, StoredAmountsAndDatesReadAsTheTextOfTheirValueSays)
     }
 }
 
+// numeric(19,4) holds fifteen whole digits, where a double keeps only about eleven with the places.
+TEST(Recordset, OnTheServerEveryAmountOfTheColumnsRangeReadsBackExactly)
+{
+    TestHost host;
+    if (!host.databaseSource().isServer())
+        GTEST_SKIP() << "SQLite keeps amounts as doubles";
+    const QList<qint64> amounts = {999999999999999999, -999999999999999999, 123456789012345678, 1, -1, 0, 50000};
+    for (int i = 0; i < amounts.size(); ++i)
+        host.exec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, precio) VALUES (?, 'x', ?)"),
+                  {QStringLiteral("M%1").arg(i), QVariant::fromValue(Currency::fromRaw(amounts.at(i)))});
+    const auto rows = host.framework().OpenRecordsetA(
+        QStringLiteral("SELECT precio FROM ItemsInventario WHERE codigo LIKE 'M%' ORDER BY codigo"), {});
+    for (const qint64 amount : amounts) {
+        ASSERT_FALSE(rows->Eof());
+        EXPECT_EQ(rows->Fields(0).value<Currency>(), Currency::fromRaw(amount)) << amount;
+        rows->MoveNext();
+    }
+    // A sum is no column of money: it reads as the number it is, as on SQLite.
+    const QVariant sum = host.scalar(QStringLiteral("SELECT SUM(precio) FROM ItemsInventario WHERE codigo IN ('M5', 'M6')"));
+    EXPECT_EQ(sum.typeId(), QMetaType::Double);
+    EXPECT_DOUBLE_EQ(sum.toDouble(), 5.0);
+}
+
 TEST(Recordset, AnEngineErrorWhileStepping)
 {
     TestHost host;

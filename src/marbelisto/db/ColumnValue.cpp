@@ -171,6 +171,8 @@ QVariant ColumnValue::typed(const QVariant &raw, ColumnKind kind)
         return money(raw);
     case ColumnKind::DateTime:
         return dateTime(raw);
+    case ColumnKind::Decimal:
+        return raw.isNull() ? QVariant(QMetaType::fromType<double>()) : QVariant(raw.toDouble());
     case ColumnKind::Plain:
         break;
     }

@@ -10,9 +10,9 @@ class QSqlQuery;
 
 namespace marbelisto {
 
-// How the values of a result column reach the component: money as toolkit::Currency,
-// dates as QDateTime, everything else as the driver gives it.
-enum class ColumnKind { Plain, Money, DateTime };
+// How the values of a result column reach the component: money as toolkit::Currency, dates
+// as QDateTime, a decimal that is no money as double, everything else as the driver gives it.
+enum class ColumnKind { Plain, Money, DateTime, Decimal };
 
 // One session with a database engine behind Qt SQL. The component writes SQL Server's
 // spelling (IDENT_CURRENT, SCOPE_IDENTITY, dbo.PesoFactura, "?" placeholders); each engine

@@ -89,15 +89,8 @@ QString connectionFailure(const QSqlDatabase &db)
     return engineText.isEmpty() ? db.lastError().text() : engineText;
 }
 
-QString exactDecimal(const toolkit::Currency &amount)
-{
-    const qint64 raw = amount.raw();
-    const quint64 magnitude = raw < 0 ? quint64(0) - quint64(raw) : quint64(raw);
-    return QStringLiteral("%1%2.%3")
-        .arg(raw < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / quint64(toolkit::Currency::Scale))
-        .arg(magnitude % quint64(toolkit::Currency::Scale), 4, 10, QLatin1Char('0'));
-}
+// PostgreSQL's type id of numeric, as the driver gives it for a field.
+constexpr int numericType = 1700;
 
 } // namespace
 
@@ -147,6 +140,8 @@ PostgresDatabase::PostgresDatabase(const PostgresUrl &url)
     // No password here: libpq reads PGPASSFILE, ~/.pgpass or PGPASSWORD by itself.
     db.setUserName(url.user());
     db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=marbelisto"));
+    // numeric arrives as its decimal text, so money reads back exact at any size.
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
         const QString reason = connectionFailure(db);
         db = QSqlDatabase();
@@ -228,7 +223,7 @@ QVariant PostgresDatabase::parameter(const QVariant &value) const
     if (!value.isValid() || value.isNull())
         return value;
     if (value.metaType() == QMetaType::fromType<toolkit::Currency>())
-        return exactDecimal(value.value<toolkit::Currency>());
+        return value.value<toolkit::Currency>().toPlainText();
     // PostgreSQL text cannot hold U+0000; said plainly rather than as the driver's broken literal.
     if (value.typeId() == QMetaType::QString && value.toString().contains(QChar(0)))
         throw databaseError(QStringLiteral("PostgreSQL no admite el carácter nulo (U+0000) dentro de un texto"));
@@ -247,9 +242,10 @@ std::vector<ColumnKind> PostgresDatabase::columnKinds(const QSqlQuery &query) co
         const QSqlField field = record.field(column);
         if (field.metaType().id() == QMetaType::QDateTime || field.metaType().id() == QMetaType::QDate)
             kinds.push_back(ColumnKind::DateTime);
-        // numeric(19,4): the driver reports the scale as the field's precision.
-        else if (field.metaType().id() == QMetaType::Double && field.precision() == 4)
-            kinds.push_back(ColumnKind::Money);
+        // numeric(19,4): the driver reports the scale as the field's precision. Other numerics
+        // (a sum, an average) read as the double SQLite would give.
+        else if (field.typeID() == numericType)
+            kinds.push_back(field.precision() == 4 ? ColumnKind::Money : ColumnKind::Decimal);
         else
             kinds.push_back(ColumnKind::Plain);
     }
