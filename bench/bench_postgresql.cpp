@@ -17,6 +17,9 @@
 #include "vontarelis/model/vehiculos.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,6 +27,7 @@
 #include <QUuid>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -87,6 +91,32 @@ void registerGuide(marbelisto::Framework &framework, const std::vector<qint32> &
     framework.CommitTransaction();
 }
 
+// The bare query through psql, its rows written to nowhere: what the server and the wire cost.
+std::optional<double> timePsql(const marbelisto::PostgresUrl &url, const QString &sql)
+{
+    const QString psql = QStandardPaths::findExecutable(QStringLiteral("psql"));
+    if (psql.isEmpty()) {
+        std::printf("invoice_query_100k_psql: skipped (no psql program)\n");
+        return std::nullopt;
+    }
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c search_path=dbo,public"));
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    const BenchTimer timer;
+    process.start(psql, {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+                         QStringLiteral("-d"), url.toString(), QStringLiteral("-c"), sql});
+    const bool finished = process.waitForFinished(-1);
+    const double seconds = timer.seconds();
+    if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        std::printf("invoice_query_100k_psql: failed (%s)\n", process.readAllStandardError().trimmed().constData());
+        return std::nullopt;
+    }
+    BenchTimer::report("invoice_query_100k_psql", seconds, "s");
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -120,10 +150,13 @@ int main(int argc, char *argv[])
         {
             const BenchTimer timer;
             const auto result = vontarelis::InvoiceSearch::read(QString(), QString());
-            BenchTimer::report("invoice_read_100k_postgresql", timer.seconds(), "s");
+            const double seconds = timer.seconds();
+            BenchTimer::report("invoice_read_100k_postgresql", seconds, "s");
             BenchTimer::report("invoice_read_100k_postgresql_rows", (long long)result.rows.size(), "rows");
             for (std::size_t i = 0; i < result.rows.size() && invoices.size() < 5000; ++i)
                 invoices.push_back(result.rows[i].numero);
+            if (const auto bare = timePsql(scratch.url(), vontarelis::InvoiceSearch::sql(QString(), QString())))
+                BenchTimer::report("invoice_read_100k_postgresql_per_psql", seconds / *bare, "x");
         }
         const BenchTimer timer;
         registerGuide(framework, invoices);
