@@ -5,26 +5,23 @@
 #include <QString>
 
 #include "BenchTimer.h"
+#include "marbelisto/db/DboPrefix.h"
+#include "marbelisto/db/InvoiceWeight.h"
 
 #include <cstdio>
 #include <optional>
 
 // The sqlite3 shell writing every row of a statement to nowhere: the bare query that the host's
 // readings are timed against. The shell gets the host's Spanish collation from the benchmarks'
-// extension, since the schema declares it on text columns; it has none of the host's functions,
-// so their bodies stand in their place.
+// extension, since the schema declares it on text columns; it runs the statement as the host's
+// engine writes it out.
 class SqliteShell
 {
 public:
-    // The statement with PesoFactura's own body in place of the call.
-    static QString withoutHostFunctions(QString sql)
+    // The statement as the host's SQLite engine runs it, PesoFactura written out as its body.
+    static QString asTheHostRunsIt(const QString &sql)
     {
-        return sql.replace(QStringLiteral("dbo.PesoFactura(f.numero)"),
-                           QStringLiteral("(SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) "
-                                          "FROM ComprobantesAlmacen ca INNER JOIN detallesMINV d "
-                                          "ON d.numeroDocumento = ca.numero INNER JOIN ItemsInventario i "
-                                          "ON i.codigo = d.codigoItem WHERE ca.TipoEntidadOrigen = 'FCT' "
-                                          "AND ca.numeroDocumentoOrigen = f.numero)"));
+        return marbelisto::DboPrefix::strip(marbelisto::InvoiceWeight::inlineCalls(sql));
     }
 
     // Prints "name: seconds s" and gives the seconds, or prints why there is no figure.

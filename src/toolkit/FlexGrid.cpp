@@ -172,9 +172,9 @@ void FlexGrid::setFixedCols(qint32 fixedCols)
     scheduleViewSync();
 }
 
-void FlexGrid::beginBulkFill()
+void FlexGrid::beginBulkFill(qint32 expectedRows)
 {
-    m_model->beginBulkChange();
+    m_model->beginBulkChange(expectedRows);
 }
 
 void FlexGrid::endBulkFill()
@@ -211,6 +211,12 @@ void FlexGrid::setTextMatrix(qint32 row, qint32 col, const QString &text)
     checkRow(row);
     checkCol(col);
     m_model->setText(row, col, text);
+}
+
+void FlexGrid::setRowTexts(qint32 row, std::span<const QString> texts)
+{
+    checkRow(row);
+    m_model->setRowTexts(row, texts);
 }
 
 QString FlexGrid::Text() const

@@ -6,6 +6,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <span>
+
 #include <vector>
 
 namespace toolkit {
@@ -43,6 +45,9 @@ public:
 
     QString TextMatrix(qint32 row, qint32 col) const;
     void setTextMatrix(qint32 row, qint32 col, const QString &text);
+    // The row's cells from column 0 on, as many as texts holds (at most Cols), in one write:
+    // a fill of many rows pays for each row once rather than once a cell.
+    void setRowTexts(qint32 row, std::span<const QString> texts);
     // The text of the current cell.
     QString Text() const;
     void setText(const QString &text);
@@ -120,7 +125,7 @@ protected:
 
 private:
     friend class FlexGridBulkFill;
-    void beginBulkFill();
+    void beginBulkFill(qint32 expectedRows);
     void endBulkFill();
 
     void checkRow(qint32 row) const;

@@ -4,9 +4,9 @@
 
 namespace toolkit {
 
-FlexGridBulkFill::FlexGridBulkFill(FlexGrid &grid) : m_grid(grid)
+FlexGridBulkFill::FlexGridBulkFill(FlexGrid &grid, qint32 expectedRows) : m_grid(grid)
 {
-    m_grid.beginBulkFill();
+    m_grid.beginBulkFill(expectedRows);
 }
 
 FlexGridBulkFill::~FlexGridBulkFill()

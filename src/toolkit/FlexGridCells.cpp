@@ -28,6 +28,29 @@ void FlexGridCells::setText(int row, int column, const QString &text)
         cellEnd(row, c) = quint32(qint64(cellEnd(row, c)) + delta);
 }
 
+void FlexGridCells::setRowTexts(int row, std::span<const QString> texts)
+{
+    const int count = std::min(int(texts.size()), m_columns);
+    if (count == 0)
+        return;
+    const QString &old = m_rows[std::size_t(row)].text;
+    const qsizetype oldRestStart = cellStart(row, count);
+    qsizetype size = old.size() - oldRestStart;
+    for (int c = 0; c < count; ++c)
+        size += texts[std::size_t(c)].size();
+    QString built;
+    built.reserve(size);
+    for (int c = 0; c < count; ++c) {
+        built += texts[std::size_t(c)];
+        cellEnd(row, c) = quint32(built.size());
+    }
+    const qint64 delta = built.size() - oldRestStart;
+    built += QStringView(old).mid(oldRestStart);
+    for (int c = count; c < m_columns; ++c)
+        cellEnd(row, c) = quint32(qint64(cellEnd(row, c)) + delta);
+    m_rows[std::size_t(row)].text = std::move(built);
+}
+
 bool FlexGridCells::isRowBlank(int row, int firstColumn) const
 {
     const QString &rowText = m_rows[std::size_t(row)].text;
@@ -39,6 +62,12 @@ void FlexGridCells::insertRows(int at, int count)
 {
     m_rows.insert(m_rows.begin() + at, std::size_t(count), Row());
     m_ends.insert(m_ends.begin() + std::ptrdiff_t(at) * m_columns, std::size_t(count) * m_columns, 0u);
+}
+
+void FlexGridCells::reserveRows(int rows)
+{
+    m_rows.reserve(std::size_t(std::max(rows, 0)));
+    m_ends.reserve(std::size_t(std::max(rows, 0)) * std::size_t(m_columns));
 }
 
 void FlexGridCells::removeRows(int at, int count)

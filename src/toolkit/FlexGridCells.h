@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace toolkit {
@@ -20,9 +21,13 @@ public:
 
     QString text(int row, int column) const;
     void setText(int row, int column, const QString &text);
+    // The first texts.size() cells of the row (at most every column), written at once.
+    void setRowTexts(int row, std::span<const QString> texts);
     bool isRowBlank(int row, int firstColumn) const;
 
     void insertRows(int at, int count);
+    // Room for that many rows, so that growing up to them moves nothing.
+    void reserveRows(int rows);
     void removeRows(int at, int count);
     void setColumnCount(int count);
 

@@ -139,10 +139,11 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void FlexGridModel::beginBulkChange()
+void FlexGridModel::beginBulkChange(int expectedRows)
 {
     beginResetModel();
     m_bulk = true;
+    m_cells.reserveRows(expectedRows);
 }
 
 void FlexGridModel::endBulkChange()
@@ -222,13 +223,19 @@ void FlexGridModel::setText(int row, int col, const QString &text)
     cellChanged(row, col, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
 
+void FlexGridModel::setRowTexts(int row, std::span<const QString> texts)
+{
+    m_cells.setRowTexts(row, texts);
+    const int written = std::min(int(texts.size()), m_cells.columnCount());
+    for (int col = 0; col < written && !m_bulk; ++col)
+        cellChanged(row, col, {Qt::DisplayRole, Qt::TextAlignmentRole});
+}
+
 void FlexGridModel::insertRow(int at, const QStringList &texts)
 {
     beginInsertRows(QModelIndex(), at - m_fixedRows, at - m_fixedRows);
     m_cells.insertRows(at, 1);
-    const int filled = std::min(int(texts.size()), m_cells.columnCount());
-    for (int col = 0; col < filled; ++col)
-        m_cells.setText(at, col, texts.at(col));
+    m_cells.setRowTexts(at, std::span<const QString>(texts.constData(), std::size_t(texts.size())));
     endInsertRows();
 }
 

@@ -38,6 +38,7 @@ public:
 
     QString text(int row, int col) const { return m_cells.text(row, col); }
     void setText(int row, int col, const QString &text);
+    void setRowTexts(int row, std::span<const QString> texts);
     bool isRowBlank(int row) const { return m_cells.isRowBlank(row, m_fixedCols); }
     // Inserts one row at grid row `at`, its cells filled from the given texts.
     void insertRow(int at, const QStringList &texts);
@@ -57,7 +58,7 @@ public:
 
     // Between the two calls the setters report nothing; the end resets the views once, which
     // costs less than a signal per cell when many rows are written.
-    void beginBulkChange();
+    void beginBulkChange(int expectedRows);
     void endBulkChange();
 
 private:

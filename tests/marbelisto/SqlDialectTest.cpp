@@ -71,6 +71,21 @@ TEST(SqlDialect, PesoFacturaNetsReturnsAndIgnoresOtherVouchers)
     EXPECT_DOUBLE_EQ(toolkit::toDouble(host.scalar(QStringLiteral("SELECT dbo.PesoFactura(?)"), {withReturns})),
                      (24 - 4) * 1.0 + (12 - 2) * 0.92);
     EXPECT_DOUBLE_EQ(toolkit::toDouble(host.scalar(QStringLiteral("SELECT DBO.PesoFactura(?)"), {withoutVoucher})), 0.0);
+
+    // Written out inside a statement, the call still names the outer tables, even under an alias
+    // its body might use; a call inside a literal stays text.
+    const auto rows = host.framework().OpenRecordsetA(
+        QStringLiteral("SELECT dbo.PesoFactura(c.numero) AS escrita, PesoFactura(c.numero) AS llamada, "
+                       "dbo.PesoFactura ((SELECT MAX(numero) FROM facturas WHERE numero = c.numero AND serie <> ')')) "
+                       "AS anidada, 'dbo.PesoFactura(1)' AS texto FROM facturas c ORDER BY c.numero"),
+        {});
+    for (const double expected : {(24 - 4) * 1.0 + (12 - 2) * 0.92, 0.0}) {
+        ASSERT_FALSE(rows->Eof());
+        for (const char *column : {"escrita", "llamada", "anidada"})
+            EXPECT_DOUBLE_EQ(toolkit::toDouble(rows->Fields(QString::fromLatin1(column))), expected) << column;
+        EXPECT_EQ(rows->Fields(QStringLiteral("texto")).toString(), QStringLiteral("dbo.PesoFactura(1)"));
+        rows->MoveNext();
+    }
 }
 
 TEST(SqlDialect, DboPrefixGoesButTextInLiteralsStays)

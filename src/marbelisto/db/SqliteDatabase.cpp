@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/DatabaseError.h"
 #include "marbelisto/db/DboPrefix.h"
+#include "marbelisto/db/InvoiceWeight.h"
 #include "marbelisto/db/ParameterText.h"
 #include "marbelisto/db/Schema.h"
 #include "marbelisto/db/SpanishCollation.h"
@@ -100,7 +101,7 @@ QSqlDatabase SqliteDatabase::connection() const
 
 QString SqliteDatabase::nativeSql(const QString &sql) const
 {
-    return DboPrefix::strip(sql);
+    return DboPrefix::strip(InvoiceWeight::inlineCalls(sql));
 }
 
 QVariant SqliteDatabase::parameter(const QVariant &value) const

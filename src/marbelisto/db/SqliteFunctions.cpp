@@ -1,5 +1,6 @@
 #include "marbelisto/db/SqliteFunctions.h"
 
+#include "marbelisto/db/InvoiceWeight.h"
 #include "marbelisto/db/SqliteStatement.h"
 
 #include <sqlite3.h>
@@ -49,12 +50,7 @@ SqliteFunctions::SqliteFunctions(sqlite3 *handle)
       m_identityTable(std::make_unique<SqliteStatement>(
           handle, "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE "
                   "AND sql LIKE '%AUTOINCREMENT%'")),
-      m_weight(std::make_unique<SqliteStatement>(
-          handle, "SELECT COALESCE(SUM((d.Salidas - d.Entradas) * i.peso), 0.0) "
-                  "FROM ComprobantesAlmacen c "
-                  "INNER JOIN detallesMINV d ON d.numeroDocumento = c.numero "
-                  "INNER JOIN ItemsInventario i ON i.codigo = d.codigoItem "
-                  "WHERE c.TipoEntidadOrigen = 'FCT' AND c.numeroDocumentoOrigen = ?1"))
+      m_weight(std::make_unique<SqliteStatement>(handle, InvoiceWeight::statement().toUtf8()))
 {
     registerFunction("IDENT_CURRENT", 1, &SqliteFunctions::identCurrent);
     registerFunction("SCOPE_IDENTITY", 0, &SqliteFunctions::scopeIdentity);
@@ -110,8 +106,6 @@ void SqliteFunctions::scopeIdentity(sqlite3_context *context, int, sqlite3_value
     sqlite3_result_int64(context, identity);
 }
 
-// An invoice's net weight: what its warehouse voucher took out minus what came back,
-// times each item's unit weight; 0 for an invoice without voucher.
 void SqliteFunctions::pesoFactura(sqlite3_context *context, int, sqlite3_value **argv)
 {
     const Answer weight(*self(context).m_weight, argv[0]);

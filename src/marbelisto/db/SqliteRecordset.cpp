@@ -110,9 +110,10 @@ QVariant SqliteRecordset::text(int position, ColumnKind kind) const
         if (const QVariant moment = m_values.storedDateTime(stored); moment.isValid())
             return moment;
     }
-    const auto *units = static_cast<const QChar *>(sqlite3_column_text16(m_statement, position));
-    const qsizetype length = sqlite3_column_bytes16(m_statement, position) / qsizetype(sizeof(QChar));
-    return m_values.typed(QVariant(QString(units, length)), kind);
+    // Stored text is UTF-8: one decoding into the QString, where asking SQLite for UTF-16
+    // would make it translate into a buffer of its own first.
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, position));
+    return m_values.typed(QVariant(QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, position))), kind);
 }
 
 void SqliteRecordset::step()

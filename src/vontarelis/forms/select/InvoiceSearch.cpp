@@ -48,22 +48,15 @@ QString InvoiceSearch::sql(const QString &zona, const QString &vendedor)
 
 InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &vendedor)
 {
-    static const QString serie = QStringLiteral("serie");
-    static const QString correlativo = QStringLiteral("correlativo");
-    static const QString numero = QStringLiteral("numero");
-    static const QString precioEfectivo = QStringLiteral("precioEfectivo");
-    static const QString impuesto = QStringLiteral("Impuesto1");
-    static const QString tipocambio = QStringLiteral("tipocambio");
-    static const QString fecha = QStringLiteral("FechaTransaccion");
-    static const QString peso = QStringLiteral("peso");
-    static const QString nombreCliente = QStringLiteral("NombreCliente");
+    // Columns by their place in the select list above, which a lookup by name costs on every row.
+    enum Column { Serie, Correlativo, Numero, PrecioEfectivo, Impuesto, Tipocambio, Fecha, Nombre, Peso, NombreCliente };
 
     Result result;
     for (auto rs = SqlOpenRecordset(sql(zona, vendedor), {}); !rs->Eof(); rs->MoveNext()) {
         InvoiceRow row;
-        row.serie = textOrEmpty(rs->Fields(serie));
-        row.correlativo = toolkit::toLong(rs->Fields(correlativo));
-        double tasa = numberOrZero(rs->Fields(tipocambio));
+        row.serie = textOrEmpty(rs->Fields(Serie));
+        row.correlativo = toolkit::toLong(rs->Fields(Correlativo));
+        double tasa = numberOrZero(rs->Fields(Tipocambio));
         if (tasa == 0.0)
             tasa = gTipoCambio;
         if (tasa == 0.0) {
@@ -71,12 +64,12 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
             return result;
         }
         row.tasa = tasa;
-        row.numero = toolkit::toLong(rs->Fields(numero));
-        row.precioEfectivo = moneyOrZero(rs->Fields(precioEfectivo));
-        row.impuesto = moneyOrZero(rs->Fields(impuesto));
-        row.fecha = dateOrEmpty(rs->Fields(fecha));
-        row.nombreCliente = textOrEmpty(rs->Fields(nombreCliente));
-        row.peso = numberOrZero(rs->Fields(peso));
+        row.numero = toolkit::toLong(rs->Fields(Numero));
+        row.precioEfectivo = moneyOrZero(rs->Fields(PrecioEfectivo));
+        row.impuesto = moneyOrZero(rs->Fields(Impuesto));
+        row.fecha = dateOrEmpty(rs->Fields(Fecha));
+        row.nombreCliente = textOrEmpty(rs->Fields(NombreCliente));
+        row.peso = numberOrZero(rs->Fields(Peso));
         result.rows.push_back(std::move(row));
     }
     return result;

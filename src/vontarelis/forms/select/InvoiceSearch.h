@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include <vector>
+#include <deque>
 
 namespace vontarelis {
 
@@ -15,7 +15,8 @@ class InvoiceSearch
 public:
     struct Result
     {
-        std::vector<InvoiceRow> rows;
+        // A deque grows without moving what it holds: a long list is never copied while read.
+        std::deque<InvoiceRow> rows;
         // The reference ("A-000042") of an invoice whose amounts cannot be converted, because
         // its rate and the company's are both 0; the search stops there.
         QString sinTasa;

@@ -8,6 +8,8 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 
+#include <array>
+
 namespace vontarelis {
 
 namespace {
@@ -48,28 +50,40 @@ void InvoiceSelection::setColumnLayout()
         m_grid.setColWidth(col, 0);
 }
 
-void InvoiceSelection::fill(const std::vector<InvoiceRow> &rows, const QString &mascaraMonetarios)
+void InvoiceSelection::fill(const std::deque<InvoiceRow> &rows, const QString &mascaraMonetarios)
 {
     // A hundred thousand rows would otherwise tell the view of every cell and every growth.
-    const toolkit::FlexGridBulkFill bulk(m_grid);
+    const toolkit::FlexGridBulkFill bulk(m_grid, m_grid.FixedRows() + qint32(rows.size()));
     const toolkit::NumberFormat money(mascaraMonetarios);
+    // The invoices come in date order, so a day's text is written once for all its invoices.
+    QDate day;
+    QString dayText;
+    std::array<QString, ColNumero + 1> texts;
+    texts[ColIncluir] = Desmarcada;
     m_grid.setRows(InitialRows);
     qint32 fila = m_grid.FixedRows();
     for (const InvoiceRow &row : rows) {
         if (fila == m_grid.Rows())
             m_grid.setRows(m_grid.Rows() + GrowthRows);
-        m_grid.setTextMatrix(fila, 0, InvoiceSearch::referencia(row.serie, row.correlativo));
-        m_grid.setTextMatrix(fila, 1, row.fecha.isValid() ? toolkit::DateFormat::format(row.fecha, DateMask) : QString());
-        m_grid.setTextMatrix(fila, 2, row.nombreCliente);
-        m_grid.setTextMatrix(fila, 3, money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa));
+        if (!row.fecha.isValid()) {
+            day = QDate();
+            dayText.clear();
+        } else if (row.fecha.date() != day) {
+            day = row.fecha.date();
+            dayText = toolkit::DateFormat::format(row.fecha, DateMask);
+        }
+        texts[0] = InvoiceSearch::referencia(row.serie, row.correlativo);
+        texts[1] = dayText;
+        texts[2] = row.nombreCliente;
+        texts[3] = money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa);
+        texts[ColPeso] = toolkit::PlainNumber::write(row.peso);
+        texts[ColNeto] = toolkit::PlainNumber::write(row.precioEfectivo.toDouble() / row.tasa);
+        texts[ColIVA] = toolkit::PlainNumber::write(row.impuesto.toDouble() / row.tasa);
+        texts[ColNumero] = QString::number(row.numero);
+        m_grid.setRowTexts(fila, texts);
         m_grid.setRow(fila);
         m_grid.setCol(ColIncluir);
         m_grid.setCellFontName(TickFont);
-        m_grid.setText(Desmarcada);
-        m_grid.setTextMatrix(fila, ColNeto, toolkit::PlainNumber::write(row.precioEfectivo.toDouble() / row.tasa));
-        m_grid.setTextMatrix(fila, ColIVA, toolkit::PlainNumber::write(row.impuesto.toDouble() / row.tasa));
-        m_grid.setTextMatrix(fila, ColNumero, QString::number(row.numero));
-        m_grid.setTextMatrix(fila, ColPeso, toolkit::PlainNumber::write(row.peso));
         ++fila;
     }
     m_grid.setRows(fila);

@@ -5,6 +5,7 @@
 
 #include <QList>
 
+#include <deque>
 #include <vector>
 
 namespace toolkit {
@@ -38,7 +39,7 @@ public:
     // Alignments of the visible columns; the hidden ones get width 0.
     void setColumnLayout();
     // One unticked row per invoice, exactly; the totals start again from zero.
-    void fill(const std::vector<InvoiceRow> &rows, const QString &mascaraMonetarios);
+    void fill(const std::deque<InvoiceRow> &rows, const QString &mascaraMonetarios);
 
     // Flips the row's tick and accounts for it; false (and nothing done) for a row without invoice.
     bool CambiarSeleccion(qint32 fila);
