@@ -48,11 +48,11 @@ Digits rounded(Digits digits, int decimals)
     return {all.left(all.size() - decimals), all.right(decimals)};
 }
 
-QString grouped(const QString &digits, const QLocale &locale)
+QString grouped(const QString &digits, const QString &separator)
 {
-    const QString separator = locale.groupSeparator();
     QString text;
     const qsizetype n = digits.size();
+    text.reserve(n + (n / 3) * separator.size());
     for (qsizetype i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
             text += separator;
@@ -62,7 +62,7 @@ QString grouped(const QString &digits, const QLocale &locale)
 }
 
 // The digits as the section shows them, without sign, prefix or suffix.
-QString body(Digits digits, const NumberMask::Section &section, const QLocale &locale)
+QString body(Digits digits, const NumberMask::Section &section, const NumberFormat::Separators &separators)
 {
     digits = rounded(std::move(digits), section.maxDecimals);
     while (digits.fraction.size() > section.minDecimals && digits.fraction.endsWith(u'0'))
@@ -76,17 +76,17 @@ QString body(Digits digits, const NumberMask::Section &section, const QLocale &l
     while (digits.integer.size() < section.minInteger)
         digits.integer.prepend(u'0');
 
-    QString text = section.grouping ? grouped(digits.integer, locale) : digits.integer;
+    QString text = section.grouping ? grouped(digits.integer, separators.group) : digits.integer;
     if (!digits.fraction.isEmpty())
-        text += locale.decimalPoint() + digits.fraction;
+        text += separators.point + digits.fraction;
     return text;
 }
 
-QString shown(const Digits &digits, const NumberMask::Section &section, const QLocale &locale)
+QString shown(const Digits &digits, const NumberMask::Section &section, const NumberFormat::Separators &separators)
 {
     if (!section.hasPlaceholders)
         return section.prefix;
-    return section.prefix + body(digits, section, locale) + section.suffix;
+    return section.prefix + body(digits, section, separators) + section.suffix;
 }
 
 Digits split(const QString &plain)
@@ -98,7 +98,7 @@ Digits split(const QString &plain)
 } // namespace
 
 NumberFormat::NumberFormat(const QString &mask, const QLocale &locale)
-    : m_mask(mask), m_sections(mask), m_locale(locale)
+    : m_mask(mask), m_sections(mask), m_separators{locale.groupSeparator(), locale.decimalPoint()}
 {
 }
 
@@ -107,8 +107,7 @@ QString NumberFormat::text(double value) const
     if (!std::isfinite(value))
         return QString::number(value);
     const Digits digits = split(QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest));
-    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction, m_mask, m_sections,
-                        m_locale);
+    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction);
 }
 
 QString NumberFormat::format(double value, const QString &mask, const QLocale &locale)
@@ -123,38 +122,38 @@ QString NumberFormat::format(Currency value, const QString &mask, const QLocale 
     if (negative)
         plain.remove(0, 1);
     const Digits digits = split(plain);
-    return formatDigits(negative, digits.integer, digits.fraction, mask, NumberMask(mask), locale);
+    return NumberFormat(mask, locale).formatDigits(negative, digits.integer, digits.fraction);
 }
 
 QString NumberFormat::format(const QVariant &value, const QString &mask, const QLocale &locale)
 {
     if (isNull(value)) {
-        const NumberMask::Section *null = NumberMask(mask).null();
-        return null ? shown(Digits{}, *null, locale) : QString();
+        const NumberFormat format(mask, locale);
+        const NumberMask::Section *null = format.m_sections.null();
+        return null ? shown(Digits{}, *null, format.m_separators) : QString();
     }
     if (value.metaType() == QMetaType::fromType<Currency>())
         return format(value.value<Currency>(), mask, locale);
     return format(toDouble(value), mask, locale);
 }
 
-QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
-                                   const QString &mask, const NumberMask &sections, const QLocale &locale)
+QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits) const
 {
     const Digits digits{integerDigits, fractionDigits};
-    if (mask.isEmpty()) {
+    if (m_mask.isEmpty()) {
         QString text = digits.integer;
         if (!digits.fraction.isEmpty())
-            text += locale.decimalPoint() + digits.fraction;
+            text += m_separators.point + digits.fraction;
         return negative ? QStringLiteral("-") + text : text;
     }
 
-    const NumberMask::Section *own = negative ? sections.negative() : nullptr;
-    const NumberMask::Section &section = own ? *own : sections.positive();
+    const NumberMask::Section *own = negative ? m_sections.negative() : nullptr;
+    const NumberMask::Section &section = own ? *own : m_sections.positive();
     if (rounded(digits, section.maxDecimals).isZero()) {
-        const NumberMask::Section *zero = sections.zero();
-        return zero ? shown(Digits{}, *zero, locale) : shown(Digits{}, sections.positive(), locale);
+        const NumberMask::Section *zero = m_sections.zero();
+        return shown(Digits{}, zero ? *zero : m_sections.positive(), m_separators);
     }
-    const QString text = shown(digits, section, locale);
+    const QString text = shown(digits, section, m_separators);
     return negative && !own ? QStringLiteral("-") + text : text;
 }
 

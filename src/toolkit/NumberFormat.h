@@ -29,13 +29,19 @@ public:
     // its exact digits; anything else is converted to a number.
     static QString format(const QVariant &value, const QString &mask, const QLocale &locale = QLocale());
 
+    // The locale's separators, taken once: QLocale builds them anew on every call.
+    struct Separators
+    {
+        QString group;
+        QString point;
+    };
+
 private:
-    static QString formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits,
-                                const QString &mask, const NumberMask &sections, const QLocale &locale);
+    QString formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits) const;
 
     QString m_mask;
     NumberMask m_sections;
-    QLocale m_locale;
+    Separators m_separators;
 };
 
 } // namespace toolkit
