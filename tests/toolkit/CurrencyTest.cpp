@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 using toolkit::Currency;
 
@@ -21,38 +22,29 @@ TEST(Currency, RoundsHalfToEvenAtTheFourthDecimal)
     EXPECT_EQ(Currency::fromDouble(100.0 / 3.0).raw(), 333333);
 }
 
-TEST(Currency, ArithmeticIsExactAndRefusesOverflow)
+TEST(Currency, ArithmeticIsExactRefusesOverflowAndTravelsAsPlainTextAndInAVariant)
 {
     const Currency a = Currency::fromDouble(0.1);
     const Currency b = Currency::fromDouble(0.2);
-    EXPECT_EQ((a + b).raw(), 3000);
-    EXPECT_EQ((a - b).raw(), -1000);
-    EXPECT_EQ((b * -1).raw(), -2000);
-    EXPECT_EQ((-a).raw(), -1000);
+    EXPECT_EQ(std::tuple((a + b).raw(), (a - b).raw(), (b * -1).raw(), (-a).raw()),
+              std::tuple(3000, -1000, -2000, -1000));
     EXPECT_LT(a, b);
     EXPECT_EQ(a + b, Currency::fromDouble(0.3));
     EXPECT_DOUBLE_EQ((a + b).toDouble(), 0.3);
-
     Currency total;
     for (int i = 0; i < 1000; ++i)
         total += Currency::fromDouble(0.01);
     EXPECT_EQ(total.raw(), 100000);
 
-    const Currency max = Currency::fromRaw(std::numeric_limits<qint64>::max());
-    EXPECT_THROW(max + Currency::fromRaw(1), toolkit::Error);
-    EXPECT_THROW(Currency::fromRaw(std::numeric_limits<qint64>::min()) * -1, toolkit::Error);
+    const Currency min = Currency::fromRaw(std::numeric_limits<qint64>::min());
+    EXPECT_THROW(Currency::fromRaw(std::numeric_limits<qint64>::max()) + Currency::fromRaw(1), toolkit::Error);
+    EXPECT_THROW(min * -1, toolkit::Error);
     EXPECT_THROW(Currency::fromDouble(1e16), toolkit::Error);
     EXPECT_THROW(Currency::fromDouble(std::numeric_limits<double>::quiet_NaN()), toolkit::Error);
-}
 
-TEST(Currency, PlainTextAndVariantTravel)
-{
-    EXPECT_EQ(Currency::fromRaw(125000).toPlainText(), QStringLiteral("12.5"));
-    EXPECT_EQ(Currency::fromRaw(-1).toPlainText(), QStringLiteral("-0.0001"));
-    EXPECT_EQ(Currency::fromRaw(0).toPlainText(), QStringLiteral("0"));
-    EXPECT_EQ(Currency::fromRaw(std::numeric_limits<qint64>::min()).toPlainText(),
-              QStringLiteral("-922337203685477.5808"));
-
+    EXPECT_EQ(QStringList({Currency::fromRaw(125000).toPlainText(), Currency::fromRaw(-1).toPlainText(),
+                           Currency::fromRaw(0).toPlainText(), min.toPlainText()}),
+              QStringList({"12.5", "-0.0001", "0", "-922337203685477.5808"}));
     const QVariant held = QVariant::fromValue(Currency::fromRaw(15));
     EXPECT_EQ(held.value<Currency>().raw(), 15);
     EXPECT_EQ(toolkit::toCurrency(held).raw(), 15);

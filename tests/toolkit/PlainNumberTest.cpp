@@ -46,18 +46,10 @@ TEST(PlainNumber, WrittenTextReadsBackToTheSameValue)
 
 TEST(PlainNumber, ReadsTheLongestLeadingNumber)
 {
-    EXPECT_EQ(PlainNumber::read(""), 0.0);
-    EXPECT_EQ(PlainNumber::read("abc"), 0.0);
-    EXPECT_EQ(PlainNumber::read("12.5kg"), 12.5);
-    EXPECT_EQ(PlainNumber::read("1,5"), 1.0);
-    EXPECT_EQ(PlainNumber::read("  -3.25 "), -3.25);
-    EXPECT_EQ(PlainNumber::read(" 1 2 3"), 123.0);
-    EXPECT_EQ(PlainNumber::read(".5"), 0.5);
-    EXPECT_EQ(PlainNumber::read("-.5"), -0.5);
-    EXPECT_EQ(PlainNumber::read("7."), 7.0);
-    EXPECT_EQ(PlainNumber::read("1e3x"), 1000.0);
-    EXPECT_EQ(PlainNumber::read("1e"), 1.0);
-    EXPECT_EQ(PlainNumber::read("2.5E-2"), 0.025);
-    EXPECT_EQ(PlainNumber::read("1.2.3"), 1.2);
-    EXPECT_EQ(PlainNumber::read("-"), 0.0);
+    const std::pair<const char *, double> texts[] = {
+        {"", 0}, {"abc", 0}, {"-", 0}, {"12.5kg", 12.5}, {"1,5", 1}, {"  -3.25 ", -3.25}, {" 1 2 3", 123},
+        {".5", 0.5}, {"-.5", -0.5}, {"7.", 7}, {"1e3x", 1000}, {"1e", 1}, {"2.5E-2", 0.025}, {"1.2.3", 1.2},
+    };
+    for (const auto &[text, value] : texts)
+        EXPECT_EQ(PlainNumber::read(QString::fromUtf8(text)), value) << text;
 }

@@ -27,29 +27,22 @@ namespace {
 
 const QString CodeMessage = QStringLiteral("Por favor suministre un codigo válido");
 
-// A dialog in the shape of the system's forms: a validated driver code, a plate, a grid,
-// "Procesar" and a non-validating "Cancelar", with every key passed to CommonUtilities first.
+// A dialog in the shape of the system's forms, its controls created in tab order: a validated
+// driver code, a plate, a grid, "Procesar" and a non-validating "Cancelar", with every key
+// passed to CommonUtilities first.
 struct EntryDialog
 {
     EntryDialog()
     {
-        // The controls are created in their tab order.
         auto *layout = new QVBoxLayout(dialog.get());
-        const auto field = [&](const QString &caption) {
-            auto *label = new QLabel(caption, dialog.get());
-            auto *edit = new QLineEdit(dialog.get());
-            label->setBuddy(edit);
+        for (QLineEdit *field : {conductor, placas}) {
+            auto *label = new QLabel(field == conductor ? QStringLiteral("&Conductor:") : QStringLiteral("&Placas:"));
+            label->setBuddy(field);
             layout->addWidget(label);
-            layout->addWidget(edit);
-            return edit;
-        };
-        conductor = field(QStringLiteral("&Conductor:"));
-        placas = field(QStringLiteral("&Placas:"));
-        grid = new toolkit::FlexGrid(dialog.get());
+            layout->addWidget(field);
+        }
         grid->setRows(5);
         layout->addWidget(grid);
-        cbOk = new QPushButton(QStringLiteral("P&rocesar"), dialog.get());
-        cbCancelar = new QPushButton(QStringLiteral("Cancelar"), dialog.get());
         for (QPushButton *button : {cbOk, cbCancelar}) {
             button->setAutoDefault(false);
             layout->addWidget(button);
@@ -59,7 +52,6 @@ struct EntryDialog
         QWidget::setTabOrder(cbCancelar, cbOk);
         QObject::connect(cbOk, &QPushButton::clicked, [this] { ++okClicks; });
         QObject::connect(cbCancelar, &QPushButton::clicked, [this] { ++cancelClicks; });
-
         validator->setValidator(conductor, [this] {
             ++checks;
             if (!conductor->text().trimmed().isEmpty())
@@ -82,20 +74,17 @@ struct EntryDialog
         QCoreApplication::processEvents();
         EXPECT_TRUE(conductor->hasFocus());
     }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
+    void key(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(QApplication::focusWidget(), key, mods); }
     void backtab() { key(Qt::Key_Backtab, Qt::ShiftModifier); }
     // Where the focus is and how many checks of the driver code ran.
     std::pair<QWidget *, int> state() const { return {QApplication::focusWidget(), checks}; }
 
     std::unique_ptr<QDialog> dialog = std::make_unique<QDialog>();
-    QLineEdit *conductor = nullptr;
-    QLineEdit *placas = nullptr;
-    toolkit::FlexGrid *grid = nullptr;
-    QPushButton *cbOk = nullptr;
-    QPushButton *cbCancelar = nullptr;
+    QLineEdit *conductor = new QLineEdit(dialog.get());
+    QLineEdit *placas = new QLineEdit(dialog.get());
+    toolkit::FlexGrid *grid = new toolkit::FlexGrid(dialog.get());
+    QPushButton *cbOk = new QPushButton(QStringLiteral("P&rocesar"), dialog.get());
+    QPushButton *cbCancelar = new QPushButton(QStringLiteral("Cancelar"), dialog.get());
     FocusValidator *validator = new FocusValidator(dialog.get());
     int checks = 0;
     int okClicks = 0;
@@ -145,7 +134,7 @@ TEST(ValidationTest, TabBacktabAndEnterStayInAFailingFieldAndMoveOnOnceItPasses)
     EXPECT_EQ(d.state(), at(d.conductor, 5));
 }
 
-TEST(ValidationTest, NeitherAClickNorAMnemonicGetsPastAFailingField)
+TEST(ValidationTest, NeitherAClickNorAMnemonicGetsPastAFailingFieldButCancelarEscapeAndClosingDo)
 {
     testsupport::ScriptedCommonUtilitiesScope utilities;
     EntryDialog d;
@@ -166,78 +155,36 @@ TEST(ValidationTest, NeitherAClickNorAMnemonicGetsPastAFailingField)
     QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(d.state(), at(d.conductor, 5)) << "a label's mnemonic moves no focus either";
 
-    d.conductor->setText(QStringLiteral("AB12"));
-    testinput::click(d.cbOk);
-    EXPECT_EQ(d.okClicks, 1);
-    EXPECT_EQ(d.state(), at(d.cbOk, 6));
-    testinput::click(d.cbOk);
-    EXPECT_EQ(d.okClicks, 2);
-    EXPECT_EQ(d.checks, 6) << "nothing is due once the field was left";
-    QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return d.okClicks == 3; }));
-}
-
-TEST(ValidationTest, CancelarEscapeAndClosingGetThroughAndTheCheckStaysDue)
-{
-    testsupport::ScriptedCommonUtilitiesScope utilities;
-    EntryDialog d;
-    d.show();
-
+    // "Cancelar" gets through and leaves the check due for the next control that validates.
     testinput::click(d.cbCancelar);
-    EXPECT_EQ(d.cancelClicks, 1);
-    EXPECT_EQ(d.state(), at(d.cbCancelar, 0));
-    EXPECT_EQ(d.validator->pendingField(), d.conductor);
+    EXPECT_EQ(std::pair(d.cancelClicks, d.validator->pendingField()), (std::pair<int, QWidget *>(1, d.conductor)));
+    EXPECT_EQ(d.state(), at(d.cbCancelar, 5));
     testinput::click(d.cbOk);
     EXPECT_EQ(d.okClicks, 0);
-    EXPECT_EQ(d.state(), at(d.conductor, 1)) << "the failing field takes the focus back";
-
+    EXPECT_EQ(d.state(), at(d.conductor, 6)) << "the failing field takes the focus back";
     testinput::click(d.cbCancelar);
-    EXPECT_EQ(d.cancelClicks, 2);
     testinput::click(d.conductor);
-    EXPECT_EQ(d.state(), at(d.conductor, 1)) << "going back into the due field itself checks nothing";
-    // Backtab from the first field reaches "Procesar" the other way round: held too.
+    EXPECT_EQ(d.state(), at(d.conductor, 6)) << "going back into the due field itself checks nothing";
     d.backtab();
-    EXPECT_EQ(d.state(), at(d.conductor, 2));
+    EXPECT_EQ(d.state(), at(d.conductor, 7)) << "Backtab from the first field reaches Procesar: held too";
 
+    d.conductor->setText(QStringLiteral("AB12"));
+    testinput::click(d.cbOk);
+    EXPECT_EQ(d.state(), at(d.cbOk, 8));
+    testinput::click(d.cbOk);
+    EXPECT_EQ(std::pair(d.okClicks, d.checks), std::pair(2, 8)) << "nothing is due once the field was left";
+    QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.okClicks == 3; }));
+
+    d.conductor->clear();
+    d.conductor->setFocus();
     QSignalSpy rejected(d.dialog.get(), &QDialog::rejected);
     d.key(Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 1);
-    EXPECT_FALSE(d.dialog->isVisible());
+    EXPECT_EQ(std::pair(rejected.count(), d.dialog->isVisible()), std::pair(qsizetype(1), false));
     d.show();
     EXPECT_TRUE(d.dialog->close());
     EXPECT_FALSE(d.dialog->isVisible());
-    EXPECT_EQ(d.checks, 2) << "neither Escape nor closing the window validates";
-}
-
-TEST(ValidationTest, EnterHandlersRunOnEntryButNotWhenAMessageBoxGivesTheFocusBack)
-{
-    hostlibs::InstallCommonUtilities(nullptr);
-    EntryDialog d;
-    QStringList hints;
-    d.validator->setEnterHandler(d.conductor, [&] { hints << QStringLiteral("conductor"); });
-    d.validator->setEnterHandler(d.grid, [&] { hints << QStringLiteral("detalles"); });
-    QSignalSpy entered(d.validator, &FocusValidator::entered);
-    d.show();
-    EXPECT_EQ(hints, QStringList{QStringLiteral("conductor")});
-
-    // The library's own CommonUtilities shows a real message box; close it as a user would.
-    QTimer::singleShot(0, [] {
-        QWidget *box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    d.key(Qt::Key_Tab);
-    // The window manager gives the dialog back its activation when the box closes.
-    d.dialog->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(d.dialog.get()));
-    EXPECT_TRUE(d.conductor->hasFocus());
-    EXPECT_EQ(hints, QStringList{QStringLiteral("conductor")}) << "the focus came back, nobody entered";
-
-    d.conductor->setText(QStringLiteral("AB12"));
-    testinput::click(d.grid->viewport(), QPoint(20, 5));
-    EXPECT_EQ(hints, QStringList({"conductor", "detalles"}));
-    ASSERT_GE(entered.count(), 2);
-    EXPECT_EQ(entered.last().at(0).value<QWidget *>(), d.grid);
+    EXPECT_EQ(d.checks, 8) << "neither Escape nor closing the window validates";
 }
 
 TEST(ValidationTest, AThrowingCheckFailsAHiddenFieldIsNotCheckedAndACompositeFieldKeepsItsOwnPresses)
@@ -274,25 +221,52 @@ TEST(ValidationTest, AThrowingCheckFailsAHiddenFieldIsNotCheckedAndACompositeFie
     EXPECT_EQ(d.validator->pendingField(), d.conductor);
     d.conductor->hide();
     testinput::click(d.cbOk);
-    EXPECT_EQ(d.okClicks, 1);
-    EXPECT_EQ(d.checks, 0);
+    EXPECT_EQ(std::pair(d.okClicks, d.checks), std::pair(1, 0));
 
     edit->setFocus();
     testinput::click(lookup);
-    EXPECT_EQ(lookups, 1);
-    EXPECT_EQ(boxChecks, 0) << "a press inside the field stays in it";
+    EXPECT_EQ(std::pair(lookups, boxChecks), std::pair(1, 0)) << "a press inside the field stays in it";
     EXPECT_TRUE(edit->hasFocus());
     testinput::click(d.cbOk);
-    EXPECT_EQ(boxChecks, 1);
-    EXPECT_EQ(d.okClicks, 1);
+    EXPECT_EQ(std::pair(d.okClicks, boxChecks), std::pair(1, 1));
     edit->setText(QStringLiteral("x"));
     testinput::click(d.cbOk);
     EXPECT_EQ(d.okClicks, 2);
 }
 
+// The library's own CommonUtilities from here on: every refusal shows a real modal message box.
+TEST(ValidationTest, EnterHandlersRunOnEntryButNotWhenAMessageBoxGivesTheFocusBack)
+{
+    hostlibs::InstallCommonUtilities(nullptr);
+    EntryDialog d;
+    QStringList hints;
+    d.validator->setEnterHandler(d.conductor, [&] { hints << QStringLiteral("conductor"); });
+    d.validator->setEnterHandler(d.grid, [&] { hints << QStringLiteral("detalles"); });
+    QSignalSpy entered(d.validator, &FocusValidator::entered);
+    d.show();
+    EXPECT_EQ(hints, QStringList{QStringLiteral("conductor")});
+
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    d.key(Qt::Key_Tab);
+    // The window manager gives the dialog back its activation when the box closes.
+    d.dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(d.dialog.get()));
+    EXPECT_TRUE(d.conductor->hasFocus());
+    EXPECT_EQ(hints, QStringList{QStringLiteral("conductor")}) << "the focus came back, nobody entered";
+
+    d.conductor->setText(QStringLiteral("AB12"));
+    testinput::click(d.grid->viewport(), QPoint(20, 5));
+    EXPECT_EQ(hints, QStringList({"conductor", "detalles"}));
+    ASSERT_GE(entered.count(), 2);
+    EXPECT_EQ(entered.last().at(0).value<QWidget *>(), d.grid);
+}
+
 TEST(ValidationTest, AfterARefusedPressWhoseReleaseFellOnTheMessageTheNextClickWorks)
 {
-    // The library's own CommonUtilities: every refusal shows a real modal message box.
     hostlibs::InstallCommonUtilities(nullptr);
     EntryDialog d;
     d.show();
@@ -300,6 +274,8 @@ TEST(ValidationTest, AfterARefusedPressWhoseReleaseFellOnTheMessageTheNextClickW
     // The user presses, lets go while the message is up (the release lands on the blocked
     // dialog), and closes the message.
     const auto refusedPress = [&](QWidget *target, QPoint at) {
+        d.conductor->clear();
+        d.conductor->setFocus();
         QTimer::singleShot(0, [&, target, at] {
             QWidget *box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr) << "no message box";
@@ -310,24 +286,21 @@ TEST(ValidationTest, AfterARefusedPressWhoseReleaseFellOnTheMessageTheNextClickW
         d.dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(d.dialog.get()));
         EXPECT_TRUE(d.conductor->hasFocus());
+        d.conductor->setText(QStringLiteral("AB12"));
     };
 
     refusedPress(d.cbOk, d.cbOk->rect().center());
     EXPECT_EQ(std::pair(d.okClicks, d.checks), std::pair(0, 1));
-    d.conductor->setText(QStringLiteral("AB12"));
     testinput::click(d.cbOk);
     EXPECT_EQ(d.okClicks, 1) << "the click after the refused one is not lost";
     EXPECT_FALSE(d.cbOk->isDown());
 
     const auto cell = [&](int row) { return d.grid->visualRect(d.grid->model()->index(row - 1, 0)).center(); };
-    d.conductor->clear();
-    d.conductor->setFocus();
     refusedPress(d.grid->viewport(), cell(2));
     EXPECT_EQ(d.grid->Row(), 1);
-    d.conductor->setText(QStringLiteral("AB12"));
     testinput::click(d.grid->viewport(), cell(3));
-    EXPECT_EQ(d.grid->Row(), 3);
-    EXPECT_EQ(gridClicks.count(), 1) << "the click reached the grid's click handler";
+    EXPECT_EQ(std::pair(d.grid->Row(), gridClicks.count()), std::pair(3, qsizetype(1)))
+        << "the click reached the grid's click handler";
 
     // Held through the message, the button is let go afterwards: that release is swallowed, so
     // the grid sees no click on the cell it was last pressed on.
