@@ -14,40 +14,20 @@ class LongForm : public QObject
 public:
     Q_INVOKABLE bool ValidateCell(long row, long col)
     {
-        asked << QStringLiteral("ValidateCell %1,%2").arg(row).arg(col);
-        return row != 3;
+        return ask(QStringLiteral("ValidateCell %1,%2").arg(row).arg(col), row != 3);
     }
-    Q_INVOKABLE bool IsRowValid(qint16 row)
-    {
-        asked << QStringLiteral("IsRowValid %1").arg(row);
-        return false;
-    }
-    Q_INVOKABLE bool MayAddRow(qint64 newRow)
-    {
-        asked << QStringLiteral("MayAddRow %1").arg(newRow);
-        return false;
-    }
-    Q_INVOKABLE void FillNewRow(int newRow) { asked << QStringLiteral("FillNewRow %1").arg(newRow); }
-    Q_INVOKABLE bool MayDeleteRow(const QString &row)
-    {
-        asked << QStringLiteral("MayDeleteRow ") + row;
-        return false;
-    }
+    Q_INVOKABLE bool IsRowValid(qint16 row) { return ask(QStringLiteral("IsRowValid %1").arg(row)); }
+    Q_INVOKABLE bool MayAddRow(qint64 newRow) { return ask(QStringLiteral("MayAddRow %1").arg(newRow)); }
+    Q_INVOKABLE void FillNewRow(int newRow) { ask(QStringLiteral("FillNewRow %1").arg(newRow)); }
+    Q_INVOKABLE bool MayDeleteRow(const QString &row) { return ask(QStringLiteral("MayDeleteRow ") + row); }
 
+    bool ask(const QString &call, bool answer = false)
+    {
+        asked << call;
+        return answer;
+    }
     QStringList asked;
 };
-
-QStringList &warnings()
-{
-    static QStringList seen;
-    return seen;
-}
-
-void collectWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtWarningMsg)
-        warnings() << message;
-}
 
 } // namespace
 
@@ -64,14 +44,18 @@ TEST(GEDFormCallbacksTest, HandlersWithAnyUsualIntegerTypeAreAskedAndOneWithoutI
     EXPECT_EQ(form.asked, (QStringList{"ValidateCell 3,1", "ValidateCell 2,4", "IsRowValid 5", "MayAddRow 70000",
                                        "FillNewRow 8"}));
 
-    warnings().clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectWarning);
+    static QStringList warnings;
+    const auto collect = [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtWarningMsg)
+            warnings << text;
+    };
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
     const bool first = callbacks.MayDeleteRow(2);
     const bool second = callbacks.MayDeleteRow(3);
     qInstallMessageHandler(previous);
     EXPECT_TRUE(first && second) << "a handler that cannot be asked consents";
-    ASSERT_EQ(warnings().size(), 1);
-    EXPECT_TRUE(warnings().first().contains(QLatin1String("LongForm::MayDeleteRow")));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().contains(QLatin1String("LongForm::MayDeleteRow")));
     EXPECT_EQ(form.asked.size(), 5);
 
     callbacks.setForm(nullptr);

@@ -1,5 +1,6 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
+#include "support/ScriptedCommonUtilities.h"
 #include "toolkit/CodeLookupBox.h"
 #include "toolkit/Error.h"
 #include "toolkit/FocusValidator.h"
@@ -33,44 +34,10 @@ struct RecordingUtilities : hostlibs::StandardCommonUtilities
     QStringList reports;
 };
 
-// What Qt says when an exception crossed its event loop, or when a dialog's loop was broken by one.
-QStringList &warnings()
+// Runs `step` once `ready` holds, polling as a user waits for a window to come up.
+void when(std::function<bool()> ready, std::function<void()> step)
 {
-    static QStringList seen;
-    return seen;
-}
-
-void collectWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg
-        && (message.contains(QLatin1String("exception")) || message.contains(QLatin1String("Recursive"))))
-        warnings() << message;
-}
-
-// Closes the next message box, once it is up, as a user would; keeps its text.
-void closeNextMessageBox(QString &text)
-{
-    QTimer::singleShot(10, [&text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            closeNextMessageBox(text);
-            return;
-        }
-        text = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-}
-
-// Runs the script once the dialog is up in its modal loop.
-void onceShown(QDialog &dialog, std::function<void()> script)
-{
-    QTimer::singleShot(0, [&dialog, script] {
-        if (!dialog.isVisible()) {
-            onceShown(dialog, script);
-            return;
-        }
-        script();
-    });
+    QTimer::singleShot(10, [ready, step] { ready() ? step() : when(ready, step); });
 }
 
 // A dialog whose load handler fails the first time, as when the database goes away for a moment.
@@ -83,16 +50,14 @@ public:
         auto *layout = new QVBoxLayout(this);
         layout->addWidget(cbCargar);
         layout->addWidget(cbCancelar);
-        connect(cbCargar, &QPushButton::clicked, this,
-                [this] { vontarelis::Guarded(QStringLiteral("frmPrueba::cbCargar_Click"), [this] { cbCargar_Click(); }); });
+        connect(cbCargar, &QPushButton::clicked, this, [this] {
+            vontarelis::Guarded(QStringLiteral("frmPrueba::cbCargar_Click"), [this] {
+                if (++attempts == 1)
+                    throw toolkit::Error(toolkit::ErrDatabase, "Se perdió la conexión", "Framework");
+                ++loads;
+            });
+        });
         connect(cbCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    }
-
-    void cbCargar_Click()
-    {
-        if (++attempts == 1)
-            throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Se perdió la conexión"), QStringLiteral("Framework"));
-        ++loads;
     }
 
     QPushButton *cbCargar = new QPushButton(QStringLiteral("Cargar"), this);
@@ -108,16 +73,25 @@ TEST(HandlerGuardTest, AFailingHandlerIsReportedOnceAndTheShownDialogStaysUsable
     auto owned = std::make_unique<RecordingUtilities>();
     RecordingUtilities &utilities = *owned;
     hostlibs::InstallCommonUtilities(std::move(owned));
-    warnings().clear();
-    const QtMessageHandler previousHandler = qInstallMessageHandler(collectWarning);
+    // What Qt says when an exception crossed its event loop, or when a dialog's loop was broken by one.
+    static QStringList warnings;
+    const auto collect = [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type != QtDebugMsg && type != QtInfoMsg && (text.contains("exception") || text.contains("Recursive")))
+            warnings << text;
+    };
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
 
     std::unique_ptr<QDialog> form = std::make_unique<frmPrueba>();
     auto &prueba = static_cast<frmPrueba &>(*form);
-    QDialog *const instance = form.get();
     QString shownReport;
     bool visibleAfterError = false;
-    onceShown(prueba, [&] {
-        closeNextMessageBox(shownReport);
+    when([&] { return prueba.isVisible(); }, [&] {
+        // The error box closes as a user closes it, keeping its text.
+        when([] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr; }, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            shownReport = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
         testinput::click(prueba.cbCargar);
         visibleAfterError = prueba.isVisible();
         testinput::click(prueba.cbCargar);
@@ -125,64 +99,52 @@ TEST(HandlerGuardTest, AFailingHandlerIsReportedOnceAndTheShownDialogStaysUsable
     });
     utilities.ShowForm(form);
     EXPECT_TRUE(visibleAfterError);
-    EXPECT_EQ(utilities.reports,
-              QStringList{QStringLiteral("-2147467259|Se perdió la conexión|frmPrueba::cbCargar_Click")});
+    EXPECT_EQ(utilities.reports, QStringList{"-2147467259|Se perdió la conexión|frmPrueba::cbCargar_Click"});
     EXPECT_TRUE(shownReport.contains(QStringLiteral("frmPrueba::cbCargar_Click"))) << shownReport.toStdString();
-    EXPECT_EQ(prueba.loads, 1) << "the next click was answered";
-    EXPECT_EQ(form.get(), instance);
-    EXPECT_FALSE(prueba.isVisible());
+    EXPECT_EQ(std::tuple(prueba.loads, form.get(), prueba.isVisible()),
+              (std::tuple<int, QDialog *, bool>(1, &prueba, false)))
+        << "the next click was answered and the instance kept";
 
-    onceShown(prueba, [&] {
+    when([&] { return prueba.isVisible(); }, [&] {
         testinput::click(prueba.cbCargar);
         testinput::click(prueba.cbCancelar);
     });
     utilities.ShowForm(form);
-    EXPECT_EQ(prueba.loads, 2) << "the kept instance showed again and answered";
-    EXPECT_EQ(utilities.reports.size(), 1);
+    EXPECT_EQ(std::pair(prueba.loads, utilities.reports.size()), std::pair(2, qsizetype(1)))
+        << "the kept instance showed again and answered";
 
-    qInstallMessageHandler(previousHandler);
-    EXPECT_EQ(warnings(), QStringList());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, QStringList());
     hostlibs::InstallCommonUtilities(nullptr);
 }
 
-namespace {
-
-// Keeps the reports and shows nothing.
-struct Recording : hostlibs::StandardCommonUtilities
+TEST(HandlerGuardTest, RoutedToolkitCallbacksAndGuardedHandlersReportTheirErrorsWithTheirLocation)
 {
-    void ReportError(qint32, qint32 number, const QString &description, const QString &source) override
+    struct UnreachableSource : toolkit::ILookupSource
     {
-        reports << QStringLiteral("%1|%2|%3").arg(number).arg(description, source);
-    }
-    QStringList reports;
-};
-
-struct UnreachableSource : toolkit::ILookupSource
-{
-    QList<toolkit::LookupEntry> LookupEntries(const QString &, const QString &, const QString &) override
-    {
-        throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Sin conexión"));
-    }
-};
-
-} // namespace
-
-TEST(HandlerGuardTest, RoutedToolkitCallbacksReportTheirErrorsWithTheDialogAsLocation)
-{
-    auto owned = std::make_unique<Recording>();
-    Recording &utilities = *owned;
-    hostlibs::InstallCommonUtilities(std::move(owned));
+        QList<toolkit::LookupEntry> LookupEntries(const QString &, const QString &, const QString &) override
+        {
+            throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("Sin conexión"));
+        }
+    };
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    const auto reports = [&] {
+        QStringList texts;
+        for (const auto &error : utilities->errors)
+            texts << QStringLiteral("%1|%2|%3").arg(error.number).arg(error.description, error.source);
+        utilities->errors.clear();
+        return texts;
+    };
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("frmRuta"));
     auto *conductor = new toolkit::CodeLookupBox(&dialog);
     conductor->setObjectName(QStringLiteral("conductor"));
     conductor->configure(std::make_shared<UnreachableSource>(), QStringLiteral("codigo"), QStringLiteral("nombre"),
                          QStringLiteral("Vendedores"), QStringLiteral("Vendedor"));
-    auto *placas = new QLineEdit(&dialog);
     (new QVBoxLayout(&dialog))->addWidget(conductor);
-    dialog.layout()->addWidget(placas);
+    dialog.layout()->addWidget(new QLineEdit(&dialog));
     auto *validator = new toolkit::FocusValidator(&dialog);
-    validator->setValidator(conductor, []() -> bool { throw toolkit::Error(toolkit::ErrTypeMismatch, QStringLiteral("Tipos")); });
+    validator->setValidator(conductor, []() -> bool { throw toolkit::Error(toolkit::ErrTypeMismatch, "Tipos"); });
     new toolkit::KeyPreview(&dialog, [](qint16 &keyAscii, QWidget *) {
         if (keyAscii == '#')
             throw toolkit::Error(toolkit::ErrOverflow, QStringLiteral("Desbordamiento"));
@@ -196,19 +158,12 @@ TEST(HandlerGuardTest, RoutedToolkitCallbacksReportTheirErrorsWithTheDialogAsLoc
     QTest::keyClick(conductor, Qt::Key_F2);
     QTest::keyClick(conductor, Qt::Key_Tab);
     QTest::keyClicks(conductor, QStringLiteral("#"));
-    EXPECT_EQ(utilities.reports, (QStringList{"-2147467259|Sin conexión|frmRuta::conductor_Lookup",
-                                              "13|Tipos|frmRuta::Validate", "6|Desbordamiento|frmRuta::Form_KeyPress"}));
+    EXPECT_EQ(reports(), (QStringList{"-2147467259|Sin conexión|frmRuta::conductor_Lookup",
+                                      "13|Tipos|frmRuta::Validate", "6|Desbordamiento|frmRuta::Form_KeyPress"}));
     EXPECT_TRUE(conductor->hasFocus()) << "the failed check kept the focus";
     EXPECT_EQ(conductor->text(), QStringLiteral("#")) << "the key went on";
-    hostlibs::InstallCommonUtilities(nullptr);
-}
 
-TEST(HandlerGuardTest, AnAnsweringHandlerGivesItsFailureAnswerAndAnyThrownValueIsReported)
-{
-    auto owned = std::make_unique<Recording>();
-    Recording &utilities = *owned;
-    hostlibs::InstallCommonUtilities(std::move(owned));
-
+    // A handler that answers gives its failure answer; anything thrown is reported.
     EXPECT_TRUE(vontarelis::Guarded(QStringLiteral("frmX::ok"), false, [] { return true; }));
     EXPECT_FALSE(vontarelis::Guarded(QStringLiteral("frmX::txtA_Validate"), false, []() -> bool {
         throw std::runtime_error("fuera de rango");
@@ -216,7 +171,6 @@ TEST(HandlerGuardTest, AnAnsweringHandlerGivesItsFailureAnswerAndAnyThrownValueI
     vontarelis::Guarded(QStringLiteral("frmX::Timer1_Timer"), [] { throw 7; });
     vontarelis::ErrorReporter(QStringLiteral("frmX::Validate"))(
         toolkit::Error(toolkit::ErrTypeMismatch, QStringLiteral("No coinciden los tipos")));
-    EXPECT_EQ(utilities.reports, (QStringList{"5|fuera de rango|frmX::txtA_Validate", "5|Error desconocido|frmX::Timer1_Timer",
-                                              "13|No coinciden los tipos|frmX::Validate"}));
-    hostlibs::InstallCommonUtilities(nullptr);
+    EXPECT_EQ(reports(), (QStringList{"5|fuera de rango|frmX::txtA_Validate", "5|Error desconocido|frmX::Timer1_Timer",
+                                      "13|No coinciden los tipos|frmX::Validate"}));
 }
