@@ -14,11 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace vontarelis;
 
 namespace {
-
-const QString Section = QStringLiteral("CONFIG\\FormPlacement\\frmPrueba");
 
 class Settings : public testing::Test
 {
@@ -27,36 +27,23 @@ protected:
     void TearDown() override { clear(); }
 
     static QString iniPath() { return hostlibs::CommonUtilities().ResolveIniPath("QRN.ini", "QRN"); }
-
-    static void writeIni(const QString &text)
+    static void clear()
     {
-        QDir().mkpath(QFileInfo(iniPath()).path());
-        QFile file(iniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+        QFile::remove(iniPath());
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "QRN").clear();
     }
-
-    static void store(int left, int top, int width, int height)
+    static void save(const QString &section, const QString &key, const QString &value)
     {
-        UserSettings::save("QRN", Section, "Left", QString::number(left));
-        UserSettings::save("QRN", Section, "Top", QString::number(top));
-        UserSettings::save("QRN", Section, "Width", QString::number(width));
-        UserSettings::save("QRN", Section, "Height", QString::number(height));
+        UserSettings::save("QRN", section, key, value);
     }
-
-    static QSize screenTwips()
+    // A placement in twips, stored as SaveFormPlacement stores it.
+    static void store(const QRect &twips)
     {
-        const QRect area = QGuiApplication::primaryScreen()->geometry();
-        return {toolkit::Twips::fromPixelsX(area.width()), toolkit::Twips::fromPixelsY(area.height())};
+        const QString section = QStringLiteral("CONFIG\\FormPlacement\\frmPrueba");
+        for (const auto &[key, value] : {std::pair("Left", twips.x()), std::pair("Top", twips.y()),
+                                         std::pair("Width", twips.width()), std::pair("Height", twips.height())})
+            save(section, key, QString::number(value));
     }
-
-    static QRect restoredGeometry(QDialog &form)
-    {
-        RestoreFormPlacement(form, QString(), false);
-        return {toolkit::Twips::fromPixelsX(form.x()), toolkit::Twips::fromPixelsY(form.y()),
-                toolkit::Twips::fromPixelsX(form.width()), toolkit::Twips::fromPixelsY(form.height())};
-    }
-
     static std::unique_ptr<QDialog> newForm()
     {
         auto form = std::make_unique<QDialog>();
@@ -64,103 +51,95 @@ protected:
         form->setGeometry(30, 40, 200, 100);
         return form;
     }
-
-private:
-    static void clear()
+    static QRect twipsOf(const QWidget &form)
     {
-        QFile::remove(iniPath());
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "QRN").clear();
+        return {toolkit::Twips::fromPixelsX(form.x()), toolkit::Twips::fromPixelsY(form.y()),
+                toolkit::Twips::fromPixelsX(form.width()), toolkit::Twips::fromPixelsY(form.height())};
     }
 };
 
 } // namespace
 
-TEST_F(Settings, IniValueOverridesTheStoreAndAnEmptyOneFallsThrough)
+TEST_F(Settings, TheIniOverridesTheStoreAnEmptyIniValueFallsThroughAndBadTextGivesTheDefault)
 {
-    UserSettings::save("QRN", "Opciones", "Impresora", "almacen");
-    UserSettings::save("QRN", "Opciones", "Copias", "2");
+    save("Opciones", "Impresora", "almacen");
+    save("Opciones", "Copias", "2");
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Impresora", "ninguna").toString(), "almacen");
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Falta", "ninguna").toString(), "ninguna");
 
     // Sections and keys without regard to case; the backslashes of a section are plain text.
-    writeIni("; configuración del puesto\n[opciones]\nIMPRESORA = \"muelle 3\"\ncopias=\n"
-             "[CONFIG\\FormPlacement\\frmPrueba]\nleft=1500\n");
+    QDir().mkpath(QFileInfo(iniPath()).path());
+    QFile ini(iniPath());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("; configuración del puesto\n[opciones]\nIMPRESORA = \"muelle 3\"\ncopias=\n"
+              "[CONFIG\\FormPlacement\\frmPrueba]\nleft=1500\n");
+    ini.close();
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Impresora", "ninguna").toString(), "muelle 3");
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Copias", "1").toString(), "2");
     EXPECT_EQ(ReadPlacementValue("frmPrueba", "Left"), 1500);
     EXPECT_EQ(ReadPlacementValue("frmPrueba", "Top"), -100);
-}
+    QFile::remove(iniPath());
 
-TEST_F(Settings, BooleanAndNumberReadersFallBackOnBadText)
-{
-    UserSettings::save("QRN", "Opciones", "Marcar", "talvez");
+    save("Opciones", "Marcar", "talvez");
     EXPECT_TRUE(GetIniSettingBool("QRN", "Opciones", "Marcar", true));
     EXPECT_FALSE(GetIniSettingBool("QRN", "Opciones", "Marcar", false));
-    UserSettings::save("QRN", "Opciones", "Marcar", "True");
+    save("Opciones", "Marcar", "True");
     EXPECT_TRUE(GetIniSettingBool("QRN", "Opciones", "Marcar", false));
     EXPECT_FALSE(GetIniSettingBool("QRN", "Opciones", "Ausente", false));
-
-    UserSettings::save("QRN", Section, "Left", "izquierda");
+    save("CONFIG\\FormPlacement\\frmPrueba", "Left", "izquierda");
     EXPECT_EQ(ReadPlacementValue("frmPrueba", "Left"), -100);
 }
 
-TEST_F(Settings, PlacementIsRestoredOnlyWhenEveryValueIsUsable)
+TEST_F(Settings, APlacementIsRestoredOnlyWhenUsableAndOffTheScreenOnlyWithinTheTolerance)
 {
-    const auto form = newForm();
-    store(-90, 0, 3000, 1500);
-    EXPECT_EQ(restoredGeometry(*form), QRect(-90, 0, 3000, 1500));
-
-    for (const QRect &unusable : {QRect(-91, 0, 3000, 1500), QRect(0, -100, 3000, 1500), QRect(0, 0, 0, 1500),
-                                  QRect(0, 0, 3000, -5)}) {
-        const auto fresh = newForm();
-        const QRect before = fresh->geometry();
-        store(unusable.x(), unusable.y(), unusable.width(), unusable.height());
-        RestoreFormPlacement(*fresh, QString(), false);
-        EXPECT_EQ(fresh->geometry(), before) << unusable.x() << "," << unusable.y();
+    const QRect area = QGuiApplication::primaryScreen()->geometry();
+    const int right = toolkit::Twips::fromPixelsX(area.width());
+    const int bottom = toolkit::Twips::fromPixelsY(area.height());
+    // What is stored, and where the window ends up; nothing when it must stay where it was.
+    const std::pair<QRect, std::optional<QRect>> cases[] = {
+        {QRect(-90, 0, 3000, 1500), QRect(-90, 0, 3000, 1500)},
+        {QRect(-91, 0, 3000, 1500), std::nullopt},
+        {QRect(0, -100, 3000, 1500), std::nullopt},
+        {QRect(0, 0, 0, 1500), std::nullopt},
+        {QRect(0, 0, 3000, -5), std::nullopt},
+        // 180 twips off the screen are tolerated; beyond them the window is pulled back.
+        {QRect(right + 180 - 3000, bottom + 180 - 1500, 3000, 1500),
+         QRect(right + 180 - 3000, bottom + 180 - 1500, 3000, 1500)},
+        {QRect(right + 195 - 3000, bottom + 195 - 1500, 3000, 1500), QRect(right - 3000, bottom - 1500, 3000, 1500)},
+        // Wider than the screen: nothing to pull back to.
+        {QRect(600, 0, right + 600, 1500), std::nullopt},
+    };
+    for (const auto &[stored, expected] : cases) {
+        const auto form = newForm();
+        const QRect before = twipsOf(*form);
+        store(stored);
+        RestoreFormPlacement(*form, QString(), false);
+        EXPECT_EQ(twipsOf(*form), expected.value_or(before)) << stored.x() << "," << stored.y();
     }
-}
-
-TEST_F(Settings, PlacementOffTheScreenIsToleratedThenPulledBack)
-{
-    const QSize screen = screenTwips();
-    const auto form = newForm();
-
-    store(screen.width() + 180 - 3000, screen.height() + 180 - 1500, 3000, 1500);
-    EXPECT_EQ(restoredGeometry(*form), QRect(screen.width() + 180 - 3000, screen.height() + 180 - 1500, 3000, 1500));
-
-    store(screen.width() + 195 - 3000, screen.height() + 195 - 1500, 3000, 1500);
-    EXPECT_EQ(restoredGeometry(*form), QRect(screen.width() - 3000, screen.height() - 1500, 3000, 1500));
-
-    // Wider than the screen: nothing to pull back to, so the window stays where it is.
     const auto wide = newForm();
-    const QRect before = wide->geometry();
-    store(600, 0, screen.width() + 600, 1500);
-    RestoreFormPlacement(*wide, QString(), false);
-    EXPECT_EQ(wide->geometry(), before);
-
-    // Unless the caller asks for no screen checks.
     RestoreFormPlacement(*wide, QString(), true);
-    EXPECT_EQ(toolkit::Twips::fromPixelsX(wide->x()), 600);
+    EXPECT_EQ(twipsOf(*wide).x(), 600) << "unless the caller asks for no screen checks";
 }
 
-TEST_F(Settings, FixedBorderDialogKeepsItsSizeAndSavedPlacementRoundTrips)
+TEST_F(Settings, AFixedBorderDialogKeepsItsSizeAndASavedPlacementRoundTrips)
 {
+    // Its own width, not the stored one, is what has to fit on the screen.
     const auto fixed = newForm();
     fixed->setFixedSize(200, 100);
-    store(1500, 1200, 6000, 4500);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int left = toolkit::Twips::fromPixelsX(screen.width()) - twipsOf(*fixed).width();
+    store(QRect(left, 1200, 6000, 4500));
     RestoreFormPlacement(*fixed, QString(), false);
-    EXPECT_EQ(fixed->pos(), QPoint(toolkit::Twips::toPixelsX(1500), toolkit::Twips::toPixelsY(1200)));
-    EXPECT_EQ(fixed->size(), QSize(200, 100));
+    EXPECT_EQ(QRect(fixed->pos(), fixed->size()),
+              QRect(toolkit::Twips::toPixelsX(left), toolkit::Twips::toPixelsY(1200), 200, 100));
 
     const auto form = newForm();
     form->setGeometry(60, 75, 320, 240);
     SaveFormPlacement(*form, QString());
     const auto reopened = newForm();
     RestoreFormPlacement(*reopened, QString(), false);
-    EXPECT_EQ(reopened->pos(), form->pos());
-    EXPECT_EQ(reopened->size(), form->size());
-
-    // A name given by the caller takes the place of the window's own.
+    EXPECT_EQ(QRect(reopened->pos(), reopened->size()), QRect(form->pos(), form->size()));
     SaveFormPlacement(*form, "otroNombre");
-    EXPECT_EQ(ReadPlacementValue("otroNombre", "Width"), toolkit::Twips::fromPixelsX(320));
+    EXPECT_EQ(ReadPlacementValue("otroNombre", "Width"), toolkit::Twips::fromPixelsX(320))
+        << "a name given by the caller takes the place of the window's own";
 }
