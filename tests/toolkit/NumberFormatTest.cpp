@@ -57,7 +57,7 @@ TEST(NumberFormat, MasksInTheClassicFormatSyntax)
 
 TEST(NumberFormat, MoneyKeepsItsExactDigitsNullTakesTheFourthSectionAndTheDefaultLocaleApplies)
 {
-    // 0.125 as a double would round down by binary representation; money rounds its own digits.
+    // Money rounds its own decimal digits, more of them than a double holds.
     EXPECT_EQ(NumberFormat::format(Currency::fromRaw(-1250), "#,##0.00", english), "-0.13");
     EXPECT_EQ(NumberFormat::format(Currency::fromRaw(-1250), "\"Bs. \"#,##0.00;(\"Bs. \"#,##0.00)", english),
               "(Bs. 0.13)");
