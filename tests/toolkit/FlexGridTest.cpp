@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <tuple>
 
@@ -148,6 +149,14 @@ TEST(FlexGridTest, RowsAndColumnsGrowAndCutAtTheEndAndAddItemAndRemoveItemKeepTh
     grid.setCols(5);
     grid.setTextMatrix(1, 4, QStringLiteral("eeeee"));
     EXPECT_EQ(d.rowTexts(1), QStringList({"1", "bb", "", "", "eeeee"})) << "a column that was cut comes back empty";
+    // A whole row in one write: the cells it names, the rest of the row as it was, no more cells than columns.
+    grid.setTextMatrix(10, 4, QStringLiteral("eeeee"));
+    grid.setRowTexts(10, std::array{QStringLiteral("uno"), QString(), QStringLiteral("tres")});
+    EXPECT_EQ(d.rowTexts(10), QStringList({"uno", "", "tres", "", "eeeee"}));
+    grid.setRowTexts(11, std::array{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+                                   QStringLiteral("e"), QStringLiteral("sobra")});
+    EXPECT_EQ(d.rowTexts(11), QStringList({"a", "b", "c", "d", "e"}));
+    EXPECT_THROW(grid.setRowTexts(12, std::array{QString()}), toolkit::Error);
     EXPECT_THROW(grid.setRows(0), toolkit::Error) << "Rows never drops below FixedRows";
     EXPECT_THROW(grid.setTextMatrix(0, 5, QString()), toolkit::Error);
 
@@ -369,7 +378,7 @@ TEST(FlexGridTest, ABulkFillResetsTheViewOnceAndKeepsWidthsAndTheCurrentCell)
     QSignalSpy inserted(grid.model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy entered(&grid, &FlexGrid::EnterCell);
     {
-        const toolkit::FlexGridBulkFill bulk(grid);
+        const toolkit::FlexGridBulkFill bulk(grid, 321);
         grid.setRows(300);
         for (int row = 1; row <= 320; ++row) {
             if (row == grid.Rows())
