@@ -24,6 +24,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -122,6 +123,8 @@ void timeBareLibrary(const QString &databaseFile, const QString &sql)
     sqlite3_close(handle);
 }
 
+constexpr int Runs = 3;
+
 bool loadLarge(QuietUtilities &utilities)
 {
     const Book book(100000);
@@ -131,15 +134,23 @@ bool loadLarge(QuietUtilities &utilities)
         const auto result = vontarelis::InvoiceSearch::read(QString(), QString());
         BenchTimer::report("invoice_read_100k", timer.seconds(), "s");
     }
-    Dialog dialog;
-    const double seconds = dialog.load();
+    // The fastest of three loads, each in a new dialog, beside the fastest of three shell runs:
+    // one slow run on a busy machine says nothing about either.
+    double seconds = 0.0;
+    qint32 rows = 0;
+    for (int run = 0; run < Runs; ++run) {
+        Dialog dialog;
+        const double once = dialog.load();
+        seconds = run == 0 ? once : std::min(seconds, once);
+        rows = dialog.grid().Rows();
+    }
     BenchTimer::report("invoice_load_100k", seconds, "s");
-    BenchTimer::report("invoice_load_100k_rows", (long long)(dialog.grid().Rows() - 1), "rows");
+    BenchTimer::report("invoice_load_100k_rows", (long long)(rows - 1), "rows");
     const QString bare = SqliteShell::asTheHostRunsIt(vontarelis::InvoiceSearch::sql(QString(), QString()));
-    if (const auto shell = SqliteShell::time("invoice_query_100k_sqlite3_shell", book.data.databaseFile(), bare))
+    if (const auto shell = SqliteShell::time("invoice_query_100k_sqlite3_shell", book.data.databaseFile(), bare, Runs))
         BenchTimer::report("invoice_load_100k_per_shell", seconds / *shell, "x");
     timeBareLibrary(book.data.databaseFile(), bare);
-    return dialog.grid().Rows() == 100001 && utilities.errors == 0;
+    return rows == 100001 && utilities.errors == 0;
 }
 
 bool loadSmall(QuietUtilities &utilities)
