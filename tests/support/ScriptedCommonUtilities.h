@@ -1,8 +1,12 @@
 #pragma once
 
+#include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
 
+#include <QDialog>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -29,10 +33,28 @@ public:
         QString source;
     };
 
-    void ShowMessage(const QString &text) override;
-    bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
-    void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;
-    void ShowForm(std::unique_ptr<QDialog> &form) override;
+    void ShowMessage(const QString &text) override { messages << text; }
+    bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override
+    {
+        questions.push_back({prompt, defaultYes, title});
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "Unexpected question: " << prompt.toStdString();
+            return defaultYes;
+        }
+        const bool yes = m_answers.front();
+        m_answers.pop_front();
+        return yes;
+    }
+    void ReportError(qint32, qint32 number, const QString &description, const QString &source) override
+    {
+        errors.push_back({number, description, source});
+    }
+    void ShowForm(std::unique_ptr<QDialog> &form) override
+    {
+        shownForms.push_back(form.get());
+        if (onShowForm)
+            onShowForm(form);
+    }
 
     // The answer to the next question.
     void answer(bool yes) { m_answers.push_back(yes); }
@@ -53,8 +75,17 @@ private:
 class ScriptedCommonUtilitiesScope
 {
 public:
-    ScriptedCommonUtilitiesScope();
-    ~ScriptedCommonUtilitiesScope();
+    ScriptedCommonUtilitiesScope()
+    {
+        auto utilities = std::make_unique<ScriptedCommonUtilities>();
+        m_utilities = utilities.get();
+        hostlibs::InstallCommonUtilities(std::move(utilities));
+    }
+    ~ScriptedCommonUtilitiesScope()
+    {
+        EXPECT_EQ(m_utilities->pendingAnswers(), 0u) << "Answers were queued for questions that were never asked";
+        hostlibs::InstallCommonUtilities(nullptr);
+    }
     ScriptedCommonUtilitiesScope(const ScriptedCommonUtilitiesScope &) = delete;
     ScriptedCommonUtilitiesScope &operator=(const ScriptedCommonUtilitiesScope &) = delete;
 

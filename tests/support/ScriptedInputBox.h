@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <vector>
 
@@ -25,8 +27,18 @@ public:
         QString defaultText;
     };
 
-    QString GetText(const QString &title, const QString &caption, const QString &prompt, qint16 width,
-                    bool password, qint16 maxLength, const QString &defaultText) override;
+    QString GetText(const QString &title, const QString &caption, const QString &prompt, qint16 width, bool password,
+                    qint16 maxLength, const QString &defaultText) override
+    {
+        calls.push_back({title, caption, prompt, width, password, maxLength, defaultText});
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "Unexpected input box: " << prompt.toStdString();
+            return {};
+        }
+        const QString text = m_answers.front();
+        m_answers.pop_front();
+        return text;
+    }
 
     void answer(const QString &text) { m_answers.push_back(text); }
     void answer(const QStringList &texts) { m_answers.insert(m_answers.end(), texts.begin(), texts.end()); }

@@ -1,7 +1,6 @@
 #include "support/TestHost.h"
 
 #include "marbelisto/app/DataTemplate.h"
-#include "marbelisto/host/DataFolder.h"
 #include "toolkit/VariantConvert.h"
 
 #include <stdexcept>
@@ -20,41 +19,6 @@ TestHost::TestHost(const QString &userCode) : m_userCode(userCode)
 }
 
 TestHost::~TestHost() = default;
-
-host::IFramework &TestHost::framework()
-{
-    return *m_framework;
-}
-
-QString TestHost::dataPath() const
-{
-    return m_framework->DataPath();
-}
-
-std::unique_ptr<marbelisto::Framework> TestHost::openSecondConnection() const
-{
-    return std::make_unique<marbelisto::Framework>(openDatabase(), marbelisto::DataFolder(dataPath()), m_userCode);
-}
-
-std::unique_ptr<marbelisto::Database> TestHost::openDatabase() const
-{
-    return m_database->source().open();
-}
-
-const marbelisto::DatabaseSource &TestHost::databaseSource() const
-{
-    return m_database->source();
-}
-
-void TestHost::exec(const QString &sql, const QVariantList &params)
-{
-    m_framework->ExecuteSQLA(sql, params);
-}
-
-QVariant TestHost::scalar(const QString &sql, const QVariantList &params)
-{
-    return m_framework->ReadScalarA(sql, params);
-}
 
 void TestHost::addZona(const QString &codigo, const QString &descripcion)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "marbelisto/host/DataFolder.h"
 #include "marbelisto/host/Framework.h"
 #include "support/TestDatabase.h"
 #include "toolkit/Currency.h"
@@ -24,16 +25,19 @@ public:
     TestHost(const TestHost &) = delete;
     TestHost &operator=(const TestHost &) = delete;
 
-    host::IFramework &framework();
+    host::IFramework &framework() { return *m_framework; }
     // Ends with '/'.
-    QString dataPath() const;
+    QString dataPath() const { return m_framework->DataPath(); }
     // Another session on the same database, as a second workstation has.
-    std::unique_ptr<marbelisto::Framework> openSecondConnection() const;
-    std::unique_ptr<marbelisto::Database> openDatabase() const;
-    const marbelisto::DatabaseSource &databaseSource() const;
+    std::unique_ptr<marbelisto::Framework> openSecondConnection() const
+    {
+        return std::make_unique<marbelisto::Framework>(openDatabase(), marbelisto::DataFolder(dataPath()), m_userCode);
+    }
+    std::unique_ptr<marbelisto::Database> openDatabase() const { return m_database->source().open(); }
+    const marbelisto::DatabaseSource &databaseSource() const { return m_database->source(); }
 
-    void exec(const QString &sql, const QVariantList &params = {});
-    QVariant scalar(const QString &sql, const QVariantList &params = {});
+    void exec(const QString &sql, const QVariantList &params = {}) { m_framework->ExecuteSQLA(sql, params); }
+    QVariant scalar(const QString &sql, const QVariantList &params = {}) { return m_framework->ReadScalarA(sql, params); }
 
     void addZona(const QString &codigo, const QString &descripcion);
     void addVendedor(const QString &codigo, const QString &nombre, bool esConductor = false);
