@@ -2,27 +2,27 @@
 
 #include <algorithm>
 
-using modeltest::ModelTestBase;
+using namespace Qt::StringLiterals;
+
 using vontarelis::GuiaDespacho;
 
 namespace {
 
-class DetallesTest : public ModelTestBase
+class DetallesTest : public modeltest::ModelTestBase
 {
 protected:
     // Item codes sort against their descriptions, so lines in code order, or in no order at
     // all, fail where the guide must list them by description.
     DetallesTest()
     {
-        host.addItem(QStringLiteral("1CEM"), QStringLiteral("Cemento gris"), 42.5);
-        host.addItem(QStringLiteral("3ARE"), QStringLiteral("Arena lavada"), 1.25);
-        host.addItem(QStringLiteral("2CAB"), QStringLiteral("Cabilla 1/2"), 6.0);
+        host.addItem("1CEM", "Cemento gris", 42.5);
+        host.addItem("3ARE", "Arena lavada", 1.25);
+        host.addItem("2CAB", "Cabilla 1/2", 6.0);
     }
 
     qint32 invoice(qint32 correlativo)
     {
-        return host.addFactura(QStringLiteral("A"), correlativo, QStringLiteral("K1"), QStringLiteral("Cliente"), 100.0,
-                               16.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 0)));
+        return host.addFactura("A", correlativo, "K1", "Cliente", 100.0, 16.0, 1.0, QDateTime(QDate(2024, 3, 1), QTime(9, 0)));
     }
 
     GuiaDespacho savedGuide(const QList<qint32> &facturas)
@@ -57,38 +57,35 @@ TEST_F(DetallesTest, GuidesWithoutMovementsHaveNoLines)
 
 TEST_F(DetallesTest, OneLinePerItemNetOfReturnsSortedByDescription)
 {
-    host.addItem(QStringLiteral("1CEM50"), QStringLiteral("Cemento gris"), 50.0);
-    host.addItem(QStringLiteral("1CEM25"), QStringLiteral("Cemento gris"), 42.5);
+    host.addItem("1CEM50", "Cemento gris", 50.0);
+    host.addItem("1CEM25", "Cemento gris", 42.5);
     const qint32 first = invoice(1);
     const qint32 second = invoice(2);
     const qint32 elsewhere = invoice(3);
-    host.addMovimiento(first, QStringLiteral("1CEM"), 10);
-    host.addMovimiento(second, QStringLiteral("1CEM"), 4);
-    host.addMovimiento(first, QStringLiteral("3ARE"), 20, 8);
-    host.addMovimiento(second, QStringLiteral("2CAB"), 0, 0);
-    host.addMovimiento(second, QStringLiteral("2CAB"), 12, 12);
-    host.addMovimiento(first, QStringLiteral("1CEM50"), 3);
-    host.addMovimiento(second, QStringLiteral("1CEM25"), 4);
-    host.addMovimiento(elsewhere, QStringLiteral("1CEM"), 100);
+    host.addMovimiento(first, "1CEM", 10);
+    host.addMovimiento(second, "1CEM", 4);
+    host.addMovimiento(first, "3ARE", 20, 8);
+    host.addMovimiento(second, "2CAB", 0, 0);
+    host.addMovimiento(second, "2CAB", 12, 12);
+    host.addMovimiento(first, "1CEM50", 3);
+    host.addMovimiento(second, "1CEM25", 4);
+    host.addMovimiento(elsewhere, "1CEM", 100);
     // A voucher of another kind of document with the same number is not the invoice's.
-    host.exec(QStringLiteral("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
-                             "VALUES ('NCR', ?, '2024-03-02 00:00:00')"),
+    host.exec("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
+              "VALUES ('NCR', ?, '2024-03-02 00:00:00')",
               {first});
-    host.exec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) "
-                             "VALUES ((SELECT MAX(numero) FROM ComprobantesAlmacen), '1CEM', 50, 0)"));
+    host.exec("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) "
+              "VALUES ((SELECT MAX(numero) FROM ComprobantesAlmacen), '1CEM', 50, 0)");
 
     GuiaDespacho guia = savedGuide({first, second});
     QStringList lines = linesOf(guia);
     ASSERT_EQ(lines.size(), 5);
     // Equal descriptions come in no given order among themselves.
-    std::sort(lines.begin() + 2, lines.end(),
-              [](const QString &a, const QString &b) { return a.section(u'|', 0, 0) < b.section(u'|', 0, 0); });
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("3ARE|Arena lavada|12|15|0"),
+    std::sort(lines.begin() + 2, lines.end());
+    EXPECT_EQ(lines, QStringList({"3ARE|Arena lavada|12|15|0",
                                   // Fully returned: still a line, with nothing left.
-                                  QStringLiteral("2CAB|Cabilla 1/2|0|0|0"),
-                                  QStringLiteral("1CEM|Cemento gris|14|595|0"),
-                                  QStringLiteral("1CEM25|Cemento gris|4|170|0"),
-                                  QStringLiteral("1CEM50|Cemento gris|3|150|0")}));
+                                  "2CAB|Cabilla 1/2|0|0|0", "1CEM25|Cemento gris|4|170|0", "1CEM50|Cemento gris|3|150|0",
+                                  "1CEM|Cemento gris|14|595|0"}));
 }
 
 TEST_F(DetallesTest, LinesFollowSpanishOrderWhateverTheCase)
@@ -106,15 +103,15 @@ TEST_F(DetallesTest, LinesFollowSpanishOrderWhateverTheCase)
     QStringList order;
     for (const auto &d : *guia.detalles())
         order.append(d->descripcion());
-    EXPECT_EQ(order, (QStringList{"maíz pilado", "Malta", "MAYONESA", "Pañales", "papel", "Pasta"}));
+    EXPECT_EQ(order, QStringList({"maíz pilado", "Malta", "MAYONESA", "Pañales", "papel", "Pasta"}));
 }
 
 TEST_F(DetallesTest, LinesAreCachedUntilInvalidated)
 {
     const qint32 first = invoice(1);
     const qint32 second = invoice(2);
-    host.addMovimiento(first, QStringLiteral("1CEM"), 10);
-    host.addMovimiento(second, QStringLiteral("3ARE"), 3);
+    host.addMovimiento(first, "1CEM", 10);
+    host.addMovimiento(second, "3ARE", 3);
     GuiaDespacho guia = savedGuide({first});
 
     const auto cached = guia.detalles();
@@ -129,7 +126,7 @@ TEST_F(DetallesTest, LinesAreCachedUntilInvalidated)
     EXPECT_NE(fresh, cached);
     EXPECT_EQ(fresh->size(), 2);
     // Whoever holds the old collection keeps its lines; the print library gets the new ones.
-    EXPECT_EQ(cached->first()->codigoItem(), QStringLiteral("1CEM"));
+    EXPECT_EQ(cached->first()->codigoItem(), u"1CEM"_s);
     const auto documents = guia.documentLines();
     ASSERT_EQ(documents.size(), 2);
     EXPECT_EQ(documents[1].get(), static_cast<host::IDocument *>(fresh->at(1).get()));
@@ -138,7 +135,7 @@ TEST_F(DetallesTest, LinesAreCachedUntilInvalidated)
     GuiaDespacho empty = savedGuide({});
     const auto none = empty.detalles();
     const qint32 third = invoice(3);
-    host.addMovimiento(third, QStringLiteral("2CAB"), 1);
+    host.addMovimiento(third, "2CAB", 1);
     empty.addFactura(third);
     EXPECT_EQ(empty.detalles(), none);
     EXPECT_TRUE(none->isEmpty());

@@ -3,11 +3,8 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/model/vehiculos.h"
 
-#include <QFile>
-
 #include <functional>
 
-using modeltest::ModelTestBase;
 using vontarelis::GuiaDespacho;
 
 namespace {
@@ -18,14 +15,13 @@ class RacingFramework : public marbelisto::Framework
 {
 public:
     RacingFramework(const testsupport::TestHost &host, std::function<void()> hook)
-        : Framework(host.openDatabase(), marbelisto::DataFolder(host.dataPath()), QStringLiteral("OPERADOR")),
-          m_hook(std::move(hook))
+        : Framework(host.openDatabase(), marbelisto::DataFolder(host.dataPath()), "OPERADOR"), m_hook(std::move(hook))
     {
     }
 
     QVariant ReadScalarA(const QString &sql, const QVariantList &parameters) override
     {
-        if (sql.contains(QLatin1String("IDENT"), Qt::CaseInsensitive))
+        if (sql.contains("IDENT", Qt::CaseInsensitive))
             m_hook();
         return Framework::ReadScalarA(sql, parameters);
     }
@@ -34,25 +30,23 @@ private:
     std::function<void()> m_hook;
 };
 
-const QDateTime zeroDate(QDate(1899, 12, 30), QTime(0, 0));
-
-class GuiaDespachoTest : public ModelTestBase
+class GuiaDespachoTest : public modeltest::ModelTestBase
 {
 protected:
     qint32 storeGuide(const QString &vendedor, int cerrada)
     {
-        host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, horaRegistro, operador, "
-                                 "facturas, totalPeso, totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) "
-                                 "VALUES ('C07', 4, '2024-03-15 00:00:00', '2024-03-16 14:35:10', 'ANA', 12, 830.25, "
-                                 "1234.5678, 197.53, ?, 'Z2', ?)"),
+        host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, horaRegistro, operador, facturas, totalPeso, "
+                  "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) VALUES ('C07', 4, '2024-03-15 00:00:00', "
+                  "'2024-03-16 14:35:10', 'ANA', 12, 830.25, 1234.5678, 197.53, ?, 'Z2', ?)",
                   {vendedor, cerrada});
-        return toolkit::toLong(host.scalar(QStringLiteral("SELECT MAX(id) FROM gdVontarelis")));
+        return number("SELECT MAX(id) FROM gdVontarelis");
     }
 
-    qint32 linksOf(qint32 guide)
+    qint32 number(const QString &sql, const QVariantList &parameters = {})
     {
-        return toolkit::toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia WHERE idGuia = ?"), {guide}));
+        return toolkit::toLong(host.scalar(sql, parameters));
     }
+    qint32 linksOf(qint32 guide) { return number("SELECT COUNT(*) FROM gdFacturasGuia WHERE idGuia = ?", {guide}); }
 
     // Every field in interface order, so one comparison shows every difference.
     static QStringList fieldsOf(const GuiaDespacho &g)
@@ -61,23 +55,20 @@ protected:
                 g.fecha().toString(Qt::ISODate), g.horaRegistro().toString(Qt::ISODate), g.operador(),
                 QString::number(g.facturas()), QString::number(g.totalPeso(), 'g', 17),
                 QString::number(g.totalPrecioVenta().raw()), QString::number(g.totalIVA().raw()), g.codigoVendedor(),
-                g.zona(), g.Cerrada() ? QStringLiteral("true") : QStringLiteral("false")};
+                g.zona(), g.Cerrada() ? "true" : "false"};
     }
 };
 
 TEST_F(GuiaDespachoTest, LoadFillsEveryFieldOrLeavesTheObjectAsItWas)
 {
-    const qint32 open = storeGuide(QStringLiteral("V03"), 0);
-    const qint32 closed = storeGuide(QString(""), 1);
+    const qint32 open = storeGuide("V03", 0);
+    const qint32 closed = storeGuide("", 1);
 
     GuiaDespacho guia;
     const auto lines = guia.detalles();
     ASSERT_TRUE(guia.Load(open));
-    const QStringList stored{QString::number(open), QStringLiteral("C07"), QStringLiteral("4"),
-                             QStringLiteral("2024-03-15T00:00:00"), QStringLiteral("2024-03-16T14:35:10"),
-                             QStringLiteral("ANA"), QStringLiteral("12"), QStringLiteral("830.25"),
-                             QStringLiteral("12345678"), QStringLiteral("1975300"), QStringLiteral("V03"),
-                             QStringLiteral("Z2"), QStringLiteral("false")};
+    const QStringList stored{QString::number(open), "C07", "4", "2024-03-15T00:00:00", "2024-03-16T14:35:10", "ANA", "12",
+                             "830.25", "12345678", "1975300", "V03", "Z2", "false"};
     EXPECT_EQ(fieldsOf(guia), stored);
     EXPECT_EQ(guia.detalles(), lines) << "loading keeps the cached lines";
 
@@ -109,7 +100,7 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
     second.startProcess();
     second.addFactura(104);
     EXPECT_EQ(second.id(), guia.id() + 1);
-    EXPECT_EQ(second.horaRegistro(), zeroDate);
+    EXPECT_EQ(second.horaRegistro(), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
     EXPECT_EQ(linksOf(guia.id()), 3);
     EXPECT_EQ(linksOf(second.id()), 1);
 
@@ -124,41 +115,27 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
 TEST_F(GuiaDespachoTest, NumbersAreOursWhenAnotherWorkstationInsertsMeanwhile)
 {
     RacingFramework racing(host, [&] {
-        host.exec(
-            QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
-                           "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('OTRO', 1, '2024-03-15 00:00:00', "
-                           "'X', 1, 1, 1, 0, '', 'Z9')"));
-        host.exec(QStringLiteral("INSERT INTO gdVehiculos (tipoVehiculo, placas) "
-                                 "VALUES (1, 'OTRO' || (SELECT COUNT(*) FROM gdVehiculos))"));
+        host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+                  "totalIVA, vendedor, zona) VALUES ('OTRO', 1, '2024-03-15 00:00:00', 'X', 1, 1, 1, 0, '', 'Z9')");
+        host.exec("INSERT INTO gdVehiculos (tipoVehiculo, placas) VALUES (1, 'OTRO' || (SELECT COUNT(*) FROM gdVehiculos))");
     });
     vontarelis::InitHostContext(racing);
 
     vontarelis::Vehiculo vehiculo;
-    vehiculo.placas = QStringLiteral("MINE01");
+    vehiculo.placas = "MINE01";
     vontarelis::SaveVehiculo(vehiculo);
-    EXPECT_EQ(vehiculo.id, toolkit::toLong(host.scalar(QStringLiteral("SELECT id FROM gdVehiculos WHERE placas = 'MINE01'"))));
+    EXPECT_EQ(vehiculo.id, number("SELECT id FROM gdVehiculos WHERE placas = 'MINE01'"));
 
     GuiaDespacho guia = newGuide();
     guia.startProcess();
     guia.addFactura(501);
     guia.addFactura(502);
-    const qint32 ours = toolkit::toLong(host.scalar(QStringLiteral("SELECT id FROM gdVontarelis WHERE conductor = 'C01'")));
-    const qint32 theirs = toolkit::toLong(host.scalar(QStringLiteral("SELECT MAX(id) FROM gdVontarelis")));
+    const qint32 ours = number("SELECT id FROM gdVontarelis WHERE conductor = 'C01'");
+    const qint32 theirs = number("SELECT MAX(id) FROM gdVontarelis");
     ASSERT_GT(theirs, ours);
     EXPECT_EQ(guia.id(), ours);
     EXPECT_EQ(linksOf(ours), 2);
     EXPECT_EQ(linksOf(theirs), 0);
-}
-
-TEST_F(GuiaDespachoTest, FormatFileIsTheHostsChoiceFromTheDataFolderDefault)
-{
-    GuiaDespacho guia;
-    EXPECT_EQ(guia.NombreArchivoFormato(), host.dataPath() + QStringLiteral("FormatoDespacho.txt"));
-
-    QFile chosen(host.dataPath() + QStringLiteral("GuiaCarta.txt"));
-    ASSERT_TRUE(chosen.open(QIODevice::WriteOnly));
-    host.exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'GuiaCarta.txt')"));
-    EXPECT_EQ(guia.NombreArchivoFormato(), host.dataPath() + QStringLiteral("GuiaCarta.txt"));
 }
 
 } // namespace

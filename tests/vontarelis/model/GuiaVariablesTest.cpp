@@ -7,10 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
 using modeltest::ModelTestBase;
 using toolkit::Currency;
-using vontarelis::DetalleGuiaDespacho;
-using vontarelis::GuiaDespacho;
 
 namespace {
 
@@ -28,6 +27,7 @@ Answer eval(host::IDocument &document, const QString &name)
     return answer;
 }
 
+// The name answers with that text and, when given, that value of that type.
 void expectAnswer(host::IDocument &document, const QString &name, const QVariant &value, const QString &text)
 {
     const Answer answer = eval(document, name);
@@ -39,28 +39,36 @@ void expectAnswer(host::IDocument &document, const QString &name, const QVariant
     EXPECT_EQ(answer.text, QVariant(text)) << name.toStdString();
 }
 
+// A name nobody knows leaves the caller's value and text untouched.
+void expectUnanswered(host::IDocument &document, const QString &name)
+{
+    QVariant value = u"antes"_s;
+    QVariant text = u"antes"_s;
+    EXPECT_FALSE(document.EvalVar(name, value, text)) << name.toStdString();
+    EXPECT_EQ(QVariantList({value, text}), QVariantList({u"antes"_s, u"antes"_s})) << name.toStdString();
+}
+
 class GuiaVariablesTest : public ModelTestBase
 {
 protected:
     GuiaVariablesTest()
     {
-        host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
-        host.addVendedor(QStringLiteral("V01"), QStringLiteral("María Gómez"));
-        host.addZona(QStringLiteral("Z1"), QStringLiteral("Centro"));
-        vehicleId = host.addVehiculo(host.addTipoVehiculo(QStringLiteral("CAMION 350")), QStringLiteral("AB123CD"),
-                                     QString(), QString(), QString(), QString(), QString(), 2019);
+        host.addVendedor("C01", "Pedro Pérez", true);
+        host.addVendedor("V01", "María Gómez");
+        host.addZona("Z1", "Centro");
+        vehicleId = host.addVehiculo(host.addTipoVehiculo("CAMION 350"), "AB123CD", {}, {}, {}, {}, {}, 2019);
         guia = newGuide();
         guia.setId(42);
         guia.setIdVehiculo(vehicleId);
         guia.setHoraRegistro(QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)));
         guia.setFacturas(1234);
-        line.setCodigoItem(QStringLiteral("CEM"));
-        line.setDescripcion(QStringLiteral("Cemento gris"));
+        line.setCodigoItem("CEM");
+        line.setDescripcion("Cemento gris");
         line.setUnidades(1234.5);
         line.setPeso(52466.25);
+        line.setVolumen(0.75);
     }
 
-    // Every name answers with that value and type (when given) and text.
     void expectSame(const QStringList &names, const QVariant &value, const QString &text)
     {
         for (const QString &name : names)
@@ -70,7 +78,7 @@ protected:
     // Site scripts in the host's data folder. The guide's may not change the document it reads.
     void writeScripts()
     {
-        writeFile(QStringLiteral("evGuiaDespacho.js"), R"(function EvalVar(doc, name) {
+        writeFile("evGuiaDespacho.js", R"(function EvalVar(doc, name) {
     doc.id = 999;
     if (["NUMERO", "PLACAS", "EMPRESA"].includes(name)) return { value: doc.id * 10, text: "guion " + doc.id };
     if (name === "RESUMEN")
@@ -79,8 +87,10 @@ protected:
     if (name === "SINTEXTO") return { value: 7 };
     if (name === "CONDUCTOR") return null;
 })");
-        writeFile(QStringLiteral("evDetalleGD.js"), R"(function EvalVar(doc, name) {
+        writeFile("evDetalleGD.js", R"(function EvalVar(doc, name) {
     if (name === "DESCRIPCION") return { value: doc.peso / doc.unidades, text: doc.codigoItem + " " + doc.descripcion };
+    if (name === "CAMPOS")
+        return { value: 1, text: [doc.codigoItem, doc.descripcion, doc.unidades, doc.peso, doc.volumen].join("|") };
 })");
     }
 
@@ -92,14 +102,12 @@ protected:
     }
 
     qint32 vehicleId = 0;
-    GuiaDespacho guia;
-    DetalleGuiaDespacho line;
+    vontarelis::GuiaDespacho guia;
+    vontarelis::DetalleGuiaDespacho line;
 };
 
 TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
 {
-    const QString pedro = QStringLiteral("Pedro Pérez");
-    const QString maria = QStringLiteral("María Gómez");
     const struct
     {
         QStringList names;
@@ -108,9 +116,9 @@ TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
     } cases[] = {
         {{"NUMERO", "numero", "Numero"}, 42, "000042"},
         {{"CODIGO_CONDUCTOR", "CONDUCTOR", "chofer"}, "C01", "C01"},
-        {{"NOMBRE_CONDUCTOR", "NombreConductor"}, pedro, pedro},
+        {{"NOMBRE_CONDUCTOR", "NombreConductor"}, u"Pedro Pérez"_s, "Pedro Pérez"},
         {{"CODIGOVENDEDOR", "VENDEDOR", "codigo_vendedor"}, "V01", "V01"},
-        {{"NOMBREVENDEDOR", "NOMBRE_VENDEDOR", "NombreVend"}, maria, maria},
+        {{"NOMBREVENDEDOR", "NOMBRE_VENDEDOR", "NombreVend"}, u"María Gómez"_s, "María Gómez"},
         {{"OPERADOR"}, "OPERADOR", "OPERADOR"},
         {{"CODIGOZONA"}, "Z1", "Z1"},
         {{"ZONA", "ZonaDespacho"}, "Centro", "Centro"},
@@ -126,13 +134,13 @@ TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
         expectSame(c.names, c.value, c.text);
 
     guia.setId(1234567);
-    expectSame({QStringLiteral("NUMERO")}, 1234567, QStringLiteral("1234567"));
+    expectSame({"NUMERO"}, 1234567, "1234567");
     // Names are read at each evaluation.
-    host.exec(QStringLiteral("UPDATE Vendedores SET Nombre = 'María G. de Rojas' WHERE Codigo = 'V01'"));
-    expectSame({QStringLiteral("NOMBREVENDEDOR")}, {}, QStringLiteral("María G. de Rojas"));
+    host.exec("UPDATE Vendedores SET Nombre = 'María G. de Rojas' WHERE Codigo = 'V01'");
+    expectSame({"NOMBREVENDEDOR"}, {}, "María G. de Rojas");
     // A zone without a row still answers, with what the host's read gives for no row.
-    guia.setZona(QStringLiteral("Z9"));
-    const Answer unknownZone = eval(guia, QStringLiteral("ZONA"));
+    guia.setZona("Z9");
+    const Answer unknownZone = eval(guia, "ZONA");
     EXPECT_TRUE(unknownZone.answered);
     EXPECT_FALSE(unknownZone.value.isValid());
     EXPECT_FALSE(unknownZone.text.isValid());
@@ -142,94 +150,85 @@ TEST_F(GuiaVariablesTest, FiguresAndDatesFollowTheLocaleAndTheCompanyMask)
 {
     {
         testsupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
-        expectSame({QStringLiteral("PESO")}, {}, QStringLiteral("1.500,500"));
-        expectSame({QStringLiteral("FACTURAS")}, {}, QStringLiteral("1.234"));
+        expectSame({"PESO"}, {}, "1.500,500");
+        expectSame({"FACTURAS"}, {}, "1.234");
     }
     {
         testsupport::LocaleScope spanish(QLocale(QLocale::Spanish, QLocale::Venezuela));
-        expectSame({QStringLiteral("FECHA")}, {}, QStringLiteral("15/03/2024"));
+        expectSame({"FECHA"}, {}, "15/03/2024");
     }
 
     // The mask is read at each evaluation, from the company of the current context.
-    host.setCompany(1.0, QStringLiteral("#,##0.0000"));
+    host.setCompany(1.0, "#,##0.0000");
     vontarelis::InitHostContext(host.framework());
     // Far beyond the digits a double holds, so a sum in floating point would lose the last places.
     guia.setTotalPrecioVenta(Currency::fromRaw(9000000000000000001));
     guia.setTotalIVA(Currency::fromRaw(1));
-    const Answer total = eval(guia, QStringLiteral("TOTALGENERAL"));
+    const Answer total = eval(guia, "TOTALGENERAL");
     EXPECT_EQ(total.value.metaType(), QMetaType::fromType<Currency>());
     EXPECT_EQ(total.value.value<Currency>().raw(), 9000000000000000002);
-    EXPECT_EQ(total.text, QVariant(QStringLiteral("900,000,000,000,000.0002")));
+    EXPECT_EQ(total.text, QVariant(u"900,000,000,000,000.0002"_s));
 }
 
 TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCompany)
 {
     writeScripts();
-    for (const char *name : {"NUMERO", "PLACAS", "EMPRESA"})
-        expectSame({QString::fromLatin1(name)}, {}, QStringLiteral("guion 42"));
-    EXPECT_EQ(eval(guia, QStringLiteral("NUMERO")).value.toInt(), 420);
+    expectSame({"NUMERO", "PLACAS", "EMPRESA"}, {}, "guion 42");
+    EXPECT_EQ(eval(guia, "NUMERO").value.toInt(), 420);
     EXPECT_EQ(guia.id(), 42);
-    expectSame({QStringLiteral("RESUMEN")}, {}, QStringLiteral("C01|Z1|1234|1500.5|1234.5678|2024|false"));
-    expectSame({QStringLiteral("SINTEXTO")}, {}, QStringLiteral("7"));
+    expectSame({"RESUMEN"}, {}, "C01|Z1|1234|1500.5|1234.5678|2024|false");
+    expectSame({"SINTEXTO"}, {}, "7");
     // Names the script passes on, as the format wrote them.
-    expectSame({QStringLiteral("CONDUCTOR")}, QStringLiteral("C01"), QStringLiteral("C01"));
-    expectSame({QStringLiteral("numero")}, 42, QStringLiteral("000042"));
-    expectSame({QStringLiteral("placas")}, QStringLiteral("AB123CD"), QStringLiteral("AB123CD"));
-    expectSame({QStringLiteral("tipo")}, QStringLiteral("CAMION 350"), QStringLiteral("CAMION 350"));
-    EXPECT_EQ(eval(guia, QStringLiteral("año")).value, QVariant::fromValue(qint16(2019)));
-    expectSame({QStringLiteral("rif")}, QStringLiteral("J-00000000-0"), QStringLiteral("J-00000000-0"));
+    expectSame({"CONDUCTOR"}, "C01", "C01");
+    expectSame({"numero"}, 42, "000042");
+    expectSame({"placas"}, "AB123CD", "AB123CD");
+    expectSame({"tipo"}, "CAMION 350", "CAMION 350");
+    EXPECT_EQ(eval(guia, "año").value, QVariant::fromValue(qint16(2019)));
+    expectSame({"rif"}, "J-00000000-0", "J-00000000-0");
 
-    // Nobody knows it: the company's answer, with the vehicle's empty result in the value
-    // and the caller's text untouched.
-    QVariant value = QStringLiteral("antes");
-    QVariant text = QStringLiteral("texto del llamador");
-    EXPECT_FALSE(guia.EvalVar(QStringLiteral("NOEXISTE"), value, text));
+    // Nobody knows it: the company's answer, with the vehicle's empty result in the value.
+    QVariant value = u"antes"_s;
+    QVariant text = u"texto del llamador"_s;
+    EXPECT_FALSE(guia.EvalVar(u"NOEXISTE"_s, value, text));
     EXPECT_FALSE(value.isValid());
-    EXPECT_EQ(text, QVariant(QStringLiteral("texto del llamador")));
+    EXPECT_EQ(text, QVariant(u"texto del llamador"_s));
 
     // A guide without a stored vehicle goes straight on to the company.
     guia.setIdVehiculo(vehicleId + 50);
-    EXPECT_FALSE(eval(guia, QStringLiteral("placas")).answered);
-    EXPECT_TRUE(eval(guia, QStringLiteral("rif")).answered);
+    EXPECT_FALSE(eval(guia, "placas").answered);
+    EXPECT_TRUE(eval(guia, "rif").answered);
 
     // A script that defines no EvalVar answers nothing.
-    writeFile(QStringLiteral("evGuiaDespacho.js"), "var version = 2;\n");
-    expectSame({QStringLiteral("NUMERO")}, 42, QStringLiteral("000042"));
+    writeFile("evGuiaDespacho.js", "var version = 2;\n");
+    expectSame({"NUMERO"}, 42, "000042");
 }
 
 TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
 {
-    host.setCompany(1.0, QStringLiteral("#,##0.00"), QStringLiteral("#,##0.00"), QStringLiteral("#,##0.000"));
+    host.setCompany(1.0, "#,##0.00", "#,##0.00", "#,##0.000");
     vontarelis::InitHostContext(host.framework());
     writeScripts();
-    const std::tuple<QString, QVariant, QString> cases[] = {
-        {QStringLiteral("codigo"), QStringLiteral("CEM"), QStringLiteral("CEM")},
-        {QStringLiteral("CANTIDAD"), 1234.5, QStringLiteral("1,234.500")},
-        {QStringLiteral("TotalPeso"), 52466.25, QStringLiteral("52,466.250")},
-        {QStringLiteral("DESCRIPCION"), 42.5, QStringLiteral("CEM Cemento gris")},
-    };
-    for (const auto &[name, value, text] : cases)
-        expectAnswer(line, name, value, text);
+    expectAnswer(line, "codigo", "CEM", "CEM");
+    expectAnswer(line, "CANTIDAD", 1234.5, "1,234.500");
+    expectAnswer(line, "TotalPeso", 52466.25, "52,466.250");
+    expectAnswer(line, "DESCRIPCION", 42.5, "CEM Cemento gris");
+    // The script reads every field of the line.
+    expectAnswer(line, "CAMPOS", {}, "CEM|Cemento gris|1234.5|52466.25|0.75");
     // Neither the guide's script, the vehicle nor the company.
-    for (const QString &name : {QStringLiteral("NUMERO"), QStringLiteral("PLACAS"), QStringLiteral("rif")}) {
-        QVariant value = QStringLiteral("antes");
-        QVariant text = QStringLiteral("antes");
-        EXPECT_FALSE(line.EvalVar(name, value, text)) << name.toStdString();
-        EXPECT_EQ(value, QVariant(QStringLiteral("antes")));
-        EXPECT_EQ(text, QVariant(QStringLiteral("antes")));
-    }
+    for (const char *name : {"NUMERO", "PLACAS", "rif"})
+        expectUnanswered(line, name);
 }
 
 TEST_F(GuiaVariablesTest, AScriptErrorReachesTheCallerWithFileAndLine)
 {
-    writeFile(QStringLiteral("evGuiaDespacho.js"), "function EvalVar(doc, name) {\n"
-                                                   "    if (name === 'NUMERO')\n"
-                                                   "        return { value: 1, text: sinDefinir.texto };\n"
-                                                   "    if (name === 'FECHA')\n"
-                                                   "        throw new Error('fecha prohibida');\n"
-                                                   "    if (name === 'PESO') return 'no es un objeto';\n"
-                                                   "}\n");
-    writeFile(QStringLiteral("evDetalleGD.js"), "function EvalVar(doc, name) {\n  return {;\n}\n");
+    writeFile("evGuiaDespacho.js", "function EvalVar(doc, name) {\n"
+                                   "    if (name === 'NUMERO')\n"
+                                   "        return { value: 1, text: sinDefinir.texto };\n"
+                                   "    if (name === 'FECHA')\n"
+                                   "        throw new Error('fecha prohibida');\n"
+                                   "    if (name === 'PESO') return 'no es un objeto';\n"
+                                   "}\n");
+    writeFile("evDetalleGD.js", "function EvalVar(doc, name) {\n  return {;\n}\n");
     const struct
     {
         host::IDocument *document;
@@ -243,7 +242,7 @@ TEST_F(GuiaVariablesTest, AScriptErrorReachesTheCallerWithFileAndLine)
     };
     for (const auto &c : cases) {
         try {
-            eval(*c.document, QString::fromLatin1(c.name));
+            eval(*c.document, c.name);
             ADD_FAILURE() << "no error for " << c.name;
         } catch (const toolkit::Error &error) {
             EXPECT_EQ(error.number(), toolkit::ErrScript) << c.name;
@@ -255,18 +254,18 @@ TEST_F(GuiaVariablesTest, AScriptErrorReachesTheCallerWithFileAndLine)
 
 TEST_F(GuiaVariablesTest, TheShippedSamplesWorkOnceInstalled)
 {
-    const QDir shipped = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../../data"));
-    for (const QString &script : {QStringLiteral("evGuiaDespacho.js"), QStringLiteral("evDetalleGD.js")})
-        ASSERT_TRUE(QFile::copy(shipped.filePath(script + QStringLiteral(".sample")), host.dataPath() + script));
+    const QDir shipped = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../../data");
+    for (const QString script : {"evGuiaDespacho.js", "evDetalleGD.js"})
+        ASSERT_TRUE(QFile::copy(shipped.filePath(script + ".sample"), host.dataPath() + script));
 
-    expectSame({QStringLiteral("numero")}, {}, QStringLiteral("GD-000042"));
-    expectSame({QStringLiteral("TONELADAS")}, {}, QStringLiteral("1.50 t"));
-    expectSame({QStringLiteral("CONDUCTOR")}, {}, QStringLiteral("C01"));
-    expectAnswer(line, QStringLiteral("DESCRIPCION"), {}, QStringLiteral("CEM Cemento gris"));
-    expectAnswer(line, QStringLiteral("PESOUNITARIO"), {}, QStringLiteral("42.500"));
-    expectAnswer(line, QStringLiteral("CODIGO"), {}, QStringLiteral("CEM"));
+    expectSame({"numero"}, {}, "GD-000042");
+    expectSame({"TONELADAS"}, {}, "1.50 t");
+    expectSame({"CONDUCTOR"}, {}, "C01");
+    expectAnswer(line, "DESCRIPCION", {}, "CEM Cemento gris");
+    expectAnswer(line, "PESOUNITARIO", {}, "42.500");
+    expectAnswer(line, "CODIGO", {}, "CEM");
     line.setUnidades(0);
-    expectAnswer(line, QStringLiteral("PESOUNITARIO"), {}, QString(""));
+    expectAnswer(line, "PESOUNITARIO", {}, "");
 }
 
 } // namespace
