@@ -2,41 +2,36 @@
 // question before registering an overloaded vehicle.
 #include "vontarelis/forms/select/SelectDialogTest.h"
 
-#include "toolkit/FramedLabel.h"
-
-#include <QLabel>
 #include <QProgressBar>
-#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
 
 namespace selecttest {
 namespace {
 
-const QString Amber = QStringLiteral("#f9a825");
-const QString Red = QStringLiteral("#c62828");
-const QString Green = QStringLiteral("#2e7d32");
+const char *const Amber = "#f9a825";
+const char *const Red = "#c62828";
+const char *const Green = "#2e7d32";
 
 class LoadCapacityTest : public SelectDialogTest
 {
 protected:
     LoadCapacityTest()
     {
-        host.setPrinterFolder(printer.path());
         // 950 kg on the oldest invoice (A-000009, the grid's first row).
-        host.addItem(QStringLiteral("CEM"), QStringLiteral("Cemento, saco de 50 kg"), 50.0);
-        host.addMovimiento(facturas.at(0), QStringLiteral("CEM"), 19.0);
+        host.addItem("CEM", "Cemento, saco de 50 kg", 50.0);
+        host.addMovimiento(facturas.at(0), "CEM", 19.0);
     }
 
     void capacity(qint32 tipo, const QVariant &kilos)
     {
-        host.exec(QStringLiteral("UPDATE gdTiposVehiculo SET capacidadKg = ? WHERE id = ?"), {kilos, tipo});
+        host.exec("UPDATE gdTiposVehiculo SET capacidadKg = ? WHERE id = ?", {kilos, tipo});
     }
 
-    bool shown() const { return !control(QStringLiteral("frameCarga"))->isHidden(); }
-    QString text() const { return control<QLabel>(QStringLiteral("lblCarga"))->text(); }
-    QString colour() const { return control<QProgressBar>(QStringLiteral("barCarga"))->styleSheet(); }
-    int bar() const { return control<QProgressBar>(QStringLiteral("barCarga"))->value(); }
-
-    QTemporaryDir printer;
+    bool shown() const { return !control("frameCarga")->isHidden(); }
+    QString text() const { return control<QLabel>("lblCarga")->text(); }
+    QString colour() const { return control<QProgressBar>("barCarga")->styleSheet(); }
+    int bar() const { return control<QProgressBar>("barCarga")->value(); }
 };
 
 TEST_F(LoadCapacityTest, TheIndicatorFollowsTicksBulkChangesReloadsAndTheVehiclesType)
@@ -45,10 +40,10 @@ TEST_F(LoadCapacityTest, TheIndicatorFollowsTicksBulkChangesReloadsAndTheVehicle
     open();
     enterDriverAndKnownVehicle();
     ASSERT_TRUE(shown());
-    EXPECT_EQ(text(), QStringLiteral("0.000 de 1,900 kg (0 %)"));
+    EXPECT_EQ(text(), u"0.000 de 1,900 kg (0 %)"_s);
     load();
     clickRow(1);
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 1,900 kg (50 %)"));
+    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)"_s);
     EXPECT_EQ(bar(), 50);
     EXPECT_TRUE(colour().contains(Green)) << colour().toStdString();
     // Inverting leaves the heavy invoice out and the light ones in.
@@ -59,23 +54,23 @@ TEST_F(LoadCapacityTest, TheIndicatorFollowsTicksBulkChangesReloadsAndTheVehicle
     clickRow(2, Qt::RightButton);
     EXPECT_EQ(text(), QStringLiteral("%1 de 1,900 kg (50 %)").arg(totals().at(1)));
     load();
-    EXPECT_EQ(text(), QStringLiteral("0.000 de 1,900 kg (0 %)"));
+    EXPECT_EQ(text(), u"0.000 de 1,900 kg (0 %)"_s);
     clickRow(1);
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 1,900 kg (50 %)"));
+    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)"_s);
 
     // Another type: its own capacity, or none at all.
     capacity(furgoneta, 3800.0);
-    pick(QStringLiteral("cbTipoVehiculo"), QStringLiteral("Furgoneta"));
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 3,800 kg (25 %)"));
+    pick("cbTipoVehiculo", "Furgoneta");
+    EXPECT_EQ(text(), u"950.000 de 3,800 kg (25 %)"_s);
     capacity(furgoneta, QVariant());
-    pick(QStringLiteral("cbTipoVehiculo"), QStringLiteral("Camión"));
-    pick(QStringLiteral("cbTipoVehiculo"), QStringLiteral("Furgoneta"));
+    pick("cbTipoVehiculo", "Camión");
+    pick("cbTipoVehiculo", "Furgoneta");
     EXPECT_FALSE(shown());
     // A new plate clears the type: nothing to weigh against.
-    pick(QStringLiteral("cbTipoVehiculo"), QStringLiteral("Camión"));
+    pick("cbTipoVehiculo", "Camión");
     EXPECT_TRUE(shown());
     utilities->answer(true);
-    fill(QStringLiteral("placasVehiculo"), QStringLiteral("NUE1234"));
+    fill("placasVehiculo", "NUE1234");
     EXPECT_FALSE(shown());
 }
 
@@ -83,38 +78,38 @@ TEST_F(LoadCapacityTest, AmberFromNinetyRedAboveAHundredAndTheQuestionOnlyWhenOv
 {
     capacity(camion, 1000.0);
     capacity(furgoneta, 950.0);
-    open();
+    openToRegister(false);
     enterDriverAndKnownVehicle();
     load();
     clickRow(1);
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 1,000 kg (95 %)"));
+    EXPECT_EQ(text(), u"950.000 de 1,000 kg (95 %)"_s);
     EXPECT_TRUE(colour().contains(Amber)) << colour().toStdString();
-    pick(QStringLiteral("cbTipoVehiculo"), QStringLiteral("Furgoneta"));
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 950 kg (100 %)"));
+    pick("cbTipoVehiculo", "Furgoneta");
+    EXPECT_EQ(text(), u"950.000 de 950 kg (100 %)"_s);
     EXPECT_TRUE(colour().contains(Amber)) << colour().toStdString();
     // Full is not over: "Procesar" asks only whether to print the listing.
     utilities->answer(false);
-    click(QStringLiteral("cbOk"));
+    click("cbOk");
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
     ASSERT_EQ(utilities->questions.size(), 1u);
-    EXPECT_EQ(rows(QStringLiteral("SELECT totalPeso FROM gdVontarelis WHERE id > 1")), (QList<QVariantList>{{950.0}}));
+    EXPECT_EQ(rows("SELECT totalPeso FROM gdVontarelis WHERE id > 1"), (QList<QVariantList>{{950.0}}));
 }
 
 TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
 {
     capacity(camion, 800.0);
-    open();
+    openToRegister(false);
     enterDriverAndKnownVehicle();
     load();
     clickRow(1);
-    EXPECT_EQ(text(), QStringLiteral("950.000 de 800 kg (118 %)"));
+    EXPECT_EQ(text(), u"950.000 de 800 kg (118 %)"_s);
     EXPECT_EQ(bar(), 100);
     EXPECT_TRUE(colour().contains(Red)) << colour().toStdString();
 
     const QList<QVariantList> before = stored();
     const QStringList shownBefore = entries();
     utilities->answer(false);
-    click(QStringLiteral("cbOk"));
+    click("cbOk");
     ASSERT_EQ(utilities->questions.size(), 1u);
     EXPECT_EQ(utilities->questions[0].prompt,
               QStringLiteral("El peso de la carga (950.000 kg) supera la capacidad del vehículo (800 kg). "
@@ -125,16 +120,16 @@ TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
 
     utilities->answer(true);
     utilities->answer(false);
-    click(QStringLiteral("cbOk"));
+    click("cbOk");
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
     EXPECT_EQ(utilities->questions.size(), 3u);
-    EXPECT_EQ(rows(QStringLiteral("SELECT totalPeso, facturas FROM gdVontarelis WHERE id > 1")),
+    EXPECT_EQ(rows("SELECT totalPeso, facturas FROM gdVontarelis WHERE id > 1"),
               (QList<QVariantList>{{950.0, 1}}));
 }
 
 TEST_F(LoadCapacityTest, WithoutACapacityTheIndicatorStaysHiddenAndNothingIsAsked)
 {
-    open();
+    openToRegister(false);
     EXPECT_FALSE(shown());
     enterDriverAndKnownVehicle();
     load();
@@ -142,10 +137,10 @@ TEST_F(LoadCapacityTest, WithoutACapacityTheIndicatorStaysHiddenAndNothingIsAske
     clickRow(1, Qt::RightButton);
     EXPECT_FALSE(shown());
     utilities->answer(false);
-    click(QStringLiteral("cbOk"));
+    click("cbOk");
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
     EXPECT_EQ(utilities->questions.size(), 1u);
-    EXPECT_EQ(rows(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis WHERE id > 1")), (QList<QVariantList>{{1}}));
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM gdVontarelis WHERE id > 1"), (QList<QVariantList>{{1}}));
 }
 
 } // namespace
