@@ -3,66 +3,58 @@
 #include <QInputDialog>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using confirmtest::ConfirmFixture;
 
 namespace {
 
 const QString Pattern = QStringLiteral("Referencia inválida (use el formato <serie>-<numero>)");
+const QString Prompt =
+    QStringLiteral("Introduzca la referencia de la factura (<serie>-<correlativo>) - deje en blanco para no hacer nada");
 
 } // namespace
 
 TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDateAndNumber)
 {
     const qint32 guide = fiveInvoiceGuide();
-    const qint32 other = guia({factura(QStringLiteral("O"), 1, QDate(2024, 3, 1), 1, 0)});
-    factura(QStringLiteral("V"), 2, QDate(2024, 3, 12), 5, 0, 1.0, 1.0, QStringLiteral("CL3"));
-    factura(QStringLiteral("D"), 3, QDate(2024, 3, 16), 5, 0);
+    const qint32 other = guia({factura("O", 1, QDate(2024, 3, 1), 1, 0)});
+    factura("V", 2, QDate(2024, 3, 12), 5, 0, 1.0, 1.0, "CL3");
+    factura("D", 3, QDate(2024, 3, 16), 5, 0);
     // Same day as A-000005 with a greater number: between it and the 12th.
-    factura(QStringLiteral("A01"), 123, QDate(2024, 3, 11), 30, 3.6, 1.0, 2);
+    factura("A01", 123, QDate(2024, 3, 11), 30, 3.6, 1.0, 2);
     // The 14th like A-000004, with a greater number: last.
-    const qint32 last = factura(QStringLiteral("E"), 7, QDate(2024, 3, 14), 100, 12, 0.0);
+    const qint32 last = factura("E", 7, QDate(2024, 3, 14), 100, 12, 0.0);
     open();
     enterGuide(guide);
 
-    framework.inputBox->answer({QStringLiteral("a01-123"), QStringLiteral("ABCD-1"), QStringLiteral("A01-"),
-                                QStringLiteral("A01 123"), QStringLiteral("A01-12X"), QStringLiteral("Z-404"),
-                                QStringLiteral("V-2"), QStringLiteral("D-3"), QStringLiteral("O-1"),
-                                QStringLiteral("A-000004"), QStringLiteral("A01-123")});
+    framework.inputBox->answer(
+        {"a01-123", "ABCD-1", "A01-", "A01 123", "A01-12X", "Z-404", "V-2", "D-3", "O-1", "A-000004", "A01-123"});
     click("cbAgregarFactura");
-    EXPECT_EQ(utilities->messages,
-              (QStringList{Pattern, Pattern, Pattern, Pattern, Pattern, QStringLiteral("Factura no localizada"),
-                           QStringLiteral("La factura no corresponde al vendedor de la guia"),
-                           QStringLiteral("La fecha de la factura es posterior a la de la guía"),
-                           QStringLiteral("La factura está asignada a otra guia (%1)").arg(other),
-                           QStringLiteral("La factura está asignada a otra guia (%1)").arg(guide)}));
+    EXPECT_EQ(utilities->messages, QStringList({Pattern, Pattern, Pattern, Pattern, Pattern, "Factura no localizada",
+                                                "La factura no corresponde al vendedor de la guia",
+                                                "La fecha de la factura es posterior a la de la guía",
+                                                QStringLiteral("La factura está asignada a otra guia (%1)").arg(other),
+                                                QStringLiteral("La factura está asignada a otra guia (%1)").arg(guide)}));
     ASSERT_EQ(framework.inputBox->calls.size(), 11u);
     const auto &call = framework.inputBox->calls.front();
     EXPECT_EQ(QStringList({call.title, call.caption, call.prompt, call.defaultText}),
-              (QStringList{QStringLiteral("Agregar factura"), QStringLiteral("Referencia de la factura"),
-                           QStringLiteral("Introduzca la referencia de la factura (<serie>-<correlativo>) - deje en "
-                                          "blanco para no hacer nada"),
-                           QString()}));
+              QStringList({"Agregar factura", "Referencia de la factura", Prompt, QString()}));
     EXPECT_EQ(std::tuple(call.width, call.password, call.maxLength), std::tuple(4500, false, 14));
 
-    EXPECT_EQ(references(), (QStringList{QStringLiteral("A-000002"), QStringLiteral("A-000005"),
-                                         QStringLiteral("A01-000123"), QStringLiteral("A-000001"),
-                                         QStringLiteral("B-000315"), QStringLiteral("A-000004")}));
-    EXPECT_EQ(row(3).mid(1, 7), (QStringList{QStringLiteral("11-03-2024"), QStringLiteral("Comercial Uno, C.A."),
-                                             QStringLiteral("33.600"), QStringLiteral("þ"), QStringLiteral("5"),
-                                             QStringLiteral("30"), QStringLiteral("3.6")}))
+    EXPECT_EQ(references(), QStringList({"A-000002", "A-000005", "A01-000123", "A-000001", "B-000315", "A-000004"}));
+    EXPECT_EQ(row(3).mid(1, 7), QStringList({"11-03-2024", "Comercial Uno, C.A.", "33.600", "þ", "5", "30", "3.6"}))
         << "an added row shows its value with the price mask";
-    EXPECT_EQ(totals(), (QStringList{QStringLiteral("1,153.600"), QStringLiteral("82.5"), QStringLiteral("10")}));
+    EXPECT_EQ(totals(), QStringList({"1,153.600", "82.5", "10"}));
 
     // The same invoice again is refused.
     utilities->messages.clear();
-    framework.inputBox->answer({QStringLiteral("A01-123"), QStringLiteral("E-7")});
+    framework.inputBox->answer({"A01-123", "E-7"});
     click("cbAgregarFactura");
-    EXPECT_EQ(utilities->messages, QStringList{QStringLiteral("La factura ya está en la lista")});
-    EXPECT_EQ(row(7), (QStringList{QStringLiteral("E-000007"), QStringLiteral("14-03-2024"),
-                                   QStringLiteral("Comercial Uno, C.A."), QStringLiteral("28.000"), QStringLiteral("þ"),
-                                   QStringLiteral("2.5"), QStringLiteral("25"), QStringLiteral("3"),
+    EXPECT_EQ(utilities->messages, QStringList{"La factura ya está en la lista"});
+    EXPECT_EQ(row(7), QStringList({"E-000007", "14-03-2024", "Comercial Uno, C.A.", "28.000", "þ", "2.5", "25", "3",
                                    QString::number(last)}));
-    EXPECT_EQ(totals(), (QStringList{QStringLiteral("1,181.600"), QStringLiteral("85.0"), QStringLiteral("11")}));
+    EXPECT_EQ(totals(), QStringList({"1,181.600", "85.0", "11"}));
 
     // An empty answer at once changes nothing and says nothing.
     utilities->messages.clear();
@@ -71,7 +63,6 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     click("cbAgregarFactura");
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(utilities->messages.isEmpty());
-    EXPECT_EQ(framework.inputBox->pendingAnswers(), 0u);
     EXPECT_TRUE(utilities->errors.empty());
 }
 
@@ -80,11 +71,8 @@ TEST_F(ConfirmFixture, HostileReferencesAreRefusedByThePatternWithoutAnyStatemen
     const qint32 guide = fiveInvoiceGuide();
     open();
     enterGuide(guide);
-    const QStringList hostile{QStringLiteral("A-1' OR '1'='1"), QStringLiteral("-"), QStringLiteral("A-"),
-                              QStringLiteral("A-99999999999999"), QString(14, u' '), QStringLiteral("A-1\n"),
-                              QStringLiteral("A-1\r\n"), QStringLiteral("\tA-1"), QStringLiteral("A-1\u0000"),
-                              QStringLiteral("A\u0007-1"), QStringLiteral("A-\u0661\u0662"), QStringLiteral("A-1;--"),
-                              QStringLiteral("A-+1"), QStringLiteral("A-1 ")};
+    const QStringList hostile{"A-1' OR '1'='1", "-", "A-", "A-99999999999999", QString(14, u' '), "A-1\n", "A-1\r\n",
+                              "\tA-1", QStringLiteral("A-1\u0000"), "A\a-1", "A-\u0661\u0662", "A-1;--", "A-+1", "A-1 "};
     const QStringList shown = screen();
     framework.failStatement(0);
     framework.inputBox->answer(hostile);
@@ -98,30 +86,37 @@ TEST_F(ConfirmFixture, HostileReferencesAreRefusedByThePatternWithoutAnyStatemen
     EXPECT_TRUE(utilities->errors.empty());
 }
 
-TEST_F(ConfirmFixture, TheHostsInputBoxTakesTheTypedReference)
+TEST_F(ConfirmFixture, TheHostsInputBoxTakesTheTypedReferenceOrNothingWhenCancelled)
 {
     const qint32 guide = fiveInvoiceGuide();
-    factura(QStringLiteral("A01"), 123, QDate(2024, 3, 13), 30, 3.6);
+    factura("A01", 123, QDate(2024, 3, 13), 30, 3.6);
     open(host.framework());
     enterGuide(guide);
+    const QStringList before = screen();
 
-    // Acts once the box is up: types the reference and Enter.
-    QString seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        poll.stop();
-        auto *line = box->findChild<QLineEdit *>();
-        seen = QStringLiteral("%1|%2|%3").arg(box->windowTitle()).arg(line->maxLength()).arg(int(line->echoMode()));
-        QTest::keyClicks(line, QStringLiteral("A01-123"));
-        QTest::keyClick(line, Qt::Key_Return);
-    });
-    poll.start(10);
-    click("cbAgregarFactura");
-    EXPECT_FALSE(poll.isActive());
-    EXPECT_EQ(seen, QStringLiteral("Agregar factura|14|%1").arg(int(QLineEdit::Normal)));
-    EXPECT_EQ(grid().TextMatrix(5, 0), QStringLiteral("A01-000123"));
-    EXPECT_EQ(totals()[2], QStringLiteral("10"));
+    for (const bool accept : {false, true}) {
+        // Acts once the box is up: types the reference, then Escape or Enter.
+        QString seen;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            poll.stop();
+            auto *line = box->findChild<QLineEdit *>();
+            const QString label = box->findChild<QLabel *>()->text();
+            EXPECT_TRUE(label.contains("Referencia de la factura") && label.contains(Prompt)) << label.toStdString();
+            seen = QStringLiteral("%1|%2|%3").arg(box->windowTitle()).arg(line->maxLength()).arg(int(line->echoMode()));
+            QTest::keyClicks(line, "A01-123");
+            QTest::keyClick(line, accept ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        poll.start(10);
+        click("cbAgregarFactura");
+        EXPECT_FALSE(poll.isActive());
+        EXPECT_EQ(seen, QStringLiteral("Agregar factura|14|%1").arg(int(QLineEdit::Normal)));
+        EXPECT_TRUE(accept || screen() == before) << "cancelling the box changes nothing";
+    }
+    EXPECT_EQ(grid().TextMatrix(5, 0), u"A01-000123"_s);
+    EXPECT_EQ(totals()[2], u"10"_s);
+    EXPECT_TRUE(utilities->messages.isEmpty());
 }

@@ -38,20 +38,18 @@ public:
 class ConfirmFixture : public ::testing::Test
 {
 protected:
-    static inline const QDate GuideDate = QDate(2024, 3, 15);
-
     ConfirmFixture()
     {
-        host.setCompany(4.0, QStringLiteral("#,##0.00"), QStringLiteral("#,##0.000"), QStringLiteral("#,##0.0"));
-        host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
-        host.addVendedor(QStringLiteral("V01"), QStringLiteral("Ana Rojas"));
-        host.addVendedor(QStringLiteral("V02"), QStringLiteral("Luis Mora"));
-        host.addZona(QStringLiteral("Z1"), QStringLiteral("Centro"));
-        host.addCliente(QStringLiteral("CL1"), QStringLiteral("Comercial Uno"), QStringLiteral("Z1"), QStringLiteral("V01"));
-        host.addCliente(QStringLiteral("CL3"), QStringLiteral("Bodega Tres"), QStringLiteral("Z1"), QStringLiteral("V02"));
-        host.addItem(QStringLiteral("IT1"), QStringLiteral("Harina precocida"), 2.5);
-        host.addItem(QStringLiteral("IT3"), QStringLiteral("Tornillo especial"), 1.0);
-        vehiculo = host.addVehiculo(host.addTipoVehiculo(QStringLiteral("Camión 350")), QStringLiteral("AB123CD"));
+        host.setCompany(4.0, "#,##0.00", "#,##0.000", "#,##0.0");
+        host.addVendedor("C01", "Pedro Pérez", true);
+        host.addVendedor("V01", "Ana Rojas");
+        host.addVendedor("V02", "Luis Mora");
+        host.addZona("Z1", "Centro");
+        host.addCliente("CL1", "Comercial Uno", "Z1", "V01");
+        host.addCliente("CL3", "Bodega Tres", "Z1", "V02");
+        host.addItem("IT1", "Harina precocida", 2.5);
+        host.addItem("IT3", "Tornillo especial", 1.0);
+        vehiculo = host.addVehiculo(host.addTipoVehiculo("Camión 350"), "AB123CD");
     }
     ~ConfirmFixture() override
     {
@@ -64,23 +62,22 @@ protected:
 
     // An invoice of customer CL1 (salesperson V01) that moved `units` of IT1 (2.5 kg each).
     qint32 factura(const QString &serie, qint32 correlativo, const QDate &fecha, double neto, double iva,
-                   double rate = 1.0, double units = 1.0, const QString &cliente = QStringLiteral("CL1"))
+                   double rate = 1.0, double units = 1.0, const QString &cliente = "CL1")
     {
-        const qint32 numero = host.addFactura(serie, correlativo, cliente, QStringLiteral("Comercial Uno, C.A."), neto,
-                                              iva, rate, QDateTime(fecha, QTime(9, 30)));
-        host.addMovimiento(numero, QStringLiteral("IT1"), units);
+        const qint32 numero =
+            host.addFactura(serie, correlativo, cliente, "Comercial Uno, C.A.", neto, iva, rate, QDateTime(fecha, QTime(9, 30)));
+        host.addMovimiento(numero, "IT1", units);
         return numero;
     }
 
-    qint32 guia(const QList<qint32> &facturas, bool cerrada = false, const QString &vendedor = QStringLiteral("V01"))
+    qint32 guia(const QList<qint32> &facturas, bool cerrada = false)
     {
-        host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
-                                 "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) "
-                                 "VALUES ('C01', ?, ?, 'OPERADOR', 9, 77.5, 1000, 120, ?, 'Z1', ?)"),
-                  {vehiculo, QDateTime(GuideDate, QTime(0, 0)), vendedor, cerrada ? 1 : 0});
-        const qint32 id = host.scalar(QStringLiteral("SELECT MAX(id) FROM gdVontarelis")).toInt();
+        host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+                  "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', ?, ?, 'OPERADOR', 9, 77.5, 1000, 120, 'V01', 'Z1', ?)",
+                  {vehiculo, QDate(2024, 3, 15).startOfDay(), cerrada ? 1 : 0});
+        const qint32 id = host.scalar("SELECT MAX(id) FROM gdVontarelis").toInt();
         for (const qint32 numero : facturas)
-            host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"), {id, numero});
+            host.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {id, numero});
         return id;
     }
 
@@ -88,16 +85,14 @@ protected:
     // show the conversions (rate 2, and rate 0 read with the company's 4); A-4 alone moved IT3.
     qint32 fiveInvoiceGuide()
     {
-        facturas = {factura(QStringLiteral("A"), 1, QDate(2024, 3, 12), 100, 12, 2.0, 2),
-                    factura(QStringLiteral("A"), 2, QDate(2024, 3, 10), 100, 12, 0.0, 4),
-                    factura(QStringLiteral("B"), 315, QDate(2024, 3, 12), 200, 24),
-                    factura(QStringLiteral("A"), 4, QDate(2024, 3, 14), 50, 6),
-                    factura(QStringLiteral("A"), 5, QDate(2024, 3, 11), 10, 1.2)};
-        host.addMovimiento(facturas[3], QStringLiteral("IT3"), 7);
+        facturas = {factura("A", 1, QDate(2024, 3, 12), 100, 12, 2.0, 2), factura("A", 2, QDate(2024, 3, 10), 100, 12, 0.0, 4),
+                    factura("B", 315, QDate(2024, 3, 12), 200, 24), factura("A", 4, QDate(2024, 3, 14), 50, 6),
+                    factura("A", 5, QDate(2024, 3, 11), 10, 1.2)};
+        host.addMovimiento(facturas[3], "IT3", 7);
         return guia(facturas);
     }
 
-    // The dialog over the scripted framework (or another), shown and loaded.
+    // The dialog over the scripted framework (or another), shown.
     void open() { open(framework); }
     void open(host::IFramework &f)
     {
@@ -111,7 +106,7 @@ protected:
     template <typename T = QWidget>
     T *find(const char *name) const
     {
-        T *widget = form->findChild<T *>(QString::fromLatin1(name));
+        T *widget = form->findChild<T *>(name);
         EXPECT_TRUE(widget) << name;
         return widget;
     }
@@ -130,8 +125,7 @@ protected:
     void click(const char *name) { testinput::click(find(name)); }
     void clickRow(int row)
     {
-        const QModelIndex index = grid().model()->index(row - grid().FixedRows(), 0);
-        testinput::click(grid().viewport(), grid().visualRect(index).center());
+        testinput::click(grid().viewport(), grid().visualRect(grid().model()->index(row - grid().FixedRows(), 0)).center());
     }
 
     // The visible columns and the hidden ones of a row, as the grid holds them.
@@ -151,32 +145,41 @@ protected:
     }
     QStringList marks() const { return column(4); }
     QStringList references() const { return column(0); }
-    // lblValorSel, lblPesoSel, lblqFacturas.
-    QStringList totals() const
+    QStringList labels(std::initializer_list<const char *> names) const
     {
-        return {find<QLabel>("lblValorSel")->text(), find<QLabel>("lblPesoSel")->text(),
-                find<QLabel>("lblqFacturas")->text()};
+        QStringList texts;
+        for (const char *name : names)
+            texts << find<QLabel>(name)->text();
+        return texts;
     }
+    QStringList totals() const { return labels({"lblValorSel", "lblPesoSel", "lblqFacturas"}); }
     QStringList header() const
     {
-        return {find<QLabel>("lblFechaDespacho")->text(), find<QLabel>("lblTipoVehiculo")->text(),
-                find<QLabel>("lblPlacas")->text(), find<QLabel>("lblNombreConductor")->text(),
-                find<QLabel>("lblNombreVendedor")->text()};
+        return labels({"lblFechaDespacho", "lblTipoVehiculo", "lblPlacas", "lblNombreConductor", "lblNombreVendedor"});
     }
     // Everything a user sees of the guide on screen.
     QStringList screen() const
     {
-        QStringList all = header() + totals() + marks() + references();
-        all << find<QLineEdit>("numGuia")->text() << QString::number(find<QCheckBox>("chkCerrarGuia")->isChecked());
-        return all;
+        return header() + totals() + marks() + references()
+               + QStringList{find<QLineEdit>("numGuia")->text(), QString::number(find<QCheckBox>("chkCerrarGuia")->isChecked())};
+    }
+
+    // Processed or cancelled: nothing of the guide left, the number field 0 again and focused.
+    void expectEmptied()
+    {
+        EXPECT_EQ(header() + totals(), QStringList(8));
+        EXPECT_TRUE((marks() + references()).join(QString()).isEmpty());
+        EXPECT_EQ(find<toolkit::NumericBox>("numGuia")->value(), 0.0);
+        EXPECT_FALSE(find<QCheckBox>("chkCerrarGuia")->isChecked());
+        EXPECT_EQ(focus(), find("numGuia"));
     }
 
     QList<qint32> links(qint32 guide)
     {
         QList<qint32> numbers;
-        const auto rs = host.framework().OpenRecordsetA(
-            QStringLiteral("SELECT NumeroFactura FROM gdFacturasGuia WHERE idGuia = ? ORDER BY NumeroFactura"), {guide});
-        for (; !rs->Eof(); rs->MoveNext())
+        for (auto rs = host.framework().OpenRecordsetA(
+                 "SELECT NumeroFactura FROM gdFacturasGuia WHERE idGuia = ? ORDER BY NumeroFactura", {guide});
+             !rs->Eof(); rs->MoveNext())
             numbers << rs->Fields(0).toInt();
         return numbers;
     }
@@ -184,8 +187,7 @@ protected:
     QString stored(qint32 guide)
     {
         const auto rs = host.framework().OpenRecordsetA(
-            QStringLiteral("SELECT Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA FROM gdVontarelis WHERE id = ?"),
-            {guide});
+            "SELECT Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA FROM gdVontarelis WHERE id = ?", {guide});
         QStringList values;
         for (int i = 0; i < rs->FieldCount(); ++i)
             values << toolkit::toText(rs->Fields(i));
