@@ -10,6 +10,8 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 using marbelisto::GuideFilter;
 using marbelisto::GuideListModel;
 using marbelisto::GuideListQuery;
@@ -24,20 +26,17 @@ const QDate FirstDay(2024, 3, 1);
 // two vehicles and one missing vehicle; totals that do not follow the numbers.
 void seedGuides(TestHost &host)
 {
-    host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
-    host.addVendedor(QStringLiteral("C02"), QStringLiteral("Ana Díaz"), true);
-    const qint32 tipo = host.addTipoVehiculo(QStringLiteral("Camión"));
-    host.addVehiculo(tipo, QStringLiteral("A45BK2R"));
-    host.addVehiculo(tipo, QStringLiteral("B12CD3E"));
+    host.addVendedor("C01", "Pedro Pérez", true);
+    host.addVendedor("C02", "Ana Díaz", true);
+    const qint32 tipo = host.addTipoVehiculo("Camión");
+    host.addVehiculo(tipo, "A45BK2R");
+    host.addVehiculo(tipo, "B12CD3E");
     host.framework().StartTransaction();
-    for (int i = 1; i <= Guides; ++i) {
-        const QString driver = i % 3 == 0 ? QStringLiteral("C01") : i % 3 == 1 ? QStringLiteral("C02") : QStringLiteral("X9");
-        host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
-                                 "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) "
-                                 "VALUES (?, ?, ?, 'OP', ?, ?, ?, ?, '', '', ?)"),
-                  {driver, i % 3 + 1, QDateTime(FirstDay.addDays(i % 15), QTime(9, 30)), i % 7 + 1, 1234.5 + i,
-                   double((i * 37) % 1000), 16.0, i % 3 == 0});
-    }
+    for (int i = 1; i <= Guides; ++i)
+        host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+                  "totalIVA, vendedor, zona, Cerrada) VALUES (?, ?, ?, 'OP', ?, ?, ?, ?, '', '', ?)",
+                  {QStringList({"C01", "C02", "X9"}).at(i % 3), i % 3 + 1, QDateTime(FirstDay.addDays(i % 15), QTime(9, 30)),
+                   i % 7 + 1, 1234.5 + i, double((i * 37) % 1000), 16.0, i % 3 == 0});
     host.framework().CommitTransaction();
 }
 
@@ -54,6 +53,14 @@ std::vector<qint32> fetchAll(GuideListModel &model)
 QString text(const GuideListModel &model, int row, int column)
 {
     return model.data(model.index(row, column)).toString();
+}
+
+QStringList row(const GuideListModel &model, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < GuideListQuery::ColumnCount; ++column)
+        texts << text(model, row, column);
+    return texts;
 }
 
 } // namespace
@@ -89,7 +96,7 @@ TEST(GuideList, ReadsPageByPageInEveryOrderWithoutLosingOrRepeatingAGuide)
     for (int row = 1; row < model.rowCount(); ++row)
         ASSERT_LE(total(row - 1), total(row)) << "row " << row;
     model.sort(GuideListQuery::Conductor, Qt::AscendingOrder);
-    EXPECT_EQ(text(model, 0, GuideListQuery::Conductor), QStringLiteral("Ana Díaz (C02)"));
+    EXPECT_EQ(text(model, 0, GuideListQuery::Conductor), u"Ana Díaz (C02)"_s);
 
     // The model's contract, checked while the tester itself fetches page after page.
     GuideListModel checked(host.framework());
@@ -108,18 +115,14 @@ TEST(GuideList, ShowsEachGuideAsTheDispatcherReadsItAndFiltersByStateAndDate)
     GuideListModel model(host.framework());
     model.reload();
 
-    // Guide 450: 450 % 3 == 0, so driver C01, vehicle 1, closed; 450 % 15 == 0, first day.
-    EXPECT_EQ(QStringList({text(model, 0, 0), text(model, 0, 1), text(model, 0, 2), text(model, 0, 3),
-                           text(model, 0, 4), text(model, 0, 5), text(model, 0, 6), text(model, 0, 7)}),
-              QStringList({"450", "01-03-2024", "Pedro Pérez (C01)", "A45BK2R", "3", "1,684.50", "666.00", "Cerrada"}));
-    // Guide 449: an unknown driver shows by code, a missing vehicle as no plate.
-    EXPECT_EQ(text(model, 1, GuideListQuery::Conductor), QStringLiteral("X9"));
-    EXPECT_EQ(text(model, 1, GuideListQuery::Placa), QString());
-    EXPECT_EQ(text(model, 1, GuideListQuery::Estado), QStringLiteral("Abierta"));
-    EXPECT_EQ(model.headerData(GuideListQuery::Peso, Qt::Horizontal).toString(), QStringLiteral("Peso (kg)"));
+    // Guide 450: 450 % 3 == 0, so driver C01, vehicle 1, closed; 450 % 15 == 0, first day. Guide 449:
+    // an unknown driver shows by code, a missing vehicle as no plate.
+    EXPECT_EQ(row(model, 0), QStringList({"450", "01-03-2024", "Pedro Pérez (C01)", "A45BK2R", "3", "1,684.50", "666.00", "Cerrada"}));
+    EXPECT_EQ(row(model, 1), QStringList({"449", "15-03-2024", "X9", "", "2", "1,683.50", "629.00", "Abierta"}));
+    EXPECT_EQ(model.headerData(GuideListQuery::Peso, Qt::Horizontal).toString(), u"Peso (kg)"_s);
 
     const auto expected = [&](const QString &where, const QVariantList &parameters) {
-        return host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis WHERE ") + where, parameters).toLongLong();
+        return host.scalar("SELECT COUNT(*) FROM gdVontarelis WHERE " + where, parameters).toLongLong();
     };
     struct Case
     {
@@ -130,14 +133,12 @@ TEST(GuideList, ShowsEachGuideAsTheDispatcherReadsItAndFiltersByStateAndDate)
     const QDate from = FirstDay.addDays(3);
     const QDate to = FirstDay.addDays(5);
     const Case cases[] = {
-        {{GuideFilter::State::Open, {}, {}}, QStringLiteral("Cerrada = 0"), {}},
-        {{GuideFilter::State::Closed, {}, {}}, QStringLiteral("Cerrada <> 0"), {}},
+        {{GuideFilter::State::Open, {}, {}}, "Cerrada = 0", {}},
+        {{GuideFilter::State::Closed, {}, {}}, "Cerrada <> 0", {}},
         // Both ends included, whatever the time of day.
-        {{GuideFilter::State::All, from, to}, QStringLiteral("fecha >= ? AND fecha < ?"),
-         {from.startOfDay(), to.addDays(1).startOfDay()}},
-        {{GuideFilter::State::Open, from, {}}, QStringLiteral("Cerrada = 0 AND fecha >= ?"), {from.startOfDay()}},
-        {{GuideFilter::State::Closed, {}, to}, QStringLiteral("Cerrada <> 0 AND fecha < ?"),
-         {to.addDays(1).startOfDay()}},
+        {{GuideFilter::State::All, from, to}, "fecha >= ? AND fecha < ?", {from.startOfDay(), to.addDays(1).startOfDay()}},
+        {{GuideFilter::State::Open, from, {}}, "Cerrada = 0 AND fecha >= ?", {from.startOfDay()}},
+        {{GuideFilter::State::Closed, {}, to}, "Cerrada <> 0 AND fecha < ?", {to.addDays(1).startOfDay()}},
     };
     for (const Case &c : cases) {
         model.setFilter(c.filter);
@@ -146,10 +147,10 @@ TEST(GuideList, ShowsEachGuideAsTheDispatcherReadsItAndFiltersByStateAndDate)
         EXPECT_EQ(model.total(), count) << c.where.toStdString();
         EXPECT_EQ(qint64(fetchAll(model).size()), count) << c.where.toStdString();
         for (int row = 0; row < model.rowCount(); ++row) {
-            const QDate day = QDate::fromString(text(model, row, GuideListQuery::Fecha), QStringLiteral("dd-MM-yyyy"));
+            const QDate day = QDate::fromString(text(model, row, GuideListQuery::Fecha), "dd-MM-yyyy");
             const QString state = text(model, row, GuideListQuery::Estado);
-            ASSERT_TRUE(c.filter.state != GuideFilter::State::Open || state == QStringLiteral("Abierta"));
-            ASSERT_TRUE(c.filter.state != GuideFilter::State::Closed || state == QStringLiteral("Cerrada"));
+            ASSERT_TRUE(c.filter.state != GuideFilter::State::Open || state == "Abierta");
+            ASSERT_TRUE(c.filter.state != GuideFilter::State::Closed || state == "Cerrada");
             ASSERT_TRUE(!c.filter.from.isValid() || day >= c.filter.from) << day.toString().toStdString();
             ASSERT_TRUE(!c.filter.to.isValid() || day <= c.filter.to) << day.toString().toStdString();
         }
@@ -171,12 +172,12 @@ TEST(GuideList, ADatabaseFailureWhileScrollingIsReportedAndEndsTheList)
     EXPECT_EQ(model.rowCount(), GuideListModel::PageSize);
     EXPECT_FALSE(model.canFetchMore(QModelIndex()));
     ASSERT_EQ(utilities->errors.size(), 1u);
-    EXPECT_EQ(utilities->errors.front().source, QStringLiteral("GuideListModel::fetchMore"));
+    EXPECT_EQ(utilities->errors.front().source, u"GuideListModel::fetchMore"_s);
 
     // A failing sort (the header's click) is reported the same way and leaves an empty list.
     faulty.failStatement(1);
     model.sort(GuideListQuery::Fecha, Qt::AscendingOrder);
     EXPECT_EQ(model.rowCount(), 0);
     ASSERT_EQ(utilities->errors.size(), 2u);
-    EXPECT_EQ(utilities->errors.back().source, QStringLiteral("GuideListModel::sort"));
+    EXPECT_EQ(utilities->errors.back().source, u"GuideListModel::sort"_s);
 }

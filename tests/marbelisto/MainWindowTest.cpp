@@ -12,99 +12,80 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QPointer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::TestHost;
 
 namespace {
 
-struct Print
-{
-    qint32 numero;
-    bool autoPrint;
-};
-
-// The real guide, except that printing is written down instead of done.
-class RecordedGuide : public vontarelis::GuiaDespacho
-{
-public:
-    explicit RecordedGuide(std::vector<Print> &prints) : m_prints(prints) {}
-    void ViewPrint(bool AutoPrint) override { m_prints.push_back({id(), AutoPrint}); }
-
-private:
-    std::vector<Print> &m_prints;
-};
-
-// The component's own entry class over stand-in dialogs: the scripted ShowForm does the work a
-// user would do in them.
+// The component's own entry class over stand-in dialogs, with each print written down instead
+// of done: the scripted ShowForm does the work a user would do in the dialogs.
 class TestActivator : public vontarelis::Activator
 {
 public:
-    explicit TestActivator(vontarelis::FormFactory forms = standIns()) : vontarelis::Activator(std::move(forms)) {}
+    TestActivator() : vontarelis::Activator({standIn("frmSelectFacturas"), standIn("frmConfirmarBruvelos")}) {}
 
     std::unique_ptr<host::IGuiaDespacho> GetGuiaDespacho(host::IFramework &f) override
     {
         vontarelis::Activator::GetGuiaDespacho(f);
+        struct RecordedGuide : vontarelis::GuiaDespacho
+        {
+            explicit RecordedGuide(QList<std::pair<qint32, bool>> &prints) : prints(prints) {}
+            void ViewPrint(bool AutoPrint) override { prints.append({id(), AutoPrint}); }
+            QList<std::pair<qint32, bool>> &prints;
+        };
         return std::make_unique<RecordedGuide>(prints);
     }
 
-    static vontarelis::FormFactory standIns()
-    {
-        const auto dialog = [](const QString &name) {
-            return [name] {
-                auto form = std::make_unique<QDialog>();
-                form->setObjectName(name);
-                return form;
-            };
-        };
-        return {dialog(QStringLiteral("frmSelectFacturas")), dialog(QStringLiteral("frmConfirmarBruvelos"))};
-    }
+    // Each print: the guide's number and AutoPrint.
+    QList<std::pair<qint32, bool>> prints;
 
-    std::vector<Print> prints;
+private:
+    static std::function<std::unique_ptr<QDialog>()> standIn(const char *name)
+    {
+        return [name] {
+            auto form = std::make_unique<QDialog>();
+            form->setObjectName(name);
+            return form;
+        };
+    }
 };
 
-void addGuide(TestHost &host, const QString &driver, bool closed = false)
+void addGuide(TestHost &host, bool closed = false)
 {
-    host.exec(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
-                             "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) "
-                             "VALUES (?, 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)"),
-              {driver, QDate(2024, 3, 1).startOfDay(), closed});
+    host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+              "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)",
+              {QDate(2024, 3, 1).startOfDay(), closed});
 }
 
-QString figure(const marbelisto::MainWindow &window, const char *label)
+QString label(const QWidget &window, const char *name)
 {
-    const auto *value = window.findChild<QLabel *>(QString::fromUtf8(label));
-    return value ? value->text() : QStringLiteral("(missing)");
-}
-
-QString labelText(const QWidget &window, const char *name)
-{
-    const auto *label = window.findChild<QLabel *>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("(missing)");
+    const auto *found = window.findChild<QLabel *>(QString::fromUtf8(name));
+    return found ? found->text() : QStringLiteral("(missing)");
 }
 
 // Types text into the host's input box as soon as it opens, and accepts it.
 void answerInputBox(const QString &text)
 {
     auto *timer = new QTimer;
-    timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, text] {
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        box->setTextValue(text);
-        box->accept();
-        timer->deleteLater();
+        if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            box->setTextValue(text);
+            box->accept();
+            timer->deleteLater();
+        }
     });
-    timer->start();
+    timer->start(20);
 }
 
 class MainWindowTest : public ::testing::Test
@@ -112,14 +93,16 @@ class MainWindowTest : public ::testing::Test
 protected:
     MainWindowTest()
     {
-        host.addVendedor(QStringLiteral("C01"), QStringLiteral("Pedro Pérez"), true);
-        host.addVehiculo(host.addTipoVehiculo(QStringLiteral("Camión")), QStringLiteral("A45BK2R"));
-        addGuide(host, QStringLiteral("C01"));
-        addGuide(host, QStringLiteral("C01"), true);
+        host.addVendedor("C01", "Pedro Pérez", true);
+        host.addVehiculo(host.addTipoVehiculo("Camión"), "A45BK2R");
+        addGuide(host);
+        addGuide(host, true);
     }
 
-    marbelisto::MainWindow &open(marbelisto::DispatchActions::ActivatorSource source)
+    marbelisto::MainWindow &open(marbelisto::DispatchActions::ActivatorSource source = {})
     {
+        if (!source)
+            source = [this]() -> host::IActivator & { return activator; };
         window = std::make_unique<marbelisto::MainWindow>(host.framework(), std::move(source), QDate(2024, 3, 1));
         window->show();
         window->activateWindow();
@@ -127,9 +110,9 @@ protected:
         return *window;
     }
 
-    marbelisto::MainWindow &open() { return open([this]() -> host::IActivator & { return activator; }); }
-
     marbelisto::GuideListModel &list() const { return window->guides().model(); }
+    // The open and the closed guides the summary counts.
+    QString figures() const { return label(*window, "Guías abiertas") + u' ' + label(*window, "Guías cerradas"); }
 
     TestHost host;
     testsupport::ScriptedCommonUtilitiesScope utilities;
@@ -142,54 +125,49 @@ protected:
 TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhatTheDialogsDid)
 {
     marbelisto::MainWindow &w = open();
-    EXPECT_EQ(w.menuDespacho()->title().remove(u'&'), QStringLiteral("Despacho"));
+    EXPECT_EQ(w.menuDespacho()->title().remove(u'&'), u"Despacho"_s);
     EXPECT_TRUE(w.menuBar()->actions().contains(w.menuDespacho()->menuAction()));
     QStringList entries;
     for (const QAction *action : w.menuDespacho()->actions()) {
         if (!action->isSeparator())
             entries.append(action->text().remove(u'&') + u' ' + action->shortcut().toString());
     }
-    EXPECT_EQ(entries, QStringList({QStringLiteral("Nueva guía de despacho… Ctrl+N"),
-                                    QStringLiteral("Revisar / cerrar guías… Ctrl+R"),
-                                    QStringLiteral("Imprimir guía… Ctrl+P"),
-                                    QStringLiteral("Tipos de vehículo… Ctrl+T")}));
-    EXPECT_EQ(labelText(w, "lblEmpresa"), QStringLiteral("Distribuidora de Prueba, C.A."));
-    EXPECT_EQ(labelText(w, "stbEmpresa"), QStringLiteral("Empresa: Distribuidora de Prueba, C.A."));
-    EXPECT_EQ(labelText(w, "stbUsuario"), QStringLiteral("Usuario: OPERADOR"));
-    EXPECT_TRUE(labelText(w, "stbBaseDatos").endsWith(QStringLiteral("marbelisto.db")));
+    EXPECT_EQ(entries, QStringList({"Nueva guía de despacho… Ctrl+N", "Revisar / cerrar guías… Ctrl+R",
+                                    "Imprimir guía… Ctrl+P", "Tipos de vehículo… Ctrl+T"}));
+    EXPECT_EQ(QStringList({label(w, "lblEmpresa"), label(w, "stbEmpresa"), label(w, "stbUsuario")}),
+              QStringList({"Distribuidora de Prueba, C.A.", "Empresa: Distribuidora de Prueba, C.A.", "Usuario: OPERADOR"}));
+    EXPECT_TRUE(label(w, "stbBaseDatos").endsWith("marbelisto.db"));
     EXPECT_EQ(list().rowCount(), 2);
-    EXPECT_EQ(labelText(w, "lblCuenta"), QStringLiteral("2 guías"));
-    EXPECT_EQ(figure(w, "Guías abiertas") + u' ' + figure(w, "Guías cerradas"), QStringLiteral("1 1"));
+    EXPECT_EQ(label(w, "lblCuenta"), u"2 guías"_s);
+    EXPECT_EQ(figures(), u"1 1"_s);
 
     // The creation dialog registers a guide: the list and the figures show it once it closes.
     utilities->onShowForm = [&](std::unique_ptr<QDialog> &form) {
-        EXPECT_EQ(form->objectName(), QStringLiteral("frmSelectFacturas"));
+        EXPECT_EQ(form->objectName(), u"frmSelectFacturas"_s);
         EXPECT_EQ(list().rowCount(), 2) << "nothing is read while the dialog is open";
-        addGuide(host, QStringLiteral("C01"));
+        addGuide(host);
     };
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(utilities->shownForms.size(), 1u);
-    EXPECT_EQ(list().rowCount(), 3);
-    EXPECT_EQ(list().numero(0), 3);
-    EXPECT_EQ(labelText(w, "lblCuenta"), QStringLiteral("3 guías"));
-    EXPECT_EQ(figure(w, "Guías abiertas"), QStringLiteral("2"));
+    EXPECT_EQ(std::pair(list().rowCount(), list().numero(0)), std::pair(3, 3));
+    EXPECT_EQ(label(w, "lblCuenta"), u"3 guías"_s);
+    EXPECT_EQ(figures(), u"2 1"_s);
 
     // The review closes a guide.
     utilities->onShowForm = [&](std::unique_ptr<QDialog> &form) {
-        EXPECT_EQ(form->objectName(), QStringLiteral("frmConfirmarBruvelos"));
-        host.exec(QStringLiteral("UPDATE gdVontarelis SET Cerrada = 1 WHERE id = 3"));
+        EXPECT_EQ(form->objectName(), u"frmConfirmarBruvelos"_s);
+        host.exec("UPDATE gdVontarelis SET Cerrada = 1 WHERE id = 3");
     };
     QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(utilities->shownForms.size(), 2u);
-    EXPECT_EQ(list().data(list().index(0, marbelisto::GuideListQuery::Estado)).toString(), QStringLiteral("Cerrada"));
-    EXPECT_EQ(figure(w, "Guías abiertas") + u' ' + figure(w, "Guías cerradas"), QStringLiteral("1 2"));
+    EXPECT_EQ(list().data(list().index(0, marbelisto::GuideListQuery::Estado)).toString(), u"Cerrada"_s);
+    EXPECT_EQ(figures(), u"1 2"_s);
 
     // The filter shows the open guides only.
-    auto *state = w.findChild<QComboBox *>(QStringLiteral("cboEstado"));
+    auto *state = w.findChild<QComboBox *>("cboEstado");
     ASSERT_NE(state, nullptr);
-    state->setCurrentIndex(state->findText(QStringLiteral("Abiertas")));
-    ASSERT_EQ(list().rowCount(), 1);
-    EXPECT_EQ(list().numero(0), 1);
+    state->setCurrentIndex(state->findText("Abiertas"));
+    EXPECT_EQ(std::pair(list().rowCount(), list().numero(0)), std::pair(1, 1));
     EXPECT_TRUE(utilities->errors.empty());
 }
 
@@ -197,30 +175,21 @@ TEST_F(MainWindowTest, AGuideIsPrintedAgainFromTheListOrByItsNumber)
 {
     marbelisto::MainWindow &w = open();
     marbelisto::GuideTableView &table = w.guides().table();
-    const QRect second = table.visualRect(list().index(1, 2));
-    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, second.center());
-    ASSERT_EQ(activator.prints.size(), 1u) << "one double click, one print";
-    EXPECT_EQ(activator.prints[0].numero, 1);
-    EXPECT_FALSE(activator.prints[0].autoPrint);
-
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(list().index(1, 2)).center());
     table.setCurrentIndex(list().index(0, 0));
     QTest::keyClick(&table, Qt::Key_Return);
-    ASSERT_EQ(activator.prints.size(), 2u);
-    EXPECT_EQ(activator.prints[1].numero, 2);
-
-    answerInputBox(QStringLiteral(" 1 "));
+    answerInputBox(" 1 ");
     QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(activator.prints.size(), 3u);
-    EXPECT_EQ(activator.prints[2].numero, 1);
-
     // A number no guide has, and a text that is no number, are told, and nothing prints.
-    answerInputBox(QStringLiteral("999"));
+    answerInputBox("999");
     w.dispatch().print()->trigger();
-    answerInputBox(QStringLiteral("doce"));
+    answerInputBox("doce");
     w.dispatch().print()->trigger();
-    EXPECT_EQ(activator.prints.size(), 3u);
-    EXPECT_EQ(utilities->messages, QStringList({QStringLiteral("No existe la guía de despacho número 999"),
-                                                QStringLiteral("«doce» no es un número de guía de despacho")}));
+
+    using Print = std::pair<qint32, bool>;
+    EXPECT_EQ(activator.prints, QList<Print>({{1, false}, {2, false}, {1, false}}));
+    EXPECT_EQ(utilities->messages,
+              QStringList({"No existe la guía de despacho número 999", "«doce» no es un número de guía de despacho"}));
     EXPECT_TRUE(utilities->errors.empty());
 }
 
@@ -231,24 +200,23 @@ TEST_F(MainWindowTest, AnErrorFromTheComponentIsReportedAndTheWindowGoesOn)
     bool missing = false;
     marbelisto::MainWindow &w = open([&]() -> host::IActivator & {
         if (missing)
-            throw toolkit::Error(toolkit::ErrCannotCreateObject, QStringLiteral("No se encontró el componente"),
-                                 QStringLiteral("marbelisto"));
+            throw toolkit::Error(toolkit::ErrCannotCreateObject, "No se encontró el componente", "marbelisto");
         return unfinished;
     });
     utilities->onShowForm = [](std::unique_ptr<QDialog> &) {
-        throw toolkit::Error(toolkit::ErrDatabase, QStringLiteral("disco lleno"), QStringLiteral("frmSelectFacturas"));
+        throw toolkit::Error(toolkit::ErrDatabase, "disco lleno", "frmSelectFacturas");
     };
     w.dispatch().newGuide()->trigger();
     missing = true;
     w.dispatch().review()->trigger();
     w.dispatch().printGuide(1);
 
-    ASSERT_EQ(utilities->errors.size(), 3u);
-    EXPECT_EQ(utilities->errors[0].description, QStringLiteral("disco lleno"));
-    EXPECT_EQ(utilities->errors[0].source, QStringLiteral("frmSelectFacturas"));
-    EXPECT_EQ(utilities->errors[1].number, toolkit::ErrCannotCreateObject);
-    EXPECT_EQ(utilities->errors[1].description, QStringLiteral("No se encontró el componente"));
-    EXPECT_EQ(utilities->errors[2].description, QStringLiteral("No se encontró el componente"));
+    QStringList reported;
+    for (const auto &error : utilities->errors)
+        reported << QStringLiteral("%1 %2 %3").arg(error.number).arg(error.description, error.source);
+    EXPECT_EQ(reported, QStringList({QStringLiteral("%1 disco lleno frmSelectFacturas").arg(toolkit::ErrDatabase),
+                                     QStringLiteral("%1 No se encontró el componente marbelisto").arg(toolkit::ErrCannotCreateObject),
+                                     QStringLiteral("%1 No se encontró el componente marbelisto").arg(toolkit::ErrCannotCreateObject)}));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(list().rowCount(), 2) << "the list is read again after a failed call as well";
 }
