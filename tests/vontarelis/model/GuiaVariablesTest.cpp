@@ -254,7 +254,7 @@ TEST_F(GuiaVariablesTest, AScriptErrorReachesTheCallerWithFileAndLine)
 
 TEST_F(GuiaVariablesTest, TheShippedSamplesWorkOnceInstalled)
 {
-    const QDir shipped = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../../data");
+    const QDir shipped(QStringLiteral(VONTARELIS_DATA_TEMPLATE));
     for (const QString script : {"evGuiaDespacho.js", "evDetalleGD.js"})
         ASSERT_TRUE(QFile::copy(shipped.filePath(script + ".sample"), host.dataPath() + script));
 
