@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 using modeltest::ModelTestBase;

@@ -130,7 +130,7 @@ bool VehicleEntry::anhoValidate()
     const double anho = m_controls.anho->value();
     const int ultimo = QDate::currentDate().year() + 1;
     if (anho < PrimerAnho || anho > ultimo) {
-        hostlibs::CommonUtilities().ShowMessage(QStringLiteral("El año debe estar entre 1940 y ") + QString::number(ultimo));
+        hostlibs::CommonUtilities().ShowMessage(QStringLiteral("El año debe estar entre %1 y %2").arg(PrimerAnho).arg(ultimo));
         return false;
     }
     const qint16 valor = toolkit::toInteger(anho);
