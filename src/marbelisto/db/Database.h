@@ -16,8 +16,9 @@ enum class ColumnKind { Plain, Money, DateTime, Decimal };
 
 // One session with a database engine behind Qt SQL. The component writes SQL Server's
 // spelling (IDENT_CURRENT, SCOPE_IDENTITY, dbo.PesoFactura, "?" placeholders); each engine
-// turns that into something it runs: SQLite with functions registered on the connection,
-// PostgreSQL with the same names as SQL functions in a "dbo" schema.
+// turns that into something it runs: SQLite with functions registered on the connection (and
+// dbo.PesoFactura written out as its body inside the statement), PostgreSQL with the same
+// names as SQL functions in a "dbo" schema.
 class Database
 {
 public:
