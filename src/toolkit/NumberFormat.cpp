@@ -3,96 +3,97 @@
 #include "toolkit/NumberMask.h"
 #include "toolkit/VariantConvert.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace toolkit {
 
 namespace {
 
-// A number as decimal digits, before and after the point.
+// A number as decimal digits, before and after the point, viewing text that outlives it.
 struct Digits
 {
-    QString integer;
-    QString fraction;
-
-    bool isZero() const
-    {
-        const auto zero = [](QChar c) { return c == u'0'; };
-        return std::all_of(integer.begin(), integer.end(), zero) && std::all_of(fraction.begin(), fraction.end(), zero);
-    }
+    QStringView integer;
+    QStringView fraction;
 };
 
-// Rounds half away from zero to the given decimals.
-Digits rounded(Digits digits, int decimals)
+bool allZero(QStringView digits)
 {
-    if (digits.fraction.size() <= decimals)
-        return digits;
-    const bool up = digits.fraction.at(decimals) >= u'5';
-    digits.fraction.truncate(decimals);
-    if (!up)
-        return digits;
-    QString all = digits.integer + digits.fraction;
-    qsizetype i = all.size() - 1;
-    for (; i >= 0; --i) {
-        if (all.at(i) == u'9') {
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == u'0'; });
+}
+
+bool roundsUp(const Digits &digits, int decimals)
+{
+    return digits.fraction.size() > decimals && digits.fraction.at(decimals) >= u'5';
+}
+
+bool roundsToZero(const Digits &digits, int decimals)
+{
+    return allZero(digits.integer) && allZero(digits.fraction.left(decimals)) && !roundsUp(digits, decimals);
+}
+
+// The digits as the section shows them, without sign, prefix or suffix, appended to text:
+// rounded half away from zero to the section's decimals, trailing zeros dropped down to its
+// fewest decimals, leading zeros down to its fewest integer digits, grouped when it asks.
+void appendBody(QString &text, const Digits &digits, const NumberMask::Section &section,
+                const NumberFormat::Separators &separators)
+{
+    const qsizetype kept = std::min<qsizetype>(digits.fraction.size(), section.maxDecimals);
+    QVarLengthArray<QChar, 48> all;
+    all.append(digits.integer.data(), digits.integer.size());
+    all.append(digits.fraction.data(), kept);
+    if (roundsUp(digits, section.maxDecimals)) {
+        qsizetype i = all.size() - 1;
+        for (; i >= 0 && all[i] == u'9'; --i)
             all[i] = u'0';
-            continue;
-        }
-        all[i] = QChar(all.at(i).unicode() + 1);
-        break;
+        if (i >= 0)
+            all[i] = QChar(all[i].unicode() + 1);
+        else
+            all.insert(all.begin(), QChar(u'1'));
     }
-    if (i < 0)
-        all.prepend(u'1');
-    return {all.left(all.size() - decimals), all.right(decimals)};
-}
+    const qsizetype integerEnd = all.size() - kept;
+    qsizetype fractionSize = kept;
+    while (fractionSize > section.minDecimals && all[integerEnd + fractionSize - 1] == u'0')
+        --fractionSize;
+    qsizetype integerStart = 0;
+    while (integerEnd - integerStart > 1 && all[integerStart] == u'0')
+        ++integerStart;
+    if (integerEnd - integerStart == 1 && all[integerStart] == u'0' && section.minInteger == 0)
+        integerStart = integerEnd;
 
-QString grouped(const QString &digits, const QString &separator)
-{
-    QString text;
-    const qsizetype n = digits.size();
-    text.reserve(n + (n / 3) * separator.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            text += separator;
-        text += digits.at(i);
+    const qsizetype integerDigits = std::max<qsizetype>(integerEnd - integerStart, section.minInteger);
+    const qsizetype padding = integerDigits - (integerEnd - integerStart);
+    for (qsizetype i = 0; i < integerDigits; ++i) {
+        if (section.grouping && i > 0 && (integerDigits - i) % 3 == 0)
+            text += separators.group;
+        text += i < padding ? QChar(u'0') : all[integerStart + i - padding];
     }
-    return text;
-}
-
-// The digits as the section shows them, without sign, prefix or suffix.
-QString body(Digits digits, const NumberMask::Section &section, const NumberFormat::Separators &separators)
-{
-    digits = rounded(std::move(digits), section.maxDecimals);
-    while (digits.fraction.size() > section.minDecimals && digits.fraction.endsWith(u'0'))
-        digits.fraction.chop(1);
-    while (digits.fraction.size() < section.minDecimals)
-        digits.fraction += u'0';
-    while (digits.integer.size() > 1 && digits.integer.startsWith(u'0'))
-        digits.integer.remove(0, 1);
-    if (digits.integer == QLatin1String("0") && section.minInteger == 0)
-        digits.integer.clear();
-    while (digits.integer.size() < section.minInteger)
-        digits.integer.prepend(u'0');
-
-    QString text = section.grouping ? grouped(digits.integer, separators.group) : digits.integer;
-    if (!digits.fraction.isEmpty())
-        text += separators.point + digits.fraction;
-    return text;
+    if (fractionSize == 0 && section.minDecimals == 0)
+        return;
+    text += separators.point;
+    text.append(all.data() + integerEnd, fractionSize);
+    for (qsizetype i = fractionSize; i < section.minDecimals; ++i)
+        text += u'0';
 }
 
 QString shown(const Digits &digits, const NumberMask::Section &section, const NumberFormat::Separators &separators)
 {
     if (!section.hasPlaceholders)
         return section.prefix;
-    return section.prefix + body(digits, section, separators) + section.suffix;
+    QString text;
+    text.reserve(section.prefix.size() + section.suffix.size() + 2 * (digits.integer.size() + section.maxDecimals) + 4);
+    text += section.prefix;
+    appendBody(text, digits, section, separators);
+    text += section.suffix;
+    return text;
 }
 
-Digits split(const QString &plain)
+Digits split(QStringView plain)
 {
     const qsizetype point = plain.indexOf(u'.');
-    return point < 0 ? Digits{plain, QString()} : Digits{plain.left(point), plain.mid(point + 1)};
+    return point < 0 ? Digits{plain, QStringView()} : Digits{plain.left(point), plain.mid(point + 1)};
 }
 
 } // namespace
@@ -106,7 +107,8 @@ QString NumberFormat::text(double value) const
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    const Digits digits = split(QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest));
+    const QString plain = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const Digits digits = split(plain);
     return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction);
 }
 
@@ -117,11 +119,9 @@ QString NumberFormat::format(double value, const QString &mask, const QLocale &l
 
 QString NumberFormat::format(Currency value, const QString &mask, const QLocale &locale)
 {
-    QString plain = value.toPlainText();
+    const QString plain = value.toPlainText();
     const bool negative = plain.startsWith(u'-');
-    if (negative)
-        plain.remove(0, 1);
-    const Digits digits = split(plain);
+    const Digits digits = split(QStringView(plain).mid(negative ? 1 : 0));
     return NumberFormat(mask, locale).formatDigits(negative, digits.integer, digits.fraction);
 }
 
@@ -137,19 +137,22 @@ QString NumberFormat::format(const QVariant &value, const QString &mask, const Q
     return format(toDouble(value), mask, locale);
 }
 
-QString NumberFormat::formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits) const
+QString NumberFormat::formatDigits(bool negative, QStringView integerDigits, QStringView fractionDigits) const
 {
     const Digits digits{integerDigits, fractionDigits};
     if (m_mask.isEmpty()) {
-        QString text = digits.integer;
-        if (!digits.fraction.isEmpty())
-            text += m_separators.point + digits.fraction;
-        return negative ? QStringLiteral("-") + text : text;
+        QString text = negative ? QStringLiteral("-") : QString();
+        text += digits.integer;
+        if (!digits.fraction.isEmpty()) {
+            text += m_separators.point;
+            text += digits.fraction;
+        }
+        return text;
     }
 
     const NumberMask::Section *own = negative ? m_sections.negative() : nullptr;
     const NumberMask::Section &section = own ? *own : m_sections.positive();
-    if (rounded(digits, section.maxDecimals).isZero()) {
+    if (roundsToZero(digits, section.maxDecimals)) {
         const NumberMask::Section *zero = m_sections.zero();
         return shown(Digits{}, zero ? *zero : m_sections.positive(), m_separators);
     }

@@ -37,7 +37,7 @@ public:
     };
 
 private:
-    QString formatDigits(bool negative, const QString &integerDigits, const QString &fractionDigits) const;
+    QString formatDigits(bool negative, QStringView integerDigits, QStringView fractionDigits) const;
 
     QString m_mask;
     NumberMask m_sections;

@@ -31,7 +31,8 @@ TEST(NumberFormat, MasksInTheClassicFormatSyntax)
         {"#,##0.00", -1234.5, english, "-1,234.50"}, {"#,##0.00", 999.995, english, "1,000.00"},
         {"0", 2.5, english, "3"}, {"#,##0.00", -0.001, english, "0.00"},
         {"#.##", 0.5, english, ".5"}, {".00", 0.5, english, ".50"},
-        {"0.0#", 12.3456, english, "12.35"}, {"0.0#", 12.3, english, "12.3"}, {"####", 7, english, "7"},
+        {"0.0#", 12.3456, english, "12.35"}, {"0.0#", 12.3, english, "12.3"}, {"0.0#", 12.996, english, "13.0"},
+        {"####", 7, english, "7"},
         {"#,##0", 1234, spanish, "1.234"}, {"#,##0.000", 1500.5, spanish, "1.500,500"},
         {"#,##0.00", 1234567.891, spanish, "1.234.567,89"},
         // Literal prefixes and suffixes: quoted, escaped or plain, the sign before them all.
