@@ -144,4 +144,18 @@ TEST(UserReportTest, UnusableDefinitionsFailNamingTheFile)
     EXPECT_TRUE(testsupport::pdfFilesIn(printed.path()).isEmpty());
 }
 
+TEST(UserReportTest, TextWiderThanItsColumnEndsInAnEllipsis)
+{
+    testsupport::TestHost host;
+    QTemporaryDir printed;
+    host.setPrinterFolder(printed.path());
+    writeFile(host.dataPath() + "ancho.rcl", "[consulta]\nSELECT 'Distribuidora Oriental' AS nombre, 'Mar' AS corto, "
+                                             ":numeroGuia AS n\n[columnas]\nnombre | Nombre | 10\ncorto | Corto | 3\n");
+    host.framework().generarUsrReport("ancho.rcl", "numeroGuia", 42);
+    const QStringList pdfs = testsupport::pdfFilesIn(printed.path());
+    ASSERT_EQ(pdfs.size(), 1);
+    const QString text = testsupport::pdfText(pdfs.first());
+    EXPECT_TRUE(text.contains(QStringLiteral("Distribui… Mar"))) << text.toStdString();
+}
+
 } // namespace

@@ -36,9 +36,11 @@ QString cellText(const QVariant &value, const QString &mask)
     return toolkit::NumberFormat::format(value, mask);
 }
 
+// Text wider than its column is cut with an ellipsis, so that no one reads a cut name or amount
+// as whole.
 QString fitted(const QString &text, const ReportColumn &column)
 {
-    const QString cut = text.left(column.width);
+    const QString cut = text.size() > column.width ? text.left(column.width - 1) + u'…' : text;
     if (column.alignment & Qt::AlignRight)
         return cut.rightJustified(column.width, u' ');
     if (column.alignment & Qt::AlignHCenter) {
