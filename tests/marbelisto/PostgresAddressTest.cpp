@@ -53,7 +53,7 @@ TEST(PostgresAddress, NamesServerPortDatabaseAndUserButNeverTakesAPassword)
     EXPECT_TRUE(withPassword.contains("PGPASSFILE")) << withPassword.toStdString();
     for (const char *wrong : {"postgresql://localhost", "postgresql:///empresa", "mysql://localhost/empresa"})
         EXPECT_TRUE(refusal([&] { PostgresUrl::parse(wrong); }).startsWith("Dirección de base de datos no válida")) << wrong;
-    EXPECT_TRUE(refusal([] { DatabaseSource::choose("/tmp/otra.db", "d"); }).contains("postgresql://"));
+    EXPECT_TRUE(refusal([] { DatabaseSource::choose("datos/otra.db", "d"); }).contains("postgresql://"));
 }
 
 TEST(PostgresAddress, TheEnvironmentChoosesTheServerAndAnUnreachableOneIsNamedWithoutItsPassword)
