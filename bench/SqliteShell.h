@@ -8,7 +8,6 @@
 #include "marbelisto/db/DboPrefix.h"
 #include "marbelisto/db/InvoiceWeight.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -25,31 +24,37 @@ public:
         return marbelisto::DboPrefix::strip(marbelisto::InvoiceWeight::inlineCalls(sql));
     }
 
-    // The fastest of `runs` runs: prints "name: seconds s" and gives the seconds, or prints why
-    // there is no figure.
-    static std::optional<double> time(const char *name, const QString &databaseFile, const QString &sql, int runs = 1)
+    // One run: its seconds, or nothing and why in `failure`.
+    static std::optional<double> runOnce(const QString &databaseFile, const QString &sql, QString &failure)
     {
         const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
         if (shell.isEmpty()) {
-            std::printf("%s: skipped (no sqlite3 program)\n", name);
+            failure = QStringLiteral("skipped (no sqlite3 program)");
             return std::nullopt;
         }
         const QString load = QStringLiteral(".load '%1'").arg(QStringLiteral(ESPANOL_CI_EXTENSION));
-        std::optional<double> best;
-        for (int run = 0; run < runs; ++run) {
-            QProcess process;
-            process.setStandardOutputFile(QProcess::nullDevice());
-            const BenchTimer timer;
-            process.start(shell, {QStringLiteral("-bail"), QStringLiteral("-cmd"), load, databaseFile, sql + u';'});
-            const bool finished = process.waitForFinished(-1);
-            const double seconds = timer.seconds();
-            if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-                std::printf("%s: failed (%s)\n", name, process.readAllStandardError().trimmed().constData());
-                return std::nullopt;
-            }
-            best = std::min(best.value_or(seconds), seconds);
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        const BenchTimer timer;
+        process.start(shell, {QStringLiteral("-bail"), QStringLiteral("-cmd"), load, databaseFile, sql + u';'});
+        const bool finished = process.waitForFinished(-1);
+        const double seconds = timer.seconds();
+        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            failure = QStringLiteral("failed (%1)").arg(QString::fromLocal8Bit(process.readAllStandardError().trimmed()));
+            return std::nullopt;
         }
-        BenchTimer::report(name, *best, "s");
-        return best;
+        return seconds;
+    }
+
+    // Prints "name: seconds s" and gives the seconds, or prints why there is no figure.
+    static std::optional<double> time(const char *name, const QString &databaseFile, const QString &sql)
+    {
+        QString failure;
+        const std::optional<double> seconds = runOnce(databaseFile, sql, failure);
+        if (seconds)
+            BenchTimer::report(name, *seconds, "s");
+        else
+            std::printf("%s: %s\n", name, qPrintable(failure));
+        return seconds;
     }
 };
