@@ -34,8 +34,6 @@ public:
     virtual QVariant parameter(const QVariant &value) const = 0;
     // The kind of each column of an executed query, in column order.
     virtual std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const = 0;
-    // The text as a string literal of this engine's SQL.
-    virtual QString quoteText(const QString &text) const = 0;
     // Whether a query may stream its rows (forward only) while other queries run on the
     // same connection before its last row is read, as nested recordsets do.
     virtual bool streamsNestedQueries() const = 0;

@@ -1,26 +1,20 @@
 #include "marbelisto/db/DboPrefix.h"
 
+#include "marbelisto/db/SqlWord.h"
+
 namespace marbelisto {
 
 namespace {
 
-bool isIdentifierChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'$';
-}
-
-bool prefixAt(const QString &sql, qsizetype at)
-{
-    static constexpr QLatin1StringView prefix("dbo.");
-    if (at > 0 && isIdentifierChar(sql.at(at - 1)))
-        return false;
-    return QStringView(sql).mid(at, prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
-}
+constexpr QLatin1StringView prefix("dbo.");
 
 } // namespace
 
 QString DboPrefix::strip(const QString &sql)
 {
+    // Every statement passes here; most name no schema.
+    if (!sql.contains(prefix, Qt::CaseInsensitive))
+        return sql;
     QString result;
     result.reserve(sql.size());
     bool inLiteral = false;
@@ -29,8 +23,8 @@ QString DboPrefix::strip(const QString &sql)
         // A doubled quote inside a literal closes and reopens it, which leaves the state right.
         if (c == u'\'')
             inLiteral = !inLiteral;
-        if (!inLiteral && (c == u'd' || c == u'D') && prefixAt(sql, i)) {
-            i += 3;
+        if (!inLiteral && (c == u'd' || c == u'D') && sqlWordAt(sql, i, prefix)) {
+            i += prefix.size() - 1;
             continue;
         }
         result.append(c);

@@ -1,7 +1,5 @@
 #include "marbelisto/db/FieldNames.h"
 
-#include <utility>
-
 namespace marbelisto {
 
 namespace {
@@ -10,7 +8,11 @@ const QString source = QStringLiteral("Marbelisto.Recordset");
 
 } // namespace
 
-FieldNames::FieldNames(QStringList names) : m_names(std::move(names)) {}
+FieldNames::FieldNames(const QSqlRecord &record)
+{
+    for (int i = 0; i < record.count(); ++i)
+        m_names.append(record.fieldName(i));
+}
 
 int FieldNames::position(const QString &name) const
 {

@@ -3,6 +3,7 @@
 #include "toolkit/Error.h"
 
 #include <QHash>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace marbelisto {
@@ -12,7 +13,7 @@ namespace marbelisto {
 class FieldNames
 {
 public:
-    explicit FieldNames(QStringList names);
+    explicit FieldNames(const QSqlRecord &record);
 
     int count() const { return int(m_names.size()); }
     // Raises ErrItemNotFound when no column has the name.

@@ -1,5 +1,7 @@
 #include "marbelisto/db/InvoiceWeight.h"
 
+#include "marbelisto/db/SqlWord.h"
+
 #include <optional>
 
 namespace marbelisto {
@@ -15,11 +17,6 @@ constexpr QLatin1StringView body("SELECT COALESCE(SUM((pesoDetalle.Salidas - pes
                                  "WHERE pesoComprobante.TipoEntidadOrigen = 'FCT' "
                                  "AND pesoComprobante.numeroDocumentoOrigen = ");
 constexpr QLatin1StringView call("dbo.PesoFactura");
-
-bool isIdentifierChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'$';
-}
 
 // The position of the parenthesis that closes the one at `open`, or nothing when the text ends first.
 std::optional<qsizetype> closing(const QString &sql, qsizetype open)
@@ -43,9 +40,7 @@ std::optional<qsizetype> closing(const QString &sql, qsizetype open)
 // The opening parenthesis of a call that starts at `at`, or nothing when no call starts there.
 std::optional<qsizetype> callAt(const QString &sql, qsizetype at)
 {
-    if (at > 0 && isIdentifierChar(sql.at(at - 1)))
-        return std::nullopt;
-    if (QStringView(sql).mid(at, call.size()).compare(call, Qt::CaseInsensitive) != 0)
+    if (!sqlWordAt(sql, at, call))
         return std::nullopt;
     qsizetype open = at + call.size();
     while (open < sql.size() && sql.at(open).isSpace())
@@ -64,6 +59,9 @@ QString InvoiceWeight::statement()
 
 QString InvoiceWeight::inlineCalls(const QString &sql)
 {
+    // Every statement passes here; most have no call at all.
+    if (!sql.contains(call, Qt::CaseInsensitive))
+        return sql;
     QString result;
     bool inLiteral = false;
     qsizetype copied = 0;

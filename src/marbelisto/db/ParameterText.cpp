@@ -36,4 +36,11 @@ QVariant plainParameter(const QVariant &value, const QString &dateTimePattern)
     }
 }
 
+QString quotedText(const QString &text)
+{
+    QString quoted = text;
+    quoted.replace(u'\'', QLatin1String("''"));
+    return u'\'' + quoted + u'\'';
+}
+
 } // namespace marbelisto

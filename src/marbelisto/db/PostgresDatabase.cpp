@@ -195,7 +195,7 @@ void PostgresDatabase::useLocalTimeZone() const
 {
     const QByteArray zone = QTimeZone::systemTimeZoneId();
     QSqlQuery query(connection());
-    if (!zone.isEmpty() && query.exec(QStringLiteral("SET TIME ZONE %1").arg(quoteText(QString::fromUtf8(zone)))))
+    if (!zone.isEmpty() && query.exec(QStringLiteral("SET TIME ZONE %1").arg(quotedText(QString::fromUtf8(zone)))))
         return;
     // A zone the server does not know by name: its present offset serves.
     const int minutes = QDateTime::currentDateTime().offsetFromUtc() / 60;
@@ -250,13 +250,6 @@ std::vector<ColumnKind> PostgresDatabase::columnKinds(const QSqlQuery &query) co
             kinds.push_back(ColumnKind::Plain);
     }
     return kinds;
-}
-
-QString PostgresDatabase::quoteText(const QString &text) const
-{
-    QString quoted = text;
-    quoted.replace(u'\'', QLatin1String("''"));
-    return u'\'' + quoted + u'\'';
 }
 
 // A forward-only QPSQL query reads its rows one by one from the connection, and any other

@@ -3,66 +3,29 @@
 #include "marbelisto/db/DatabaseError.h"
 
 #include <QSqlError>
-#include <QSqlRecord>
 
 #include <utility>
 
 namespace marbelisto {
 
-namespace {
-
-QStringList namesOf(const QSqlRecord &record)
-{
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names.append(record.fieldName(i));
-    return names;
-}
-
-} // namespace
-
 SqlRecordset::SqlRecordset(QSqlQuery query, std::vector<ColumnKind> kinds)
-    : m_query(std::move(query)), m_names(namesOf(m_query.record())), m_kinds(std::move(kinds))
+    : QueryRecordset(std::move(query), std::move(kinds))
 {
-    m_kinds.resize(std::size_t(m_names.count()), ColumnKind::Plain);
-    fetch();
+    begin(advance());
 }
 
-bool SqlRecordset::Eof() const
+bool SqlRecordset::advance()
 {
-    return m_eof;
+    if (query().next())
+        return true;
+    if (query().lastError().isValid())
+        throw databaseError(query().lastError());
+    return false;
 }
 
-QVariant SqlRecordset::Fields(const QString &name) const
+QVariant SqlRecordset::value(int position) const
 {
-    return Fields(m_names.position(name));
-}
-
-QVariant SqlRecordset::Fields(int position) const
-{
-    m_names.check(position);
-    if (m_eof)
-        throw FieldNames::noCurrentRecord();
-    return m_values.typed(m_query.value(position), m_kinds[std::size_t(position)]);
-}
-
-int SqlRecordset::FieldCount() const
-{
-    return m_names.count();
-}
-
-void SqlRecordset::MoveNext()
-{
-    if (m_eof)
-        throw FieldNames::noCurrentRecord();
-    fetch();
-}
-
-void SqlRecordset::fetch()
-{
-    m_eof = !m_query.next();
-    if (m_eof && m_query.lastError().isValid())
-        throw databaseError(m_query.lastError());
+    return values().typed(query().value(position), kind(position));
 }
 
 } // namespace marbelisto

@@ -1,39 +1,19 @@
 #pragma once
 
-#include "marbelisto/db/ColumnValue.h"
-#include "marbelisto/db/Database.h"
-#include "marbelisto/db/FieldNames.h"
-#include "vontarelis/host/IRecordset.h"
-
-#include <QSqlQuery>
-
-#include <vector>
+#include "marbelisto/db/QueryRecordset.h"
 
 namespace marbelisto {
 
-// A query's rows, streamed forward from the engine one at a time through Qt. Valid while the
-// connection that ran the query is open.
-class SqlRecordset : public host::IRecordset
+// A query's rows read through Qt, as far as the engine has them.
+class SqlRecordset : public QueryRecordset
 {
 public:
-    // query: executed, forward-only; kinds: one per column.
+    // query: executed; kinds: one per column.
     SqlRecordset(QSqlQuery query, std::vector<ColumnKind> kinds);
 
-    bool Eof() const override;
-    // The first column whose name matches without regard to case.
-    QVariant Fields(const QString &name) const override;
-    QVariant Fields(int position) const override;
-    int FieldCount() const override;
-    void MoveNext() override;
-
 private:
-    void fetch();
-
-    QSqlQuery m_query;
-    FieldNames m_names;
-    std::vector<ColumnKind> m_kinds;
-    mutable ColumnValue m_values;
-    bool m_eof = true;
+    bool advance() override;
+    QVariant value(int position) const override;
 };
 
 } // namespace marbelisto

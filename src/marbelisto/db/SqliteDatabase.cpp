@@ -128,13 +128,6 @@ std::vector<ColumnKind> SqliteDatabase::columnKinds(const QSqlQuery &query) cons
     return kinds;
 }
 
-QString SqliteDatabase::quoteText(const QString &text) const
-{
-    QString quoted = text;
-    quoted.replace(u'\'', QLatin1String("''"));
-    return u'\'' + quoted + u'\'';
-}
-
 // Each SQLite statement steps on its own, so an open one does not hold the connection.
 bool SqliteDatabase::streamsNestedQueries() const
 {

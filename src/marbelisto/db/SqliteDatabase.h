@@ -39,7 +39,6 @@ public:
     QString nativeSql(const QString &sql) const override;
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;
-    QString quoteText(const QString &text) const override;
     bool streamsNestedQueries() const override;
 
     void beginTransaction() override;

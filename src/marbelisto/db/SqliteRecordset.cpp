@@ -3,7 +3,6 @@
 #include "marbelisto/db/DatabaseError.h"
 
 #include <QByteArrayView>
-#include <QSqlRecord>
 #include <QSqlResult>
 
 #include <sqlite3.h>
@@ -11,18 +10,6 @@
 #include <utility>
 
 namespace marbelisto {
-
-namespace {
-
-QStringList namesOf(const QSqlRecord &record)
-{
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names.append(record.fieldName(i));
-    return names;
-}
-
-} // namespace
 
 sqlite3_stmt *SqliteRecordset::statementOf(const QSqlQuery &query)
 {
@@ -35,65 +22,31 @@ sqlite3_stmt *SqliteRecordset::statementOf(const QSqlQuery &query)
 }
 
 SqliteRecordset::SqliteRecordset(QSqlQuery query, std::vector<ColumnKind> kinds)
-    : m_query(std::move(query)),
-      m_statement(statementOf(m_query)),
-      m_names(namesOf(m_query.record())),
-      m_kinds(std::move(kinds)),
-      // Qt's first step left the first row on the statement, or reset it when there was none.
-      m_eof(!m_statement || sqlite3_data_count(m_statement) == 0)
+    : QueryRecordset(std::move(query), std::move(kinds)), m_statement(statementOf(this->query()))
 {
-    m_kinds.resize(std::size_t(m_names.count()), ColumnKind::Plain);
-}
-
-bool SqliteRecordset::Eof() const
-{
-    return m_eof;
-}
-
-QVariant SqliteRecordset::Fields(const QString &name) const
-{
-    return Fields(m_names.position(name));
-}
-
-QVariant SqliteRecordset::Fields(int position) const
-{
-    m_names.check(position);
-    if (m_eof)
-        throw FieldNames::noCurrentRecord();
-    return value(position);
-}
-
-int SqliteRecordset::FieldCount() const
-{
-    return m_names.count();
-}
-
-void SqliteRecordset::MoveNext()
-{
-    if (m_eof)
-        throw FieldNames::noCurrentRecord();
-    step();
+    // Qt's first step left the first row on the statement, or reset it when there was none.
+    begin(m_statement && sqlite3_data_count(m_statement) != 0);
 }
 
 QVariant SqliteRecordset::value(int position) const
 {
-    const ColumnKind kind = m_kinds[std::size_t(position)];
+    const ColumnKind kind = this->kind(position);
     switch (sqlite3_column_type(m_statement, position)) {
     case SQLITE_INTEGER:
-        return m_values.typed(QVariant(qlonglong(sqlite3_column_int64(m_statement, position))), kind);
+        return values().typed(QVariant(qlonglong(sqlite3_column_int64(m_statement, position))), kind);
     case SQLITE_FLOAT:
-        switch (m_query.numericalPrecisionPolicy()) {
+        switch (query().numericalPrecisionPolicy()) {
         case QSql::LowPrecisionInt32:
-            return m_values.typed(QVariant(sqlite3_column_int(m_statement, position)), kind);
+            return values().typed(QVariant(sqlite3_column_int(m_statement, position)), kind);
         case QSql::LowPrecisionInt64:
-            return m_values.typed(QVariant(qlonglong(sqlite3_column_int64(m_statement, position))), kind);
+            return values().typed(QVariant(qlonglong(sqlite3_column_int64(m_statement, position))), kind);
         default:
-            return m_values.typed(QVariant(sqlite3_column_double(m_statement, position)), kind);
+            return values().typed(QVariant(sqlite3_column_double(m_statement, position)), kind);
         }
     case SQLITE_NULL:
-        return m_values.typed(QVariant(QMetaType::fromType<QString>()), kind);
+        return values().typed(QVariant(QMetaType::fromType<QString>()), kind);
     case SQLITE_BLOB:
-        return m_values.typed(QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, position)),
+        return values().typed(QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, position)),
                                                   sqlite3_column_bytes(m_statement, position))),
                               kind);
     default:
@@ -107,21 +60,20 @@ QVariant SqliteRecordset::text(int position, ColumnKind kind) const
         // A stored date is plain ASCII and needs no QString on its way to QDateTime.
         const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, position));
         const QByteArrayView stored(bytes, sqlite3_column_bytes(m_statement, position));
-        if (const QVariant moment = m_values.storedDateTime(stored); moment.isValid())
+        if (const QVariant moment = values().storedDateTime(stored); moment.isValid())
             return moment;
     }
     // Stored text is UTF-8: one decoding into the QString, where asking SQLite for UTF-16
     // would make it translate into a buffer of its own first.
     const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, position));
-    return m_values.typed(QVariant(QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, position))), kind);
+    return values().typed(QVariant(QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, position))), kind);
 }
 
-void SqliteRecordset::step()
+bool SqliteRecordset::advance()
 {
     const int result = sqlite3_step(m_statement);
     if (result == SQLITE_ROW)
-        return;
-    m_eof = true;
+        return true;
     // The engine's message about the failed step, taken before the reset.
     const QString message =
         result == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
@@ -129,6 +81,7 @@ void SqliteRecordset::step()
     sqlite3_reset(m_statement);
     if (result != SQLITE_DONE)
         throw databaseError(message);
+    return false;
 }
 
 } // namespace marbelisto

@@ -1,13 +1,6 @@
 #pragma once
 
-#include "marbelisto/db/ColumnValue.h"
-#include "marbelisto/db/Database.h"
-#include "marbelisto/db/FieldNames.h"
-#include "vontarelis/host/IRecordset.h"
-
-#include <QSqlQuery>
-
-#include <vector>
+#include "marbelisto/db/QueryRecordset.h"
 
 struct sqlite3_stmt;
 
@@ -18,8 +11,9 @@ namespace marbelisto {
 // values asked for, where Qt turns every column of every row into a QVariant and its text into
 // UTF-16 first. The values are Qt's: integers as qint64, reals as double (as the query's
 // numerical precision says), text as QString, blobs as QByteArray and NULL as a null QString,
-// then typed by their column's kind. Valid while the connection that ran the query is open.
-class SqliteRecordset : public host::IRecordset
+// then typed by their column's kind. Qt's query owns the statement and finalizes it, also when
+// the connection closes first.
+class SqliteRecordset : public QueryRecordset
 {
 public:
     // The statement of a query that Qt's SQLite driver ran; null for another engine's.
@@ -28,25 +22,12 @@ public:
     // query: executed, with a statement (statementOf); kinds: one per column.
     SqliteRecordset(QSqlQuery query, std::vector<ColumnKind> kinds);
 
-    bool Eof() const override;
-    // The first column whose name matches without regard to case.
-    QVariant Fields(const QString &name) const override;
-    QVariant Fields(int position) const override;
-    int FieldCount() const override;
-    void MoveNext() override;
-
 private:
-    QVariant value(int position) const;
+    bool advance() override;
+    QVariant value(int position) const override;
     QVariant text(int position, ColumnKind kind) const;
-    void step();
 
-    // Owns the statement: Qt finalizes it, also when the connection closes first.
-    QSqlQuery m_query;
     sqlite3_stmt *m_statement;
-    FieldNames m_names;
-    std::vector<ColumnKind> m_kinds;
-    mutable ColumnValue m_values;
-    bool m_eof;
 };
 
 } // namespace marbelisto

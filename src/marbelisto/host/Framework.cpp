@@ -1,5 +1,6 @@
 #include "marbelisto/host/Framework.h"
 
+#include "marbelisto/db/ParameterText.h"
 #include "marbelisto/db/SqliteDatabase.h"
 #include "marbelisto/host/Empresa.h"
 #include "marbelisto/host/Factura.h"
@@ -91,7 +92,7 @@ QVariant Framework::ReadScalar(const QString &sql, const QVariantList &values)
 
 QString Framework::StringDB(const QString &text) const
 {
-    return m_database->quoteText(text);
+    return quotedText(text);
 }
 
 std::shared_ptr<host::ITheme> Framework::TemaUI()
