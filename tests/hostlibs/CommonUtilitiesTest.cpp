@@ -1,17 +1,23 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
+#include "support/ScriptedCommonUtilities.h"
+#include "support/TestHost.h"
 #include "toolkit/Currency.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
+#include "vontarelis/forms/select/frmSelectFacturas.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 using hostlibs::StandardCommonUtilities;
 
-TEST(CommonUtilities, TextHelpersEnterAsTabAndAnIniPathPerUserAndApplication)
+TEST(CommonUtilities, TextHelpersAndAnIniPathPerUserAndApplication)
 {
     StandardCommonUtilities utilities;
     EXPECT_EQ(utilities.FormatText("INVALIDO (%1)", {7}), "INVALIDO (7)");
@@ -25,14 +31,6 @@ TEST(CommonUtilities, TextHelpersEnterAsTabAndAnIniPathPerUserAndApplication)
     builder->Append("12, ");
     builder->Append("15");
     EXPECT_EQ(builder->ToString(), "12, 15");
-
-    // Enter is consumed as it becomes a Tab (the validation tests follow the focus); other keys go on.
-    QLineEdit field;
-    qint16 other = 'a';
-    qint16 enter = 13;
-    utilities.HandleKeyPress(other, &field);
-    utilities.HandleKeyPress(enter, &field);
-    EXPECT_EQ(std::pair(other, enter), (std::pair<qint16, qint16>('a', 0)));
 
     const QString path = utilities.ResolveIniPath("QRN.ini", "QRN");
     EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")) && path.endsWith("/QRN/QRN.ini"))
@@ -57,4 +55,43 @@ TEST(CommonUtilities, ShowFormRunsTheFormModallyAndForgetsOneThatDeletedItself)
     utilities.ShowForm(selfDeleting);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(selfDeleting);
+}
+
+TEST(CommonUtilities, EnterMovesOnFromAFieldAndPressesAFocusedButtonAndAltPIsProcesarInARealDialog)
+{
+    testsupport::TestHost host;
+    host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+              "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', ?, ?, 'OP', 0, 0, 0, 0, '', '', 0)",
+              {host.addVehiculo(host.addTipoVehiculo("Camión"), "AB123CD"), QDate(2024, 3, 15).startOfDay()});
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    vontarelis::InitHostContext(host.framework());
+    {
+        vontarelis::frmConfirmarBruvelos form;
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        auto *numGuia = form.findChild<QWidget *>("numGuia");
+        numGuia->setFocus();
+        QTest::keyClicks(numGuia, host.scalar("SELECT MAX(id) FROM gdVontarelis").toString());
+        QTest::keyClick(numGuia, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), form.findChild<QWidget *>("fechaReporte"));
+
+        // A mnemonic shows its button going down before it clicks: "Procesar" asks about an empty list.
+        utilities->answer(false);
+        QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !utilities->questions.empty(); }));
+        EXPECT_TRUE(utilities->questions.back().prompt.startsWith("No hay facturas seleccionadas"));
+
+        auto *cancelar = form.findChild<QPushButton *>("cbCancelar");
+        cancelar->setFocus();
+        utilities->answer(false);
+        QTest::keyClick(cancelar, Qt::Key_Return);
+        EXPECT_EQ(utilities->questions.back().prompt, "Abandonar los cambios");
+    }
+    const vontarelis::frmSelectFacturas creation;
+    EXPECT_EQ(QKeySequence::mnemonic(creation.findChild<QPushButton *>("cbOk")->text()),
+              QKeySequence(Qt::ALT | Qt::Key_P));
+    vontarelis::gHost = nullptr;
+    vontarelis::gEmpresa.reset();
+    vontarelis::gTemaUI.reset();
 }

@@ -127,6 +127,10 @@ TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhat
     marbelisto::MainWindow &w = open();
     EXPECT_EQ(w.menuDespacho()->title().remove(u'&'), u"Despacho"_s);
     EXPECT_TRUE(w.menuBar()->actions().contains(w.menuDespacho()->menuAction()));
+    // Alt+D is the menu's, not a filter's.
+    QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(w.menuDespacho()->isVisible());
+    w.menuDespacho()->hide();
     QStringList entries;
     for (const QAction *action : w.menuDespacho()->actions()) {
         if (!action->isSeparator())
