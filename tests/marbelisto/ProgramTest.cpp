@@ -15,6 +15,8 @@
 
 #include <ostream>
 
+#include <unistd.h>
+
 // What the program wrote, readable in a failure message.
 static std::ostream &operator<<(std::ostream &stream, const QString &text)
 {
@@ -91,6 +93,18 @@ TEST(Program, AnswersHelpVersionAndAWrongLineAsAnyLinuxToolAndDefaultsToTheUsers
         EXPECT_TRUE(run.err.contains("marbelisto --help")) << run.err;
     }
 
+    // Nobody to sign the guides: no user given and an account the passwd database does not name.
+    if (geteuid() == 0) {
+        QProcessEnvironment anonymous = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"MARBELISTO_USER", "USER", "LOGNAME", "USERNAME"})
+            anonymous.remove(name);
+        const ProgramRun run = runProgram({"--reuid=4000017", "--regid=4000017", "--clear-groups", MARBELISTO_PROGRAM,
+                                           "guide-vars", "1", "NUMERO"},
+                                          anonymous, "setpriv");
+        EXPECT_EQ(run.exitCode, 1) << run.err;
+        EXPECT_TRUE(run.err.contains("No se sabe quién firma las guías: la cuenta 4000017")) << run.err;
+    }
+
     // Without --data, the folder "marbelisto" in the user's XDG data folder.
     QTemporaryDir home;
     const QProcessEnvironment environment = environmentWith("XDG_DATA_HOME", home.path());
@@ -110,10 +124,18 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     QTemporaryDir data;
     const ProgramRun init = runProgram({"init", "--data", data.path(), "--demo", "--invoices", "120"});
     ASSERT_EQ(init.exitCode, 0) << init.err;
+    // Started as a service is, with no variable that names a user.
     QProcessEnvironment environment = environmentWith("MARBELISTO_MENU_PROBE", "1");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const ProgramRun probe = runProgram({"--data", data.path(), "--user", "ANA"}, environment);
+    for (const char *name : {"MARBELISTO_USER", "USER", "LOGNAME", "USERNAME"})
+        environment.remove(name);
+    const ProgramRun probe = runProgram({"--data", data.path()}, environment);
     ASSERT_EQ(probe.exitCode, 0) << probe.err;
+    QProcess id;
+    id.start("id", {"-un"});
+    ASSERT_TRUE(id.waitForFinished());
+    const QString account = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+    EXPECT_TRUE(!account.isEmpty() && probe.out.endsWith("\nUsuario: " + account + u'\n')) << probe.out;
 
     // Either the dialog opened, or the component said it is not there yet; a missing plug-in or
     // any other error fails.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextStream>
@@ -39,6 +40,8 @@ int MenuProbe::run()
     }
     const GuideListModel &list = m_window.guides().model();
     m_out << QStringLiteral("lista: %1 de %2 guías, primera %3\n").arg(list.rowCount()).arg(list.total()).arg(list.numero(0));
+    if (const auto *user = m_window.findChild<QLabel *>(QStringLiteral("stbUsuario")))
+        m_out << user->text() << u'\n';
     m_out.flush();
     return 0;
 }
