@@ -1,6 +1,7 @@
 #include "marbelisto/app/CommandLine.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/QtTranslation.h"
 #include "marbelisto/host/Usuario.h"
 
 #include "toolkit/Error.h"
@@ -129,6 +130,7 @@ int CommandLine::run(int &argc, char **argv)
     // A machine without regional settings gets the Spanish of the books, not the C locale.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+    QtTranslation::install(*application, QLocale());
     try {
         const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
         return command->run(context);

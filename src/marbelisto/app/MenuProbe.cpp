@@ -4,8 +4,10 @@
 #include "marbelisto/ui/GuideListModel.h"
 #include "marbelisto/ui/GuideListPanel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -57,9 +59,15 @@ void MenuProbe::closeModal()
         QString text = modal->windowTitle();
         if (const auto *box = qobject_cast<QMessageBox *>(modal))
             text = box->text();
-        m_out << QStringLiteral("  %1 -> %2 (%3): %4\n")
+        // The buttons show whether Qt's own texts speak the user's language.
+        QStringList buttons;
+        if (const auto *box = modal->findChild<QDialogButtonBox *>()) {
+            for (const QAbstractButton *button : box->buttons())
+                buttons.append(button->text());
+        }
+        m_out << QStringLiteral("  %1 -> %2 (%3): %4 [%5]\n")
                      .arg(m_entry, modal->objectName(), QString::fromLatin1(modal->metaObject()->className()),
-                          text.simplified());
+                          text.simplified(), buttons.join(u'|'));
         m_out.flush();
     }
     if (auto *input = qobject_cast<QInputDialog *>(modal)) {
