@@ -9,14 +9,12 @@
 
 namespace marbelisto {
 
-bool QtTranslation::install(QCoreApplication &application, const QLocale &locale)
+void QtTranslation::install(QCoreApplication &application, const QLocale &locale)
 {
     auto translator = std::make_unique<QTranslator>(&application);
-    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    QCoreApplication::installTranslator(translator.release());
-    return true;
+    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator.release());
 }
 
 } // namespace marbelisto

@@ -10,8 +10,8 @@ namespace marbelisto {
 class QtTranslation
 {
 public:
-    // False when the system has no translation of Qt for that locale: Qt then speaks English.
-    static bool install(QCoreApplication &application, const QLocale &locale);
+    // Without a translation of Qt for that locale on the system, Qt goes on in English.
+    static void install(QCoreApplication &application, const QLocale &locale);
 };
 
 } // namespace marbelisto
