@@ -93,18 +93,6 @@ TEST(Program, AnswersHelpVersionAndAWrongLineAsAnyLinuxToolAndDefaultsToTheUsers
         EXPECT_TRUE(run.err.contains("marbelisto --help")) << run.err;
     }
 
-    // Nobody to sign the guides: no user given and an account the passwd database does not name.
-    if (geteuid() == 0) {
-        QProcessEnvironment anonymous = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"MARBELISTO_USER", "USER", "LOGNAME", "USERNAME"})
-            anonymous.remove(name);
-        const ProgramRun run = runProgram({"--reuid=4000017", "--regid=4000017", "--clear-groups", MARBELISTO_PROGRAM,
-                                           "guide-vars", "1", "NUMERO"},
-                                          anonymous, "setpriv");
-        EXPECT_EQ(run.exitCode, 1) << run.err;
-        EXPECT_TRUE(run.err.contains("No se sabe quién firma las guías: la cuenta 4000017")) << run.err;
-    }
-
     // Without --data, the folder "marbelisto" in the user's XDG data folder.
     QTemporaryDir home;
     const QProcessEnvironment environment = environmentWith("XDG_DATA_HOME", home.path());
@@ -136,6 +124,12 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     ASSERT_TRUE(id.waitForFinished());
     const QString account = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
     EXPECT_TRUE(!account.isEmpty() && probe.out.endsWith("\nUsuario: " + account + u'\n')) << probe.out;
+    // Nobody to sign the guides: an account the passwd database does not name.
+    if (geteuid() == 0) {
+        const ProgramRun run = runProgram({"--reuid=4000017", "--regid=4000017", "--clear-groups", MARBELISTO_PROGRAM,
+                                           "guide-vars", "1", "NUMERO"}, environment, "setpriv");
+        EXPECT_TRUE(run.exitCode == 1 && run.err.contains("No se sabe quién firma las guías: la cuenta 4000017")) << run.err;
+    }
 
     // Either the dialog opened, or the component said it is not there yet; a missing plug-in or
     // any other error fails.
@@ -157,9 +151,6 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     EXPECT_TRUE(printing.first().endsWith("[Aceptar|Cancelar]")) << printing.first();
     for (const QString &window : printing.mid(1)) {
         EXPECT_FALSE(window.contains("No existe la guía")) << window;
-        if (window.contains("(QMessageBox)")) {
-            EXPECT_TRUE(window.endsWith("[&Sí|&No]")) << window;
-        }
         if (window.contains(Pending))
             pending.append("ViewPrint");
     }
