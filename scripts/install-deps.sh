@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils fonts-dejavu-core libqt6svg6
   postgresql postgresql-client libpq-dev
   libqrencode-dev zbar-tools
+  qt6-translations-l10n
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "hostlibs/PageRenderer.h"
 #include "hostlibs/PdfFileName.h"
+#include "hostlibs/ReadablePreview.h"
 
 #include "toolkit/Error.h"
 
@@ -82,6 +83,7 @@ PrintResult JobPrinter::print(const PrintJob &job, const PrintDestination &desti
         preparePrinter(printer, job);
         QPrintPreviewDialog preview(&printer);
         preview.setWindowTitle(QStringLiteral("Vista previa: %1").arg(documentTitle(job)));
+        ReadablePreview::prepare(preview);
         // The preview paints from its own event loop, which no error may cross: keep it for after.
         std::optional<toolkit::Error> failure;
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

@@ -3,6 +3,7 @@
 #include "toolkit/FormattedNumber.h"
 #include "toolkit/VariantConvert.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -50,6 +51,12 @@ void StandardCommonUtilities::HandleKeyPress(qint16 &keyCode, QWidget *activeCon
 {
     if (keyCode != KeyEnter || !activeControl)
         return;
+    // Enter on a button presses it, as Space does; a check box is a field and moves on.
+    if (auto *button = qobject_cast<QAbstractButton *>(activeControl); button && !button->isCheckable()) {
+        keyCode = 0;
+        button->click();
+        return;
+    }
     // Enter moves on exactly as Tab does, through the same focus (and validation) path.
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QCoreApplication::sendEvent(activeControl, &tab);

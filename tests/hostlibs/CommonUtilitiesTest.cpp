@@ -1,17 +1,23 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/StandardCommonUtilities.h"
+#include "support/ScriptedCommonUtilities.h"
+#include "support/TestHost.h"
 #include "toolkit/Currency.h"
+#include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
+#include "vontarelis/forms/select/frmSelectFacturas.h"
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 using hostlibs::StandardCommonUtilities;
 
-TEST(CommonUtilities, TextHelpersEnterAsTabAndAnIniPathPerUserAndApplication)
+TEST(CommonUtilities, TextHelpersAndAnIniPathPerUserAndApplication)
 {
     StandardCommonUtilities utilities;
     EXPECT_EQ(utilities.FormatText("INVALIDO (%1)", {7}), "INVALIDO (7)");
@@ -25,14 +31,6 @@ TEST(CommonUtilities, TextHelpersEnterAsTabAndAnIniPathPerUserAndApplication)
     builder->Append("12, ");
     builder->Append("15");
     EXPECT_EQ(builder->ToString(), "12, 15");
-
-    // Enter is consumed as it becomes a Tab (the validation tests follow the focus); other keys go on.
-    QLineEdit field;
-    qint16 other = 'a';
-    qint16 enter = 13;
-    utilities.HandleKeyPress(other, &field);
-    utilities.HandleKeyPress(enter, &field);
-    EXPECT_EQ(std::pair(other, enter), (std::pair<qint16, qint16>('a', 0)));
 
     const QString path = utilities.ResolveIniPath("QRN.ini", "QRN");
     EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")) && path.endsWith("/QRN/QRN.ini"))
@@ -57,4 +55,32 @@ TEST(CommonUtilities, ShowFormRunsTheFormModallyAndForgetsOneThatDeletedItself)
     utilities.ShowForm(selfDeleting);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(selfDeleting);
+}
+
+// Enter between the fields of a real dialog is walked in the creation dialog's tests.
+TEST(CommonUtilities, EnterPressesTheFocusedButtonAndAltPIsProcesarInBothDialogs)
+{
+    testsupport::TestHost host;
+    testsupport::ScriptedCommonUtilitiesScope utilities;
+    vontarelis::InitHostContext(host.framework());
+    {
+        vontarelis::frmConfirmarBruvelos form;
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        // Alt+P heads for "Procesar", which the number field must let pass first.
+        QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+        EXPECT_EQ(utilities->messages, QStringList{"Introduzca un número de guía válido"});
+
+        auto *cancelar = form.findChild<QPushButton *>("cbCancelar");
+        cancelar->setFocus();
+        QTest::keyClick(cancelar, Qt::Key_Return);
+        EXPECT_FALSE(form.isVisible());
+    }
+    const vontarelis::frmSelectFacturas creation;
+    EXPECT_EQ(QKeySequence::mnemonic(creation.findChild<QPushButton *>("cbOk")->text()),
+              QKeySequence(Qt::ALT | Qt::Key_P));
+    vontarelis::gHost = nullptr;
+    vontarelis::gEmpresa.reset();
+    vontarelis::gTemaUI.reset();
 }

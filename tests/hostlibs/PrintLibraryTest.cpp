@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -125,11 +126,22 @@ TEST(PrintLibraryTest, InteractivePrintWithoutAFolderShowsThePagesInQtsPreview)
         job.body.append(QStringLiteral("Línea %1").arg(i));
     int shownPages = 0;
     QString title;
+    // Opened fitted to the width; Ctrl++ zooms in from there, Ctrl+- back out.
+    QPrintPreviewWidget::ZoomMode openedAs = QPrintPreviewWidget::CustomZoom;
+    QList<qreal> zooms;
     QTimer::singleShot(0, [&] {
         auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
         title = preview->windowTitle();
-        shownPages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+        auto *pages = preview->findChild<QPrintPreviewWidget *>();
+        shownPages = pages->pageCount();
+        openedAs = pages->zoomMode();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(preview));
+        zooms << pages->zoomFactor();
+        for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus}) {
+            QTest::keyClick(pages, key, Qt::ControlModifier);
+            zooms << pages->zoomFactor();
+        }
         preview->reject();
     });
     const hostlibs::PrintResult result =
@@ -137,6 +149,8 @@ TEST(PrintLibraryTest, InteractivePrintWithoutAFolderShowsThePagesInQtsPreview)
     EXPECT_GE(shownPages, 2);
     EXPECT_EQ(result.pages, shownPages);
     EXPECT_TRUE(title.contains(QStringLiteral("GDD 000042"))) << title.toStdString();
+    EXPECT_EQ(openedAs, QPrintPreviewWidget::FitToWidth);
+    EXPECT_TRUE(zooms.size() == 3 && zooms[1] > zooms[0] && zooms[2] < zooms[1]) << zooms.size();
     EXPECT_TRUE(result.pdfFile.isEmpty());
 }
 

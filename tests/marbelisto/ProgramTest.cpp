@@ -15,6 +15,8 @@
 
 #include <ostream>
 
+#include <unistd.h>
+
 // What the program wrote, readable in a failure message.
 static std::ostream &operator<<(std::ostream &stream, const QString &text)
 {
@@ -110,10 +112,24 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     QTemporaryDir data;
     const ProgramRun init = runProgram({"init", "--data", data.path(), "--demo", "--invoices", "120"});
     ASSERT_EQ(init.exitCode, 0) << init.err;
+    // Started as a service is, with no variable that names a user.
     QProcessEnvironment environment = environmentWith("MARBELISTO_MENU_PROBE", "1");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const ProgramRun probe = runProgram({"--data", data.path(), "--user", "ANA"}, environment);
+    for (const char *name : {"MARBELISTO_USER", "USER", "LOGNAME", "USERNAME"})
+        environment.remove(name);
+    const ProgramRun probe = runProgram({"--data", data.path()}, environment);
     ASSERT_EQ(probe.exitCode, 0) << probe.err;
+    QProcess id;
+    id.start("id", {"-un"});
+    ASSERT_TRUE(id.waitForFinished());
+    const QString account = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+    EXPECT_TRUE(!account.isEmpty() && probe.out.endsWith("\nUsuario: " + account + u'\n')) << probe.out;
+    // Nobody to sign the guides: an account the passwd database does not name.
+    if (geteuid() == 0) {
+        const ProgramRun run = runProgram({"--reuid=4000017", "--regid=4000017", "--clear-groups", MARBELISTO_PROGRAM,
+                                           "guide-vars", "1", "NUMERO"}, environment, "setpriv");
+        EXPECT_TRUE(run.exitCode == 1 && run.err.contains("No se sabe quién firma las guías: la cuenta 4000017")) << run.err;
+    }
 
     // Either the dialog opened, or the component said it is not there yet; a missing plug-in or
     // any other error fails.
@@ -131,6 +147,8 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     const QStringList printing = opened(probe.out, "Imprimir guía…");
     ASSERT_FALSE(printing.isEmpty()) << probe.out;
     EXPECT_TRUE(printing.first().startsWith("InputBoxEx (QInputDialog)")) << printing.first();
+    // Qt's own buttons speak the language of the books.
+    EXPECT_TRUE(printing.first().endsWith("[Aceptar|Cancelar]")) << printing.first();
     for (const QString &window : printing.mid(1)) {
         EXPECT_FALSE(window.contains("No existe la guía")) << window;
         if (window.contains(Pending))

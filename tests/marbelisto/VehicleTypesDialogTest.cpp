@@ -107,7 +107,10 @@ TEST_F(VehicleTypesDialogTest, StoresValidCapacitiesInTheLocaleFormatAndRefusesT
 TEST_F(VehicleTypesDialogTest, AddsATypeAndKeepsTheEditsWhenTheDatabaseRefusesThem)
 {
     open();
-    click("btnAgregar");
+    // Enter on the focused button presses it.
+    auto *add = dialog->findChild<QPushButton *>("btnAgregar");
+    add->setFocus();
+    QTest::keyClick(add, Qt::Key_Return);
     ASSERT_EQ(dialog->model().rowCount(), 2);
     click("btnGuardar");
     ASSERT_EQ(utilities->messages.size(), 1) << "a new type without a name is not saved";

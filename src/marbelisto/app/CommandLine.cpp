@@ -1,6 +1,7 @@
 #include "marbelisto/app/CommandLine.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/QtTranslation.h"
 #include "marbelisto/host/Usuario.h"
 
 #include "toolkit/Error.h"
@@ -36,7 +37,8 @@ QCommandLineOption databaseOption()
 QCommandLineOption userOption()
 {
     return QCommandLineOption(QStringLiteral("user"),
-                              QStringLiteral("Código del usuario (si falta: MARBELISTO_USER o el del sistema)."),
+                              QStringLiteral("Código del usuario (si falta: MARBELISTO_USER o el nombre de la "
+                                             "cuenta del sistema)."),
                               QStringLiteral("CODIGO"));
 }
 
@@ -128,8 +130,9 @@ int CommandLine::run(int &argc, char **argv)
     // A machine without regional settings gets the Spanish of the books, not the C locale.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
-    const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
+    QtTranslation::install(*application, QLocale());
     try {
+        const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
         return command->run(context);
     } catch (const toolkit::Error &error) {
         out.flush();

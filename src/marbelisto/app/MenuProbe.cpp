@@ -4,9 +4,12 @@
 #include "marbelisto/ui/GuideListModel.h"
 #include "marbelisto/ui/GuideListPanel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextStream>
@@ -39,6 +42,8 @@ int MenuProbe::run()
     }
     const GuideListModel &list = m_window.guides().model();
     m_out << QStringLiteral("lista: %1 de %2 guías, primera %3\n").arg(list.rowCount()).arg(list.total()).arg(list.numero(0));
+    if (const auto *user = m_window.findChild<QLabel *>(QStringLiteral("stbUsuario")))
+        m_out << user->text() << u'\n';
     m_out.flush();
     return 0;
 }
@@ -54,9 +59,15 @@ void MenuProbe::closeModal()
         QString text = modal->windowTitle();
         if (const auto *box = qobject_cast<QMessageBox *>(modal))
             text = box->text();
-        m_out << QStringLiteral("  %1 -> %2 (%3): %4\n")
+        // The buttons show whether Qt's own texts speak the user's language.
+        QStringList buttons;
+        if (const auto *box = modal->findChild<QDialogButtonBox *>()) {
+            for (const QAbstractButton *button : box->buttons())
+                buttons.append(button->text());
+        }
+        m_out << QStringLiteral("  %1 -> %2 (%3): %4 [%5]\n")
                      .arg(m_entry, modal->objectName(), QString::fromLatin1(modal->metaObject()->className()),
-                          text.simplified());
+                          text.simplified(), buttons.join(u'|'));
         m_out.flush();
     }
     if (auto *input = qobject_cast<QInputDialog *>(modal)) {

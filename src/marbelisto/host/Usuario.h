@@ -8,8 +8,9 @@ namespace marbelisto {
 class Usuario : public host::IUser
 {
 public:
-    // The code given on the command line, else the variable MARBELISTO_USER, else the
-    // system's user name.
+    // The code given on the command line, else the variable MARBELISTO_USER, else the name of
+    // the account the process runs as. Never empty: throws toolkit::Error when even the
+    // account has no name.
     static QString signedIn(const QString &commandLineCode);
 
     explicit Usuario(const QString &codigo) : m_codigo(codigo) {}

@@ -22,7 +22,7 @@ GuideFilterBar::GuideFilterBar(const QDate &today, QWidget *parent) : QWidget(pa
     m_state->addItem(QStringLiteral("Cerradas"), int(GuideFilter::State::Closed));
     stateLabel->setBuddy(m_state);
 
-    m_useFrom = new QCheckBox(QStringLiteral("&Desde"), this);
+    m_useFrom = new QCheckBox(QStringLiteral("D&esde"), this);
     m_useFrom->setObjectName(QStringLiteral("chkDesde"));
     m_from = dateEdit(QStringLiteral("dtpDesde"), today);
     m_useTo = new QCheckBox(QStringLiteral("&Hasta"), this);

@@ -3,6 +3,7 @@
 #include "marbelisto/ui/VehicleTypesModel.h"
 
 #include "hostlibs/HostLibraries.h"
+#include "toolkit/KeyPreview.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -44,9 +45,14 @@ VehicleTypesDialog::VehicleTypesDialog(const QSqlDatabase &connection, QWidget *
     QPushButton *close = buttons->addButton(QStringLiteral("&Cerrar"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("btnCerrar"));
     // Guardar writes and stays open, so the box's accept is not wired.
-    // Enter ends the edit of a cell; it must not press a button as well.
+    // Enter ends the edit of a cell; it must not press a button as well. On a focused button it
+    // presses that one, as everywhere.
     for (QAbstractButton *button : buttons->buttons())
         static_cast<QPushButton *>(button)->setAutoDefault(false);
+    new toolkit::KeyPreview(this, [](qint16 &keyAscii, QWidget *control) {
+        if (qobject_cast<QAbstractButton *>(control))
+            hostlibs::CommonUtilities().HandleKeyPress(keyAscii, control);
+    });
     connect(add, &QPushButton::clicked, this, &VehicleTypesDialog::addType);
     connect(saveButton, &QPushButton::clicked, this, &VehicleTypesDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

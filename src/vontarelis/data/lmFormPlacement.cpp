@@ -32,6 +32,15 @@ bool hasFixedBorder(const QWidget &form)
     return form.minimumSize() == form.maximumSize() || form.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
 }
 
+// Window systems place windows within 16-bit pixel coordinates: a stored value beyond them was
+// never a window's place, and taking it would keep the dialog out of sight for good, as closing
+// stores it back.
+bool beyondAnyScreen(qint64 twipsX, qint64 twipsY)
+{
+    constexpr double FarthestPixel = 32767;
+    return twipsX / toolkit::Twips::perPixelX() > FarthestPixel || twipsY / toolkit::Twips::perPixelY() > FarthestPixel;
+}
+
 QSize screenTwips(const QWidget &form)
 {
     const QScreen *screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
@@ -54,16 +63,16 @@ qint32 ReadPlacementValue(const QString &formName, const QString &key)
 void RestoreFormPlacement(QWidget &form, const QString &name, bool skipScreenChecks)
 {
     const QString section = formName(form, name);
-    qint32 left = ReadPlacementValue(section, QStringLiteral("Left"));
+    qint64 left = ReadPlacementValue(section, QStringLiteral("Left"));
     if (left < -90)
         return;
-    qint32 top = ReadPlacementValue(section, QStringLiteral("Top"));
+    qint64 top = ReadPlacementValue(section, QStringLiteral("Top"));
     if (top < -90)
         return;
-    qint32 width = ReadPlacementValue(section, QStringLiteral("Width"));
+    qint64 width = ReadPlacementValue(section, QStringLiteral("Width"));
     if (width <= 0)
         return;
-    qint32 height = ReadPlacementValue(section, QStringLiteral("Height"));
+    qint64 height = ReadPlacementValue(section, QStringLiteral("Height"));
     if (height <= 0)
         return;
 
@@ -71,6 +80,8 @@ void RestoreFormPlacement(QWidget &form, const QString &name, bool skipScreenChe
         width = toolkit::Twips::fromPixelsX(form.width());
         height = toolkit::Twips::fromPixelsY(form.height());
     }
+    if (beyondAnyScreen(left + width, top + height))
+        return;
 
     if (!skipScreenChecks) {
         const QSize screen = screenTwips(form);
@@ -86,8 +97,9 @@ void RestoreFormPlacement(QWidget &form, const QString &name, bool skipScreenChe
         }
     }
 
-    form.move(toolkit::Twips::toPixelsX(left), toolkit::Twips::toPixelsY(top));
-    form.resize(toolkit::Twips::toPixelsX(width), toolkit::Twips::toPixelsY(height));
+    // Within the range checked above, every value fits the pixel conversion's int.
+    form.move(toolkit::Twips::toPixelsX(int(left)), toolkit::Twips::toPixelsY(int(top)));
+    form.resize(toolkit::Twips::toPixelsX(int(width)), toolkit::Twips::toPixelsY(int(height)));
 }
 
 void SaveFormPlacement(QWidget &form, const QString &name)

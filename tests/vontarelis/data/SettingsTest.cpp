@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 
 using namespace vontarelis;
@@ -119,6 +120,18 @@ TEST_F(Settings, APlacementIsRestoredOnlyWhenUsableAndOffTheScreenOnlyWithinTheT
     const auto wide = newForm();
     RestoreFormPlacement(*wide, QString(), true);
     EXPECT_EQ(twipsOf(*wide).x(), 600) << "unless the caller asks for no screen checks";
+
+    // Values near the top of a Long, whose sums do not fit one: no screen reaches that far, so
+    // the window stays where its design put it.
+    const QString far = QString::number(std::numeric_limits<qint32>::max() - 1000);
+    for (const QStringList &stored : {QStringList{far, "0", "3000", "1500"}, QStringList{"0", far, "3000", "1500"},
+                                      QStringList{"600", "0", far, "1500"}, QStringList{"0", "600", "3000", far}}) {
+        for (int i = 0; i < 4; ++i)
+            save("CONFIG\\FormPlacement\\frmPrueba", QStringList{"Left", "Top", "Width", "Height"}[i], stored[i]);
+        const auto form = newForm();
+        RestoreFormPlacement(*form, QString(), false);
+        EXPECT_EQ(twipsOf(*form), twipsOf(*newForm())) << stored.join(u',').toStdString();
+    }
 }
 
 TEST_F(Settings, AFixedBorderDialogKeepsItsSizeAndASavedPlacementRoundTrips)
