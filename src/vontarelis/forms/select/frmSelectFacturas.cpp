@@ -103,10 +103,10 @@ void frmSelectFacturas::wireFields()
     DriverSalespersonEntry &personas = *m_personas;
     VehicleEntry &vehiculo = *m_vehiculo;
     const Field fields[] = {
-        {ui->conductor, QStringLiteral("Introduzca el codigo del conductor"), [&personas] { personas.conductorEntered(); },
-         [&personas] { return personas.conductorValidate(); }},
+        {ui->conductor, QStringLiteral("Introduzca el codigo del conductor (F2 para ver la lista)"),
+         [&personas] { personas.conductorEntered(); }, [&personas] { return personas.conductorValidate(); }},
         {ui->vendedor,
-         QStringLiteral("Introduzca el código del vendedor para filtrar las facturas. ")
+         QStringLiteral("Introduzca el código del vendedor para filtrar las facturas (F2 para ver la lista). ")
              + QStringLiteral("Deje en blanco para filtrar sólo por zona"),
          [&personas] { personas.vendedorEntered(); }, [&personas] { return personas.vendedorValidate(); }},
         {ui->placasVehiculo, QStringLiteral("Introduzca las placas del vehiculo ('?' para ver la lista)"), {},
