@@ -108,7 +108,7 @@ TEST_F(SelectDialogTest, AGuideWithoutTicksRecordsTheZoneChosenAtTheFirstAttempt
     load();
     clickRow(1);
     const auto before = stored();
-    dialog->setGeometry(120, 90, 660, 450);
+    dialog->setGeometry(40, 90, 740, 450);
     const QRect where = dialog->frameGeometry();
     click("cbCancelar");
     EXPECT_FALSE(dialog->isVisible());
