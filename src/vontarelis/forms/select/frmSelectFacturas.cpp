@@ -42,6 +42,11 @@ QString location(const QString &handler)
     return FormName + QStringLiteral("::") + handler;
 }
 
+QString numeroGuia(double numero)
+{
+    return toolkit::NumberFormat::format(numero, QStringLiteral("0000000"));
+}
+
 } // namespace
 
 frmSelectFacturas::frmSelectFacturas(QWidget *parent)
@@ -337,6 +342,8 @@ void frmSelectFacturas::cbOk_Click()
             confirmada = true;
             guia->ViewPrint(false);
             LimpiarFormulario();
+            // The total labels keep this guide's figures; the status bar says whose they are.
+            MostrarAyuda(QStringLiteral("Guía %1 registrada").arg(numeroGuia(guia->id())));
         } catch (const std::exception &error) {
             trap(&error);
         } catch (...) {
@@ -370,7 +377,7 @@ void frmSelectFacturas::VaciarEntradas()
 void frmSelectFacturas::MostrarProximaGuia()
 {
     const qint32 actual = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {}));
-    ui->numeroProximaGuia->setCaption(toolkit::NumberFormat::format(double(actual) + 1, QStringLiteral("0000000")));
+    ui->numeroProximaGuia->setCaption(numeroGuia(double(actual) + 1));
 }
 
 } // namespace vontarelis

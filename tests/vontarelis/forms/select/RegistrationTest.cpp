@@ -25,6 +25,7 @@ QString nextGuide(const QDialog &dialog)
 
 TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrintsAndEmptiesTheDialog)
 {
+    host.exec("UPDATE gdTiposVehiculo SET capacidadKg = 5000 WHERE id = ?", {furgoneta});
     openToRegister(false);
     EXPECT_EQ(nextGuide(*dialog), u"0000002"_s);
     fill("conductor", " c01 ");
@@ -35,6 +36,7 @@ TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrint
     for (const int row : {1, 2, 3})
         clickRow(row);
     EXPECT_EQ(totals(), QStringList({"3", "2.500", "1,287.60"}));
+    EXPECT_FALSE(control("frameCarga")->isHidden());
     utilities->answer(false);
     click("cbOk");
 
@@ -56,6 +58,8 @@ TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrint
     EXPECT_TRUE(utilities->questions[1].prompt.startsWith("Quiere emitir el listado detallado de facturas"));
     EXPECT_EQ(entries().mid(0, 13), QStringList({"", "", "", "", "", "", "", "", "", "", "", "", "0"}));
     EXPECT_EQ(totals(), QStringList({"3", "2.500", "1,287.60"})) << "the labels keep the guide just registered";
+    EXPECT_EQ(hint(), u"Guía 0000002 registrada"_s);
+    EXPECT_TRUE(control("frameCarga")->isHidden()) << "the load indicator goes with the grid";
     EXPECT_EQ((column(4) + column(8)).join(QString()), QString()) << "no row holds a tick or an invoice";
     EXPECT_EQ(focused()->objectName(), u"conductor"_s);
     EXPECT_EQ(nextGuide(*dialog), u"0000003"_s);
