@@ -110,18 +110,23 @@ bool VehicleEntry::tipoValidate()
 bool VehicleEntry::serialNIVValidate()
 {
     // The box keeps the text as typed; the record gets it normalised.
-    const QString niv = normalised(*m_controls.serialNIV);
+    const QString shown = m_controls.serialNIV->text();
+    const QString niv = shown.trimmed().toUpper();
     if (niv.isEmpty()) {
         hostlibs::CommonUtilities().ShowMessage(QStringLiteral("Introduzca el serial NIV del vehículo"));
         return false;
     }
+    // What the record holds was accepted before or is stored: neither asked again nor a change.
+    const QString &held = m_state.vehiculo.serialNIV;
+    if (shown == held || niv == held)
+        return true;
     if (niv.size() != LargoNIV
         && !hostlibs::CommonUtilities().AskYesNo(QStringLiteral("El estándar para los NIV usa 17 dígitos\r\n"
                                                                 "¿Es correcto el valor introducido?"),
                                                  true, QStringLiteral("Marbelisto: Guías de despacho")))
         return false;
-    change(niv != m_state.vehiculo.serialNIV);
     m_state.vehiculo.serialNIV = niv;
+    m_state.vehiculoModificado = true;
     return true;
 }
 
@@ -141,6 +146,9 @@ bool VehicleEntry::anhoValidate()
 
 bool VehicleEntry::textValidate(QLineEdit &box, QString Vehiculo::*field, const QString &emptyMessage)
 {
+    // A value left as it was shown is no change, whatever its letter case.
+    if (box.text() == m_state.vehiculo.*field && !box.text().trimmed().isEmpty())
+        return true;
     const QString value = normalised(box);
     box.setText(value);
     if (value.isEmpty()) {

@@ -65,25 +65,37 @@ TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrint
     EXPECT_EQ(nextGuide(*dialog), u"0000003"_s);
 }
 
-TEST_F(SelectDialogTest, AKnownVehicleIsUpdatedOnlyWhenAFieldReallyChanged)
+TEST_F(SelectDialogTest, AKnownVehicleIsUpdatedOnlyWhenTheUserChangedAValue)
 {
+    host.addVehiculo(camion, "DEF5678", "Chevrolet", "Npr", "Blanco perla", "9bwzzz377vt00425", "", 2019);
     openToRegister();
+    fill("conductor", "C01");
+    fill("placasVehiculo", "def5678");
+    for (int field = 0; field < 6; ++field)
+        key(Qt::Key_Tab);
+    EXPECT_EQ(focused()->objectName(), u"vendedor"_s);
+    EXPECT_EQ(texts<QLineEdit>({"serialNIV", "marca", "modelo", "colorVehiculo"}),
+              QStringList({"9bwzzz377vt00425", "Chevrolet", "Npr", "Blanco perla"}));
+    // Registers and tells whether the vehicle was written.
+    const auto vehicleWritten = [this] {
+        faulty.failStatement(0);
+        utilities->answer(false);
+        click("cbOk");
+        const QString sent = faulty.statements().join(u'\n');
+        return sent.contains("UPDATE gdVehiculos") || sent.contains("INSERT INTO gdVehiculos");
+    };
+    EXPECT_FALSE(vehicleWritten()) << "tabbing through is no change";
+    EXPECT_EQ(rows("SELECT marca, modelo, color, serialNIV FROM gdVehiculos WHERE placas = 'DEF5678'"),
+              QList<QVariantList>({{"Chevrolet", "Npr", "Blanco perla", "9bwzzz377vt00425"}}));
+
     enterDriverAndKnownVehicle();
     fill("colorVehiculo", "rojo");
-    faulty.failStatement(0);
-    utilities->answer(false);
-    click("cbOk");
-    const QString sent = faulty.statements().join(u'\n');
-    EXPECT_FALSE(sent.contains("UPDATE gdVehiculos") || sent.contains("INSERT INTO gdVehiculos"))
-        << "retyping in lower case is no change";
-    EXPECT_EQ(rows("SELECT idVehiculo FROM gdVontarelis WHERE id = 2"), QList<QVariantList>({{vehiculoConocido}}));
+    EXPECT_FALSE(vehicleWritten()) << "retyping in lower case is no change";
+    EXPECT_EQ(rows("SELECT idVehiculo FROM gdVontarelis WHERE id = 3"), QList<QVariantList>({{vehiculoConocido}}));
 
     enterDriverAndKnownVehicle();
     fill("marca", "mack");
-    faulty.failStatement(0);
-    utilities->answer(false);
-    click("cbOk");
-    EXPECT_TRUE(faulty.statements().first().startsWith("UPDATE gdVehiculos"));
+    EXPECT_TRUE(vehicleWritten());
     EXPECT_EQ(rows("SELECT marca, color, placas FROM gdVehiculos WHERE id = ?", {vehiculoConocido}),
               QList<QVariantList>({{"MACK", "ROJO", "ABC1234"}}));
     EXPECT_TRUE(utilities->errors.empty());
