@@ -11,6 +11,8 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace vontarelis {
 
 namespace {
@@ -176,9 +178,38 @@ bool VehicleEntry::colorValidate()
                         QStringLiteral("Por favor, introduzca el color del vehículo"));
 }
 
+bool VehicleEntry::sinVehiculo() const
+{
+    return m_controls.placasVehiculo->text().trimmed().isEmpty();
+}
+
+bool VehicleEntry::takeWhatIsShown()
+{
+    if (sinVehiculo() || (m_state.vehiculo.id != 0 && !m_state.vehiculoModificado))
+        return true;
+    // A box the user never left was never checked: a new plate's boxes may still show another vehicle.
+    const std::pair<QWidget *, bool (VehicleEntry::*)()> fields[] = {
+        {m_controls.cbTipoVehiculo, &VehicleEntry::tipoValidate}, {m_controls.serialNIV, &VehicleEntry::serialNIVValidate},
+        {m_controls.anho, &VehicleEntry::anhoValidate},          {m_controls.marca, &VehicleEntry::marcaValidate},
+        {m_controls.modelo, &VehicleEntry::modeloValidate},       {m_controls.colorVehiculo, &VehicleEntry::colorValidate},
+    };
+    for (const auto &[control, validate] : fields) {
+        if (!(this->*validate)()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+qint32 VehicleEntry::idVehiculo() const
+{
+    return sinVehiculo() ? 0 : m_state.vehiculo.id;
+}
+
 void VehicleEntry::saveIfModified()
 {
-    if (!m_state.vehiculoModificado)
+    if (sinVehiculo() || !m_state.vehiculoModificado)
         return;
     m_state.vehiculo.placas = m_controls.placasVehiculo->text();
     SaveVehiculo(m_state.vehiculo);

@@ -32,6 +32,7 @@ namespace {
 
 const QString FormName = QStringLiteral("frmSelectFacturas");
 const QString MascaraPeso = QStringLiteral("#,##0.000");
+const QString Titulo = QStringLiteral("Marbelisto: Guías de despacho");
 constexpr int PeriodoProximaGuia = 5000;
 // The button of the grid's MouseDown that opens the bulk-change menu.
 constexpr qint16 BotonDerecho = 2;
@@ -312,12 +313,31 @@ void frmSelectFacturas::detalles_MouseDown(qint16 button)
     omitirTecla = true;
 }
 
+// What "Procesar" checks before anything is written: the guide's vehicle (none only when the
+// user says so; a new or changed one through every field's check) and, for an overloaded
+// vehicle, the user's word. False when the registration stops here.
+bool frmSelectFacturas::ListaParaRegistrar()
+{
+    if (m_vehiculo->sinVehiculo()) {
+        if (!hostlibs::CommonUtilities().AskYesNo(QStringLiteral("La guía no tiene vehículo. ¿Desea registrarla así?"),
+                                                  false, Titulo))
+            return false;
+    } else if (!m_vehiculo->takeWhatIsShown()) {
+        return false;
+    }
+    // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
+    const double peso = m_seleccion->totals().totalPeso;
+    return !m_carga->overCapacity(peso) || hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false, Titulo);
+}
+
 // "Procesar" traps its own errors: whatever fails, the transaction is aborted, the error is
 // reported and the dialog keeps the entries, ticks and totals the user may correct and retry.
 void frmSelectFacturas::cbOk_Click()
 {
     const QString handler = location(QStringLiteral("cbOk_Click"));
     Guarded(handler, [&] {
+        if (!ListaParaRegistrar())
+            return;
         const VehicleEntry::State antes = m_vehiculo->state();
         bool confirmada = false;
         const auto trap = [&](const std::exception *error) {
@@ -327,12 +347,6 @@ void frmSelectFacturas::cbOk_Click()
             SqlAbortTransaction();
             ReportUntrappedError(handler, error);
         };
-        // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
-        const double peso = m_seleccion->totals().totalPeso;
-        if (m_carga->overCapacity(peso) &&
-            !hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false,
-                                                  QStringLiteral("Marbelisto: Guías de despacho")))
-            return;
         try {
             if (zona.isEmpty())
                 zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());

@@ -47,6 +47,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void cbCargarFacturas_Click();
+    bool ListaParaRegistrar();
     void cbOk_Click();
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);

@@ -101,6 +101,59 @@ TEST_F(SelectDialogTest, AKnownVehicleIsUpdatedOnlyWhenTheUserChangedAValue)
     EXPECT_TRUE(utilities->errors.empty());
 }
 
+TEST_F(SelectDialogTest, TheGuideCarriesTheVehicleOnScreenAndNoneOnlyWhenTheUserSaysSo)
+{
+    openToRegister(false);
+    enterDriverAndKnownVehicle();
+    utilities->answer(false);
+    click("cbOk");
+    // The next guide: a driver, no plate.
+    click("conductor");
+    type("C01");
+    load();
+    const auto before = stored();
+    utilities->answer(false);
+    click("cbOk");
+    ASSERT_EQ(utilities->questions.size(), 2u);
+    EXPECT_EQ(utilities->questions[1].prompt, u"La guía no tiene vehículo. ¿Desea registrarla así?"_s);
+    EXPECT_FALSE(utilities->questions[1].defaultYes);
+    EXPECT_EQ(stored(), before);
+    utilities->answer(true);
+    utilities->answer(false);
+    click("cbOk");
+    EXPECT_EQ(rows("SELECT id, idVehiculo FROM gdVontarelis WHERE id > 1"),
+              QList<QVariantList>({{2, vehiculoConocido}, {3, 0}}));
+
+    // A new plate takes what its boxes show, though another vehicle filled them.
+    enterDriverAndKnownVehicle();
+    utilities->answer(true);
+    fill("placasVehiculo", "nue1234");
+    pick("cbTipoVehiculo", "Furgoneta");
+    utilities->answer(false);
+    click("cbOk");
+    EXPECT_EQ(rows("SELECT v.tipoVehiculo, v.placas, v.marca, v.modelo, v.color, v.serialNIV, v.anho FROM gdVontarelis g "
+                   "INNER JOIN gdVehiculos v ON v.id = g.idVehiculo WHERE g.id = 4"),
+              QList<QVariantList>({{furgoneta, "NUE1234", "FORD", "CARGO", "ROJO", "1FDXK84A5KVA12345", 2015}}));
+
+    // A box that fails its check stops "Procesar" there, before anything is written.
+    fill("conductor", "C01");
+    utilities->answer(true);
+    fill("placasVehiculo", "otr1234");
+    pick("cbTipoVehiculo", "Camión");
+    const auto beforeNew = stored();
+    utilities->messages.clear();
+    click("cbOk");
+    EXPECT_EQ(focused()->objectName(), u"serialNIV"_s);
+    fill("serialNIV", "1FDXK84A5KVA12399");
+    click("cbOk");
+    EXPECT_EQ(focused()->objectName(), u"anho"_s);
+    EXPECT_EQ(utilities->messages,
+              QStringList({"Introduzca el serial NIV del vehículo",
+                           QStringLiteral("El año debe estar entre 1940 y %1").arg(QDate::currentDate().year() + 1)}));
+    EXPECT_EQ(stored(), beforeNew);
+    EXPECT_TRUE(utilities->errors.empty());
+}
+
 TEST_F(SelectDialogTest, AGuideWithoutTicksRecordsTheZoneChosenAtTheFirstAttemptAndCancelarSavesNothing)
 {
     openToRegister();
