@@ -313,11 +313,21 @@ void frmSelectFacturas::detalles_MouseDown(qint16 button)
     omitirTecla = true;
 }
 
-// What "Procesar" checks before anything is written: the guide's vehicle (none only when the
-// user says so; a new or changed one through every field's check) and, for an overloaded
-// vehicle, the user's word. False when the registration stops here.
+// What "Procesar" checks before anything is written: the guide's invoice count, its vehicle
+// (none only when the user says so; a new or changed one through every field's check) and, for
+// an overloaded vehicle, the user's word. False when the registration stops here.
 bool frmSelectFacturas::ListaParaRegistrar()
 {
+    const qint32 marcadas = m_seleccion->totals().facturas;
+    if (marcadas > GuideRegistration::MaximoFacturas) {
+        const auto numero = [](qint32 n) { return toolkit::NumberFormat::format(double(n), QStringLiteral("#,##0")); };
+        hostlibs::CommonUtilities().ShowMessage(
+            QStringLiteral("Una guía puede llevar como máximo %1 facturas y hay %2 marcadas. Desmarque %3 para "
+                           "registrarla y lleve las demás en otra guía")
+                .arg(numero(GuideRegistration::MaximoFacturas), numero(marcadas),
+                     numero(marcadas - GuideRegistration::MaximoFacturas)));
+        return false;
+    }
     if (m_vehiculo->sinVehiculo()) {
         if (!hostlibs::CommonUtilities().AskYesNo(QStringLiteral("La guía no tiene vehículo. ¿Desea registrarla así?"),
                                                   false, Titulo))

@@ -154,6 +154,27 @@ TEST_F(SelectDialogTest, TheGuideCarriesTheVehicleOnScreenAndNoneOnlyWhenTheUser
     EXPECT_TRUE(utilities->errors.empty());
 }
 
+TEST_F(SelectDialogTest, MoreTickedInvoicesThanAGuideCanCountAreRefusedBeforeAnythingIsWritten)
+{
+    // With the book's four, one more than a 16-bit count holds.
+    host.exec("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion, precioEfectivo, "
+              "Impuesto1, tipocambio) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32764) "
+              "SELECT 'M', i, 'CL1', 'Bodega Centro', ?, 1, 0, 1 FROM n",
+              {QDateTime(QDate(2024, 3, 4), QTime(8, 0))});
+    openToRegister(false);
+    enterDriverAndKnownVehicle();
+    load();
+    whenMenuShown(0);
+    clickRow(1, Qt::RightButton);
+    EXPECT_EQ(totals().at(0), u"32,768"_s);
+    const auto before = stored();
+    click("cbOk");
+    EXPECT_EQ(utilities->messages, QStringList({"Una guía puede llevar como máximo 32,767 facturas y hay 32,768 marcadas. "
+                                                "Desmarque 1 para registrarla y lleve las demás en otra guía"}));
+    EXPECT_EQ(stored(), before);
+    EXPECT_TRUE(utilities->errors.empty());
+}
+
 TEST_F(SelectDialogTest, AGuideWithoutTicksRecordsTheZoneChosenAtTheFirstAttemptAndCancelarSavesNothing)
 {
     openToRegister();
