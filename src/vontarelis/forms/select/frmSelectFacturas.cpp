@@ -12,6 +12,7 @@
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/forms/select/DriverSalespersonEntry.h"
 #include "vontarelis/forms/select/GuideRegistration.h"
+#include "vontarelis/forms/select/InvoiceLinks.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
 #include "vontarelis/forms/select/LoadIndicator.h"
@@ -342,6 +343,8 @@ bool frmSelectFacturas::ListaParaRegistrar()
 
 // "Procesar" traps its own errors: whatever fails, the transaction is aborted, the error is
 // reported and the dialog keeps the entries, ticks and totals the user may correct and retry.
+// An invoice that another workstation put on its guide meanwhile is no error to report: the
+// user is told where it went, and its row leaves the grid so that the rest can be registered.
 void frmSelectFacturas::cbOk_Click()
 {
     const QString handler = location(QStringLiteral("cbOk_Click"));
@@ -349,19 +352,22 @@ void frmSelectFacturas::cbOk_Click()
         if (!ListaParaRegistrar())
             return;
         const VehicleEntry::State antes = m_vehiculo->state();
+        const QList<qint32> marcadas = m_seleccion->facturasMarcadas();
         bool confirmada = false;
         const auto trap = [&](const std::exception *error) {
             // An undone save leaves the vehicle to be saved again by the next attempt.
             if (!confirmada)
                 m_vehiculo->restore(antes);
             SqlAbortTransaction();
+            if (!confirmada && QuitarFacturasTomadas(marcadas))
+                return;
             ReportUntrappedError(handler, error);
         };
         try {
             if (zona.isEmpty())
                 zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());
             const GuideRegistration::Request request{m_personas->codigoConductor(), m_personas->codigoVendedor(), zona,
-                                                     m_seleccion->totals(), m_seleccion->facturasMarcadas()};
+                                                     m_seleccion->totals(), marcadas};
             const std::unique_ptr<GuiaDespacho> guia = GuideRegistration::store(request, *m_vehiculo);
             confirmada = true;
             guia->ViewPrint(false);
@@ -374,6 +380,28 @@ void frmSelectFacturas::cbOk_Click()
             trap(nullptr);
         }
     });
+}
+
+// False when none of the invoices is on a guide: the failure was something else.
+bool frmSelectFacturas::QuitarFacturasTomadas(const QList<qint32> &marcadas)
+{
+    const QMap<qint32, qint32> guias = InvoiceLinks::guiasDe(marcadas);
+    if (guias.isEmpty())
+        return false;
+    const QList<std::pair<qint32, QString>> quitadas = m_seleccion->quitarFacturas(guias.keys());
+    MostrarTotales();
+    // A long list would hide the message's point: the first few name their guide.
+    constexpr qsizetype Nombradas = 10;
+    QStringList lineas;
+    for (const auto &[numero, referencia] : quitadas.mid(0, Nombradas))
+        lineas << QStringLiteral("%1 en la guía %2").arg(referencia, numeroGuia(guias.value(numero)));
+    if (quitadas.size() > Nombradas)
+        lineas << QStringLiteral("y %1 más").arg(quitadas.size() - Nombradas);
+    hostlibs::CommonUtilities().ShowMessage(
+        QStringLiteral("Estas facturas ya están en otra guía y se quitaron de la lista:\r\n%1\r\n"
+                       "Pulse «Procesar» para registrar la guía con las demás")
+            .arg(lineas.join(QStringLiteral("\r\n"))));
+    return true;
 }
 
 void frmSelectFacturas::LimpiarFormulario()

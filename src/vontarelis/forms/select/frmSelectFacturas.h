@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include <memory>
 
@@ -49,6 +50,7 @@ private:
     void cbCargarFacturas_Click();
     bool ListaParaRegistrar();
     void cbOk_Click();
+    bool QuitarFacturasTomadas(const QList<qint32> &marcadas);
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);
     void detalles_MouseDown(qint16 button);
