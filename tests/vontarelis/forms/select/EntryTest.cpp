@@ -73,9 +73,6 @@ TEST_F(SelectDialogTest, DriverAndSalespersonStoreTrimmedUpperCasedCodesAndShowW
     EXPECT_EQ(shown(conductor), Shown("Carlos Ruiz", "C01"));
 
     utilities->messages.clear();
-    click("vendedor");
-    const QStringList vendedores = listOpenedWithF2();
-    EXPECT_EQ(std::pair(vendedores.value(0), vendedores.size()), std::pair(u"Vendedor"_s, qsizetype(5))) << "everyone sells";
     fill("vendedor", " v02 ");
     EXPECT_EQ(shown(vendedor), Shown("Luis Alberto Gómez Quintero", "V02"));
     fill("vendedor", "nadie");

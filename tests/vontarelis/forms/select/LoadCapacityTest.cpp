@@ -136,21 +136,5 @@ TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
               (QList<QVariantList>{{950.0, 1}}));
 }
 
-TEST_F(LoadCapacityTest, WithoutACapacityTheIndicatorStaysHiddenAndNothingIsAsked)
-{
-    openToRegister(false);
-    EXPECT_FALSE(shown());
-    enterDriverAndKnownVehicle();
-    load();
-    whenMenuShown(0);
-    clickRow(1, Qt::RightButton);
-    EXPECT_FALSE(shown());
-    utilities->answer(false);
-    click("cbOk");
-    ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
-    EXPECT_EQ(utilities->questions.size(), 1u);
-    EXPECT_EQ(rows("SELECT COUNT(*) FROM gdVontarelis WHERE id > 1"), (QList<QVariantList>{{1}}));
-}
-
 } // namespace
 } // namespace selecttest
