@@ -94,7 +94,11 @@ TEST_F(LoadCapacityTest, AmberFromNinetyUpToFullAndNoQuestionThenHiddenWithTheGr
     pick("cbTipoVehiculo", "Furgoneta");
     EXPECT_EQ(text(), u"950.000 de 950 kg (100 %)"_s);
     EXPECT_TRUE(colour().contains(Amber)) << colour().toStdString();
+    capacity(camion, 123456789.0);
+    pick("cbTipoVehiculo", "Camión");
+    QCoreApplication::processEvents(); // the layout settles on the next pass
     EXPECT_EQ(dialog->width(), width) << "the dialog keeps its width, the indicator shown or not, whatever its text";
+    pick("cbTipoVehiculo", "Furgoneta");
     // Full is not over: "Procesar" asks only whether to print the listing.
     utilities->answer(false);
     click("cbOk");
