@@ -32,12 +32,16 @@
 
 namespace {
 
-// Notices are counted, questions answered no: nothing modal stops the clock.
+// Notices are counted, questions answered no: nothing modal stops the clock. The one yes lets
+// the guide, which has no vehicle, be registered without one.
 class QuietUtilities : public hostlibs::StandardCommonUtilities
 {
 public:
     void ShowMessage(const QString &) override { ++messages; }
-    bool AskYesNo(const QString &, bool, const QString &) override { return false; }
+    bool AskYesNo(const QString &prompt, bool, const QString &) override
+    {
+        return prompt == QStringLiteral("La guía no tiene vehículo. ¿Desea registrarla así?");
+    }
     void ReportError(qint32, qint32, const QString &description, const QString &) override
     {
         std::fprintf(stderr, "error: %s\n", qPrintable(description));

@@ -17,28 +17,45 @@ QString nameOf(const QVariant &value)
     return toolkit::isEmpty(value) || toolkit::isNull(value) ? QString() : toolkit::toText(value);
 }
 
-void configureBox(toolkit::CodeLookupBox &box, const QString &location)
+// QLineEdit's own limit, which is no limit for a name.
+constexpr int SinLimite = 32767;
+
+// A name may be longer than any code: the box's typing limit would cut it.
+void showName(toolkit::CodeLookupBox &box, const QString &name)
 {
-    box.configure(std::make_shared<HostLookupSource>(location), QStringLiteral("Codigo"), QStringLiteral("Nombre"),
-                  QStringLiteral("Vendedores"), QStringLiteral("Vendedor"));
+    box.setMaxLength(SinLimite);
+    box.setText(name);
 }
+
 
 } // namespace
 
 DriverSalespersonEntry::DriverSalespersonEntry(toolkit::CodeLookupBox &conductor, toolkit::CodeLookupBox &vendedor)
-    : m_conductor(conductor), m_vendedor(vendedor)
+    : m_conductor(conductor), m_vendedor(vendedor), m_largoCodigo(conductor.maxLength())
 {
+}
+
+void DriverSalespersonEntry::editCode(toolkit::CodeLookupBox &box) const
+{
+    box.setText(box.tag());
+    box.setMaxLength(m_largoCodigo);
 }
 
 void DriverSalespersonEntry::configure(const QString &formName)
 {
-    configureBox(m_conductor, formName + QStringLiteral("::conductor_Lookup"));
-    configureBox(m_vendedor, formName + QStringLiteral("::vendedor_Lookup"));
+    // Drivers are the people of Vendedores marked as such; the salesperson filter lists everyone.
+    m_conductor.configure(std::make_shared<HostLookupSource>(formName + QStringLiteral("::conductor_Lookup"),
+                                                             QStringLiteral("esConductor <> 0")),
+                          QStringLiteral("Codigo"), QStringLiteral("Nombre"), QStringLiteral("Vendedores"),
+                          QStringLiteral("Conductor"));
+    m_vendedor.configure(std::make_shared<HostLookupSource>(formName + QStringLiteral("::vendedor_Lookup")),
+                         QStringLiteral("Codigo"), QStringLiteral("Nombre"), QStringLiteral("Vendedores"),
+                         QStringLiteral("Vendedor"));
 }
 
 void DriverSalespersonEntry::conductorEntered()
 {
-    m_conductor.setText(m_conductor.tag());
+    editCode(m_conductor);
 }
 
 bool DriverSalespersonEntry::conductorValidate()
@@ -54,14 +71,14 @@ bool DriverSalespersonEntry::conductorValidate()
         hostlibs::CommonUtilities().ShowMessage(QStringLiteral("Codigo inválido"));
         return false;
     }
-    m_conductor.setText(nombre);
+    showName(m_conductor, nombre);
     m_conductor.setTag(codigo);
     return true;
 }
 
 void DriverSalespersonEntry::vendedorEntered()
 {
-    m_vendedor.setText(m_vendedor.tag());
+    editCode(m_vendedor);
 }
 
 bool DriverSalespersonEntry::vendedorValidate()
@@ -77,7 +94,7 @@ bool DriverSalespersonEntry::vendedorValidate()
         hostlibs::CommonUtilities().ShowMessage(QStringLiteral("Codigo de vendedor invalido"));
         return false;
     }
-    m_vendedor.setText(toolkit::toText(nombre));
+    showName(m_vendedor, toolkit::toText(nombre));
     m_vendedor.setTag(codigo);
     return true;
 }

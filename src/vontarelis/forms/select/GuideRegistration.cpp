@@ -32,7 +32,7 @@ std::unique_ptr<GuiaDespacho> GuideRegistration::store(const Request &request, V
     auto guia = std::make_unique<GuiaDespacho>();
     guia->setCodigoConductor(request.codigoConductor);
     guia->setCodigoVendedor(request.codigoVendedor);
-    guia->setFacturas(request.totals.facturas);
+    guia->setFacturas(qint16(request.totals.facturas));
     guia->setFecha(QDate::currentDate().startOfDay());
     guia->setIdVehiculo(vehicle.idVehiculo());
     guia->setOperador(operadorActual());

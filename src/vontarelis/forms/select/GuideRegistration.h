@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <memory>
 
 namespace vontarelis {
@@ -17,6 +18,9 @@ class VehicleEntry;
 class GuideRegistration
 {
 public:
+    // The guide counts its invoices in 16 bits; a larger selection must be refused before store.
+    static constexpr qint32 MaximoFacturas = std::numeric_limits<qint16>::max();
+
     struct Request
     {
         QString codigoConductor;

@@ -10,8 +10,10 @@ QList<toolkit::LookupEntry> HostLookupSource::LookupEntries(const QString &table
                                                             const QString &descriptionColumn)
 {
     return Guarded(m_location, QList<toolkit::LookupEntry>(), [&] {
-        // The names come from the form's configuration, never from what the user typed.
-        const QString sql = QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1").arg(codeColumn, descriptionColumn, table);
+        // The names and the condition come from the form's configuration, never from what the user typed.
+        const QString where = m_condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + m_condition;
+        const QString sql =
+            QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY %1").arg(codeColumn, descriptionColumn, table, where);
         QList<toolkit::LookupEntry> entries;
         for (auto rs = SqlOpenRecordset(sql, {}); !rs->Eof(); rs->MoveNext()) {
             const QVariant name = rs->Fields(1);

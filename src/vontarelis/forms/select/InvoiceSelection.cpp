@@ -146,4 +146,25 @@ QList<qint32> InvoiceSelection::facturasMarcadas() const
     return numeros;
 }
 
+QList<std::pair<qint32, QString>> InvoiceSelection::quitarFacturas(const QList<qint32> &numeros)
+{
+    QList<std::pair<qint32, QString>> quitadas;
+    for (qint32 fila = m_grid.Rows() - 1; fila >= m_grid.FixedRows(); --fila) {
+        if (!hasInvoice(fila))
+            continue;
+        const qint32 numero = toolkit::toLong(m_grid.TextMatrix(fila, ColNumero));
+        if (!numeros.contains(numero))
+            continue;
+        if (isTicked(fila))
+            AcumularFila(fila, -1);
+        quitadas.prepend({numero, m_grid.TextMatrix(fila, 0)});
+        // The grid refuses to remove its last data row one by one.
+        if (m_grid.Rows() - m_grid.FixedRows() == 1)
+            m_grid.setRows(m_grid.FixedRows());
+        else
+            m_grid.RemoveItem(fila);
+    }
+    return quitadas;
+}
+
 } // namespace vontarelis

@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace toolkit {
@@ -49,6 +50,9 @@ public:
 
     // The invoice numbers of the ticked rows, in grid order.
     QList<qint32> facturasMarcadas() const;
+    // Takes the rows of these invoices out of the grid and, if ticked, out of the totals; gives
+    // back each removed invoice's number and reference, in grid order.
+    QList<std::pair<qint32, QString>> quitarFacturas(const QList<qint32> &numeros);
     const RunningTotals &totals() const { return m_totals; }
     void resetTotals() { m_totals = RunningTotals(); }
 

@@ -32,6 +32,13 @@ QString capacity(double kilos)
 
 LoadIndicator::LoadIndicator(QWidget &frame, QLabel &label, QProgressBar &bar) : m_frame(frame), m_label(label), m_bar(bar)
 {
+    // The dialog keeps its width whether the indicator shows and whatever its text says: the
+    // room is kept while hidden, and the text takes the room the row leaves (the row gives it
+    // all it has to spare), never asking for more.
+    m_label.setSizePolicy(QSizePolicy::Ignored, m_label.sizePolicy().verticalPolicy());
+    QSizePolicy policy = m_frame.sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_frame.setSizePolicy(policy);
     m_frame.hide();
 }
 

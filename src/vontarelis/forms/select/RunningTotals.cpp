@@ -5,7 +5,7 @@ namespace vontarelis {
 void RunningTotals::add(double peso, double neto, double iva, int signo)
 {
     totalPeso += signo * peso;
-    facturas = qint16(facturas + (signo > 0 ? 1 : signo < 0 ? -1 : 0));
+    facturas += signo > 0 ? 1 : signo < 0 ? -1 : 0;
     totalPrecioVenta += toolkit::Currency::fromDouble(signo * neto);
     totalIVA += toolkit::Currency::fromDouble(signo * iva);
 }

@@ -10,7 +10,8 @@ namespace vontarelis {
 struct RunningTotals
 {
     double totalPeso = 0.0;
-    qint16 facturas = 0;
+    // Wider than the guide's 16-bit count, so that a selection beyond it is seen, not wrapped.
+    qint32 facturas = 0;
     toolkit::Currency totalPrecioVenta;
     toolkit::Currency totalIVA;
 

@@ -11,6 +11,8 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace vontarelis {
 
 namespace {
@@ -110,18 +112,23 @@ bool VehicleEntry::tipoValidate()
 bool VehicleEntry::serialNIVValidate()
 {
     // The box keeps the text as typed; the record gets it normalised.
-    const QString niv = normalised(*m_controls.serialNIV);
+    const QString shown = m_controls.serialNIV->text();
+    const QString niv = shown.trimmed().toUpper();
     if (niv.isEmpty()) {
         hostlibs::CommonUtilities().ShowMessage(QStringLiteral("Introduzca el serial NIV del vehículo"));
         return false;
     }
+    // What the record holds was accepted before or is stored: neither asked again nor a change.
+    const QString &held = m_state.vehiculo.serialNIV;
+    if (shown == held || niv == held)
+        return true;
     if (niv.size() != LargoNIV
         && !hostlibs::CommonUtilities().AskYesNo(QStringLiteral("El estándar para los NIV usa 17 dígitos\r\n"
                                                                 "¿Es correcto el valor introducido?"),
                                                  true, QStringLiteral("Marbelisto: Guías de despacho")))
         return false;
-    change(niv != m_state.vehiculo.serialNIV);
     m_state.vehiculo.serialNIV = niv;
+    m_state.vehiculoModificado = true;
     return true;
 }
 
@@ -141,6 +148,9 @@ bool VehicleEntry::anhoValidate()
 
 bool VehicleEntry::textValidate(QLineEdit &box, QString Vehiculo::*field, const QString &emptyMessage)
 {
+    // A value left as it was shown is no change, whatever its letter case.
+    if (box.text() == m_state.vehiculo.*field && !box.text().trimmed().isEmpty())
+        return true;
     const QString value = normalised(box);
     box.setText(value);
     if (value.isEmpty()) {
@@ -168,9 +178,38 @@ bool VehicleEntry::colorValidate()
                         QStringLiteral("Por favor, introduzca el color del vehículo"));
 }
 
+bool VehicleEntry::sinVehiculo() const
+{
+    return m_controls.placasVehiculo->text().trimmed().isEmpty();
+}
+
+bool VehicleEntry::takeWhatIsShown()
+{
+    if (sinVehiculo() || (m_state.vehiculo.id != 0 && !m_state.vehiculoModificado))
+        return true;
+    // A box the user never left was never checked: a new plate's boxes may still show another vehicle.
+    const std::pair<QWidget *, bool (VehicleEntry::*)()> fields[] = {
+        {m_controls.cbTipoVehiculo, &VehicleEntry::tipoValidate}, {m_controls.serialNIV, &VehicleEntry::serialNIVValidate},
+        {m_controls.anho, &VehicleEntry::anhoValidate},          {m_controls.marca, &VehicleEntry::marcaValidate},
+        {m_controls.modelo, &VehicleEntry::modeloValidate},       {m_controls.colorVehiculo, &VehicleEntry::colorValidate},
+    };
+    for (const auto &[control, validate] : fields) {
+        if (!(this->*validate)()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+qint32 VehicleEntry::idVehiculo() const
+{
+    return sinVehiculo() ? 0 : m_state.vehiculo.id;
+}
+
 void VehicleEntry::saveIfModified()
 {
-    if (!m_state.vehiculoModificado)
+    if (sinVehiculo() || !m_state.vehiculoModificado)
         return;
     m_state.vehiculo.placas = m_controls.placasVehiculo->text();
     SaveVehiculo(m_state.vehiculo);

@@ -55,10 +55,17 @@ public:
     bool modeloValidate();
     bool colorValidate();
 
+    // An empty plate box: the guide travels without a vehicle, whatever the record held.
+    bool sinVehiculo() const;
+    // A vehicle to be stored (new or changed) takes what its boxes show, each value through its
+    // field's check in tab order; the first that fails has shown its message, gets the focus
+    // and makes this false.
+    bool takeWhatIsShown();
     // A new or changed vehicle is stored under the plate in the box (a new one receives its
-    // number) and is no longer marked as changed.
+    // number) and is no longer marked as changed; without a plate nothing is stored.
     void saveIfModified();
-    qint32 idVehiculo() const { return m_state.vehiculo.id; }
+    // 0 without a plate.
+    qint32 idVehiculo() const;
     State state() const { return m_state; }
     void restore(const State &state) { m_state = state; }
 

@@ -12,6 +12,7 @@
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/forms/select/DriverSalespersonEntry.h"
 #include "vontarelis/forms/select/GuideRegistration.h"
+#include "vontarelis/forms/select/InvoiceLinks.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
 #include "vontarelis/forms/select/LoadIndicator.h"
@@ -32,6 +33,7 @@ namespace {
 
 const QString FormName = QStringLiteral("frmSelectFacturas");
 const QString MascaraPeso = QStringLiteral("#,##0.000");
+const QString Titulo = QStringLiteral("Marbelisto: Guías de despacho");
 constexpr int PeriodoProximaGuia = 5000;
 // The button of the grid's MouseDown that opens the bulk-change menu.
 constexpr qint16 BotonDerecho = 2;
@@ -40,6 +42,11 @@ constexpr qint16 BarraEspaciadora = 32;
 QString location(const QString &handler)
 {
     return FormName + QStringLiteral("::") + handler;
+}
+
+QString numeroGuia(double numero)
+{
+    return toolkit::NumberFormat::format(numero, QStringLiteral("0000000"));
 }
 
 } // namespace
@@ -103,10 +110,10 @@ void frmSelectFacturas::wireFields()
     DriverSalespersonEntry &personas = *m_personas;
     VehicleEntry &vehiculo = *m_vehiculo;
     const Field fields[] = {
-        {ui->conductor, QStringLiteral("Introduzca el codigo del conductor"), [&personas] { personas.conductorEntered(); },
-         [&personas] { return personas.conductorValidate(); }},
+        {ui->conductor, QStringLiteral("Introduzca el codigo del conductor (F2 para ver la lista)"),
+         [&personas] { personas.conductorEntered(); }, [&personas] { return personas.conductorValidate(); }},
         {ui->vendedor,
-         QStringLiteral("Introduzca el código del vendedor para filtrar las facturas. ")
+         QStringLiteral("Introduzca el código del vendedor para filtrar las facturas (F2 para ver la lista). ")
              + QStringLiteral("Deje en blanco para filtrar sólo por zona"),
          [&personas] { personas.vendedorEntered(); }, [&personas] { return personas.vendedorValidate(); }},
         {ui->placasVehiculo, QStringLiteral("Introduzca las placas del vehiculo ('?' para ver la lista)"), {},
@@ -307,42 +314,94 @@ void frmSelectFacturas::detalles_MouseDown(qint16 button)
     omitirTecla = true;
 }
 
+// What "Procesar" checks before anything is written: the guide's invoice count, its vehicle
+// (none only when the user says so; a new or changed one through every field's check) and, for
+// an overloaded vehicle, the user's word. False when the registration stops here.
+bool frmSelectFacturas::ListaParaRegistrar()
+{
+    const qint32 marcadas = m_seleccion->totals().facturas;
+    if (marcadas > GuideRegistration::MaximoFacturas) {
+        const auto numero = [](qint32 n) { return toolkit::NumberFormat::format(double(n), QStringLiteral("#,##0")); };
+        hostlibs::CommonUtilities().ShowMessage(
+            QStringLiteral("Una guía puede llevar como máximo %1 facturas y hay %2 marcadas. Desmarque %3 para "
+                           "registrarla y lleve las demás en otra guía")
+                .arg(numero(GuideRegistration::MaximoFacturas), numero(marcadas),
+                     numero(marcadas - GuideRegistration::MaximoFacturas)));
+        return false;
+    }
+    if (m_vehiculo->sinVehiculo()) {
+        if (!hostlibs::CommonUtilities().AskYesNo(QStringLiteral("La guía no tiene vehículo. ¿Desea registrarla así?"),
+                                                  false, Titulo))
+            return false;
+    } else if (!m_vehiculo->takeWhatIsShown()) {
+        return false;
+    }
+    // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
+    const double peso = m_seleccion->totals().totalPeso;
+    return !m_carga->overCapacity(peso) || hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false, Titulo);
+}
+
 // "Procesar" traps its own errors: whatever fails, the transaction is aborted, the error is
 // reported and the dialog keeps the entries, ticks and totals the user may correct and retry.
+// An invoice that another workstation put on its guide meanwhile is no error to report: the
+// user is told where it went, and its row leaves the grid so that the rest can be registered.
 void frmSelectFacturas::cbOk_Click()
 {
     const QString handler = location(QStringLiteral("cbOk_Click"));
     Guarded(handler, [&] {
+        if (!ListaParaRegistrar())
+            return;
         const VehicleEntry::State antes = m_vehiculo->state();
+        const QList<qint32> marcadas = m_seleccion->facturasMarcadas();
         bool confirmada = false;
         const auto trap = [&](const std::exception *error) {
             // An undone save leaves the vehicle to be saved again by the next attempt.
             if (!confirmada)
                 m_vehiculo->restore(antes);
             SqlAbortTransaction();
+            if (!confirmada && QuitarFacturasTomadas(marcadas))
+                return;
             ReportUntrappedError(handler, error);
         };
-        // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
-        const double peso = m_seleccion->totals().totalPeso;
-        if (m_carga->overCapacity(peso) &&
-            !hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false,
-                                                  QStringLiteral("Marbelisto: Guías de despacho")))
-            return;
         try {
             if (zona.isEmpty())
                 zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());
             const GuideRegistration::Request request{m_personas->codigoConductor(), m_personas->codigoVendedor(), zona,
-                                                     m_seleccion->totals(), m_seleccion->facturasMarcadas()};
+                                                     m_seleccion->totals(), marcadas};
             const std::unique_ptr<GuiaDespacho> guia = GuideRegistration::store(request, *m_vehiculo);
             confirmada = true;
             guia->ViewPrint(false);
             LimpiarFormulario();
+            // The total labels keep this guide's figures; the status bar says whose they are.
+            MostrarAyuda(QStringLiteral("Guía %1 registrada").arg(numeroGuia(guia->id())));
         } catch (const std::exception &error) {
             trap(&error);
         } catch (...) {
             trap(nullptr);
         }
     });
+}
+
+// False when none of the invoices is on a guide: the failure was something else.
+bool frmSelectFacturas::QuitarFacturasTomadas(const QList<qint32> &marcadas)
+{
+    const QMap<qint32, qint32> guias = InvoiceLinks::guiasDe(marcadas);
+    if (guias.isEmpty())
+        return false;
+    const QList<std::pair<qint32, QString>> quitadas = m_seleccion->quitarFacturas(guias.keys());
+    MostrarTotales();
+    // A long list would hide the message's point: the first few name their guide.
+    constexpr qsizetype Nombradas = 10;
+    QStringList lineas;
+    for (const auto &[numero, referencia] : quitadas.mid(0, Nombradas))
+        lineas << QStringLiteral("%1 en la guía %2").arg(referencia, numeroGuia(guias.value(numero)));
+    if (quitadas.size() > Nombradas)
+        lineas << QStringLiteral("y %1 más").arg(quitadas.size() - Nombradas);
+    hostlibs::CommonUtilities().ShowMessage(
+        QStringLiteral("Estas facturas ya están en otra guía y se quitaron de la lista:\r\n%1\r\n"
+                       "Pulse «Procesar» para registrar la guía con las demás")
+            .arg(lineas.join(QStringLiteral("\r\n"))));
+    return true;
 }
 
 void frmSelectFacturas::LimpiarFormulario()
@@ -370,7 +429,7 @@ void frmSelectFacturas::VaciarEntradas()
 void frmSelectFacturas::MostrarProximaGuia()
 {
     const qint32 actual = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {}));
-    ui->numeroProximaGuia->setCaption(toolkit::NumberFormat::format(double(actual) + 1, QStringLiteral("0000000")));
+    ui->numeroProximaGuia->setCaption(numeroGuia(double(actual) + 1));
 }
 
 } // namespace vontarelis

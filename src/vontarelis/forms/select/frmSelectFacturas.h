@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include <memory>
 
@@ -47,7 +48,9 @@ private:
     void Form_Load();
     void Form_Unload();
     void cbCargarFacturas_Click();
+    bool ListaParaRegistrar();
     void cbOk_Click();
+    bool QuitarFacturasTomadas(const QList<qint32> &marcadas);
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);
     void detalles_MouseDown(qint16 button);

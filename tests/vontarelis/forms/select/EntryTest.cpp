@@ -3,6 +3,7 @@
 #include "toolkit/DropDownList.h"
 
 #include <QDate>
+#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
@@ -18,13 +19,37 @@ Shown shown(const toolkit::CodeLookupBox *box)
     return {box->text(), box->tag()};
 }
 
+// F2 in the focused box: the title of the list it opens and every line of it, then Escape.
+QStringList listOpenedWithF2()
+{
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget *list = QApplication::activeModalWidget();
+        ASSERT_NE(list, nullptr);
+        seen << list->windowTitle();
+        const QAbstractItemModel *model = list->findChild<QTableView *>("lista")->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            seen << model->index(row, 0).data().toString() + u' ' + model->index(row, 1).data().toString();
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
+    QWidget *box = QApplication::focusWidget();
+    QTest::keyClick(box, Qt::Key_F2);
+    // Offscreen, no window manager gives the dialog back its activation.
+    box->window()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(box->window()));
+    EXPECT_TRUE(box->hasFocus());
+    return seen;
+}
+
 } // namespace
 
-TEST_F(SelectDialogTest, DriverAndSalespersonStoreTrimmedUpperCasedCodesAndShowNames)
+TEST_F(SelectDialogTest, DriverAndSalespersonStoreTrimmedUpperCasedCodesAndShowWholeNames)
 {
     open();
     auto *conductor = control<toolkit::CodeLookupBox>("conductor");
     auto *vendedor = control<toolkit::CodeLookupBox>("vendedor");
+    EXPECT_EQ(listOpenedWithF2(), QStringList({"Conductor", "AB12 Pedro Antonio Páez Villalobos", "C01 Carlos Ruiz"}))
+        << "the driver's list holds only drivers";
     key(Qt::Key_Tab);
     type("zz9");
     key(Qt::Key_Return);
@@ -33,7 +58,7 @@ TEST_F(SelectDialogTest, DriverAndSalespersonStoreTrimmedUpperCasedCodesAndShowN
     EXPECT_EQ(conductor->tag(), QString());
 
     fill("conductor", " ab12 ");
-    EXPECT_EQ(shown(conductor), Shown("Pedro Páez", "AB12"));
+    EXPECT_EQ(shown(conductor), Shown("Pedro Antonio Páez Villalobos", "AB12"));
     EXPECT_EQ(focused()->objectName(), u"placasVehiculo"_s);
     // The plate box, left empty, holds the click back.
     click("conductor");
@@ -42,12 +67,14 @@ TEST_F(SelectDialogTest, DriverAndSalespersonStoreTrimmedUpperCasedCodesAndShowN
     fill("placasVehiculo", "ABC1234");
     click("conductor");
     EXPECT_EQ(conductor->text(), u"AB12"_s) << "entering shows the code for editing";
+    type(QString(25, u'9'));
+    EXPECT_EQ(conductor->text().size(), 20) << "a code is typed within its limit";
     fill("conductor", "c01");
     EXPECT_EQ(shown(conductor), Shown("Carlos Ruiz", "C01"));
 
     utilities->messages.clear();
     fill("vendedor", " v02 ");
-    EXPECT_EQ(shown(vendedor), Shown("Luis Gómez", "V02"));
+    EXPECT_EQ(shown(vendedor), Shown("Luis Alberto Gómez Quintero", "V02"));
     fill("vendedor", "nadie");
     EXPECT_EQ(utilities->messages, QStringList{"Codigo de vendedor invalido"});
     EXPECT_EQ(focused(), vendedor);
@@ -170,13 +197,14 @@ TEST_F(SelectDialogTest, EnterAndTabWalkEveryFieldInOrderShowingEachHint)
                                     "colorVehiculo", "vendedor", "cbZonaDespacho", "chkFiltrarZona", "cbCargarFacturas",
                                     "detalles", "cbOk", "cbCancelar"}));
     EXPECT_EQ(hints.mid(0, 9),
-              QStringList({"Introduzca el codigo del conductor", "Introduzca las placas del vehiculo ('?' para ver la lista)",
+              QStringList({"Introduzca el codigo del conductor (F2 para ver la lista)",
+                           "Introduzca las placas del vehiculo ('?' para ver la lista)",
                            "Seleccione el tipo de vehículo", "Introduzca el serial identificador del vehículo (NIV)",
                            "Introduzca el año de fabricación del vehículo (formato de cuatro dígitos)",
                            "Introduzca la marca del vehículo", "Introduzca el modelo del vehículo",
                            "Introduzca el color del vehículo",
-                           "Introduzca el código del vendedor para filtrar las facturas. Deje en blanco para filtrar "
-                           "sólo por zona"}));
+                           "Introduzca el código del vendedor para filtrar las facturas (F2 para ver la lista). Deje en "
+                           "blanco para filtrar sólo por zona"}));
     EXPECT_EQ(hints.at(12), u"Haga clic (o pulse la barra espaciadora) en una fila para cambiar su estado de "
                             "selección. Botón derecho para cambios \"masivos\""_s);
     EXPECT_TRUE(utilities->messages.isEmpty()) << utilities->messages.join(u'|').toStdString();

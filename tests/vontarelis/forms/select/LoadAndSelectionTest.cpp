@@ -96,20 +96,6 @@ TEST_F(SelectDialogTest, ALoadThatCannotCompleteLeavesGridTicksAndTotalsAsTheyWe
     EXPECT_EQ(column(0).size(), 4);
 }
 
-TEST_F(SelectDialogTest, ThreeHundredTwentyInvoicesGrowTheGridAndEndWithExactlyTheirRows)
-{
-    host.framework().StartTransaction();
-    for (int i = 0; i < 316; ++i)
-        host.addFactura("M", 100 + i, "CL1", "Bodega Centro", 1.0, 0.16, 1.0, QDateTime(QDate(2024, 4, 1), QTime(8, 0)));
-    host.framework().CommitTransaction();
-    open();
-    enterDriverAndKnownVehicle();
-    load();
-    EXPECT_EQ(grid().Rows(), 321);
-    EXPECT_EQ(grid().TextMatrix(320, 0), QStringLiteral("M-000415"));
-    EXPECT_EQ(grid().TextMatrix(320, 4), QStringLiteral("o"));
-}
-
 TEST_F(SelectDialogTest, TicksFollowClicksTheSpaceBarAndBulkChangesAndTheTotalsFollowTheTicks)
 {
     open();

@@ -43,9 +43,9 @@ protected:
         host.addZona("01", "Centro");
         host.addZona("02", "Este");
         host.addVendedor("C01", "Carlos Ruiz", true);
-        host.addVendedor("AB12", "Pedro Páez", true);
+        host.addVendedor("AB12", "Pedro Antonio Páez Villalobos", true);
         host.addVendedor("V01", "Ana Pérez");
-        host.addVendedor("V02", "Luis Gómez");
+        host.addVendedor("V02", "Luis Alberto Gómez Quintero");
         host.addCliente("CL1", "Bodega Centro", "01", "V01");
         host.addCliente("CL2", "Comercial Este", "02", "V02");
         host.addCliente("CL3", "Abasto Norte", "01", "V02");
