@@ -87,7 +87,8 @@ QString InvoiceByReference::refusal(const host::IInvoice &factura) const
 {
     if (factura.codigoVendedor() != m_guia.codigoVendedor())
         return QStringLiteral("La factura no corresponde al vendedor de la guia");
-    if (factura.FechaTransaccion() > m_guia.fecha())
+    // Guides are dated at midnight and invoices at their time of issue: the day decides.
+    if (factura.FechaTransaccion().date() > m_guia.fecha().date())
         return QStringLiteral("La fecha de la factura es posterior a la de la guía");
     const qint32 otraGuia = toolkit::toLong(SqlReadScalar(
         QStringLiteral("SELECT idGuia FROM gdFacturasGuia WHERE numeroFactura = ?"), {factura.numero()}));

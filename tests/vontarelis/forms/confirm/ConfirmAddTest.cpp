@@ -23,8 +23,8 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     factura("D", 3, QDate(2024, 3, 16), 5, 0);
     // Same day as A-000005 with a greater number: between it and the 12th.
     factura("A01", 123, QDate(2024, 3, 11), 30, 3.6, 1.0, 2);
-    // The 14th like A-000004, with a greater number: last.
-    const qint32 last = factura("E", 7, QDate(2024, 3, 14), 100, 12, 0.0);
+    // The guide's own day, after its midnight: last.
+    const qint32 last = factura("E", 7, QDate(2024, 3, 15), 100, 12, 0.0);
     open();
     enterGuide(guide);
 
@@ -52,7 +52,7 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     framework.inputBox->answer({"A01-123", "E-7"});
     click("cbAgregarFactura");
     EXPECT_EQ(utilities->messages, QStringList{"La factura ya está en la lista"});
-    EXPECT_EQ(row(7), QStringList({"E-000007", "14-03-2024", "Comercial Uno, C.A.", "28.000", "þ", "2.5", "25", "3",
+    EXPECT_EQ(row(7), QStringList({"E-000007", "15-03-2024", "Comercial Uno, C.A.", "28.000", "þ", "2.5", "25", "3",
                                    QString::number(last)}));
     EXPECT_EQ(totals(), QStringList({"1,181.600", "85.0", "11"}));
 
