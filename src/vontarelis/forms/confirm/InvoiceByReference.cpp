@@ -85,7 +85,8 @@ void InvoiceByReference::Agregar()
 
 QString InvoiceByReference::refusal(const host::IInvoice &factura) const
 {
-    if (factura.codigoVendedor() != m_guia.codigoVendedor())
+    // A guide without salesperson takes the invoices of any.
+    if (!m_guia.codigoVendedor().isEmpty() && factura.codigoVendedor() != m_guia.codigoVendedor())
         return QStringLiteral("La factura no corresponde al vendedor de la guia");
     // Guides are dated at midnight and invoices at their time of issue: the day decides.
     if (factura.FechaTransaccion().date() > m_guia.fecha().date())

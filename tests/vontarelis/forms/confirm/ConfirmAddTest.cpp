@@ -63,6 +63,14 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     click("cbAgregarFactura");
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(utilities->messages.isEmpty());
+
+    // A guide without salesperson takes the invoices of any.
+    enterGuide(guia({}, false, ""));
+    utilities->messages.clear();
+    framework.inputBox->answer("V-2");
+    click("cbAgregarFactura");
+    EXPECT_EQ(references(), QStringList{"V-000002"});
+    EXPECT_TRUE(utilities->messages.isEmpty());
     EXPECT_TRUE(utilities->errors.empty());
 }
 
