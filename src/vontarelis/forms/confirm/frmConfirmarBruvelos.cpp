@@ -75,6 +75,9 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
     ui->detalles->viewport()->installEventFilter(this);
     connect(ui->detalles, &toolkit::FlexGrid::Click, this,
             [this] { Guarded(location("detalles_Click"), [this] { detalles_Click(); }); });
+    connect(ui->detalles, &toolkit::FlexGrid::KeyPress, this, [this](qint16 &keyAscii) {
+        Guarded(location("detalles_KeyPress"), [&] { detalles_KeyPress(keyAscii); });
+    });
     onClick(ui->cbAgregarFactura, "cbAgregarFactura_Click", &frmConfirmarBruvelos::cbAgregarFactura_Click);
     onClick(ui->cbSelectAll, "cbSelectAll_Click", &frmConfirmarBruvelos::cbSelectAll_Click);
     onClick(ui->cbDeselectAll, "cbDeselectAll_Click", &frmConfirmarBruvelos::cbDeselectAll_Click);
@@ -179,6 +182,15 @@ void frmConfirmarBruvelos::numGuia_GotFocus()
 void frmConfirmarBruvelos::detalles_Click()
 {
     m_selection->CambiarSeleccion(ui->detalles->Row());
+}
+
+void frmConfirmarBruvelos::detalles_KeyPress(qint16 &keyAscii)
+{
+    constexpr qint16 BarraEspaciadora = 32;
+    if (keyAscii != BarraEspaciadora)
+        return;
+    m_selection->CambiarSeleccion(ui->detalles->Row());
+    keyAscii = 0;
 }
 
 void frmConfirmarBruvelos::cbAgregarFactura_Click()

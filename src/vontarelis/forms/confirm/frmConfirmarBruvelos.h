@@ -45,6 +45,7 @@ private:
     bool numGuia_Validate();
     void numGuia_GotFocus();
     void detalles_Click();
+    void detalles_KeyPress(qint16 &keyAscii);
     void detalles_Resize();
     void cbAgregarFactura_Click();
     void cbSelectAll_Click();

@@ -130,6 +130,17 @@ TEST_F(ConfirmFixture, TickingByClickIncluirTodasAndDesmarcarTodasKeepTheTotals)
     EXPECT_EQ(totals(), QStringList({"1,064.000", "72.5", "8"})) << "A-000001 (56.00, 5 kg) comes off";
     clickRow(3);
     EXPECT_EQ(totals(), StoredTotals);
+    // Space flips the current row as a click does.
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(std::pair(grid().TextMatrix(3, 4), totals()), std::pair(u"o"_s, QStringList({"1,064.000", "72.5", "8"})));
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(marks(), QStringList({"þ", "þ", "o", "o", "þ"}));
+    EXPECT_EQ(totals(), QStringList({"840.000", "70.0", "7"}));
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    QTest::keyClick(&grid(), Qt::Key_Up);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(totals(), StoredTotals);
 
     clickRow(1);
     clickRow(4);
