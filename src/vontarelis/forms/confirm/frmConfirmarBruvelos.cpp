@@ -6,7 +6,6 @@
 #include "toolkit/FocusValidator.h"
 #include "toolkit/KeyPreview.h"
 #include "toolkit/Twips.h"
-#include "toolkit/VariantConvert.h"
 #include "vontarelis/data/lmFormPlacement.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/forms/confirm/GuideLookup.h"
@@ -21,6 +20,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace vontarelis {
 
@@ -163,15 +164,13 @@ void frmConfirmarBruvelos::LimpiarFormulario()
     ui->numGuia->setFocus();
 }
 
-qint32 frmConfirmarBruvelos::numeroGuia() const
-{
-    // Rounded as the classic conversion rounds: halves to the even neighbour.
-    return toolkit::toLong(QVariant(ui->numGuia->value()));
-}
-
 bool frmConfirmarBruvelos::numGuia_Validate()
 {
-    return m_lookup->Buscar(numeroGuia());
+    // Leaving the box with the number of the guide on screen keeps the user's ticks and added
+    // invoices; only another number loads a guide.
+    if (m_lookup->keepShown(ui->numGuia->value()))
+        return true;
+    return m_lookup->Buscar(ui->numGuia->value());
 }
 
 void frmConfirmarBruvelos::numGuia_GotFocus()
@@ -210,7 +209,8 @@ void frmConfirmarBruvelos::cbDeselectAll_Click()
 
 void frmConfirmarBruvelos::cbCancelar_Click()
 {
-    if (numeroGuia() == 0) {
+    // Whatever the box holds, even a number no guide can have, it is only compared with 0.
+    if (std::nearbyint(ui->numGuia->value()) == 0) {
         reject();
         return;
     }

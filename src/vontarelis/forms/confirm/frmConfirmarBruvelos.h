@@ -54,7 +54,6 @@ private:
     void cbOk_Click();
     // Connects a button's click to a handler entered through the dialog's guard.
     void onClick(QPushButton *button, const char *handlerName, void (frmConfirmarBruvelos::*handler)());
-    qint32 numeroGuia() const;
 
     std::unique_ptr<Ui::frmConfirmarBruvelos> ui;
     std::unique_ptr<GuiaDespacho> guia;
