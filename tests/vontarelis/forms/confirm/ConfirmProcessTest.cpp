@@ -1,6 +1,7 @@
 #include "ConfirmFixture.h"
 
 #include "support/PdfText.h"
+#include "toolkit/Error.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,4 +176,36 @@ TEST_F(ProcessFixture, AFailureAtAnyStatementBeforeTheCommitChangesNothingAndIsR
     EXPECT_EQ(links(guide), sorted(facturas.mid(1)));
     EXPECT_EQ(stored(guide).left(1), u"1"_s);
     EXPECT_EQ(utilities->errors.size(), 1u) << "no further report";
+}
+
+TEST_F(ConfirmFixture, TheDatabaseRefusesEveryChangeToAClosedGuideWhateverProgramWrites)
+{
+    const qint32 closed = guia({factura("C", 1, QDate(2024, 3, 1), 1, 0)}, true);
+    const qint32 open = guia({factura("A", 1, QDate(2024, 3, 1), 1, 0), factura("A", 2, QDate(2024, 3, 1), 1, 0)});
+    const qint32 loose = factura("L", 1, QDate(2024, 3, 1), 1, 0);
+    const QString before = stored(closed);
+    const QList<std::pair<const char *, QVariantList>> changes{
+        {"INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {closed, loose}},
+        {"DELETE FROM gdFacturasGuia WHERE idGuia = ?", {closed}},
+        {"UPDATE gdFacturasGuia SET idGuia = ? WHERE idGuia = ?", {open, closed}},
+        {"UPDATE gdVontarelis SET totalPeso = 1 WHERE id = ?", {closed}},
+        {"UPDATE gdVontarelis SET Cerrada = 0 WHERE id = ?", {closed}},
+        {"DELETE FROM gdVontarelis WHERE id = ?", {closed}},
+    };
+    for (const auto &[sql, parameters] : changes) {
+        try {
+            host.exec(sql, parameters);
+            ADD_FAILURE() << "accepted: " << sql;
+        } catch (const toolkit::Error &error) {
+            EXPECT_TRUE(error.description().contains(u"Guía cerrada"_s)) << error.description().toStdString();
+        }
+    }
+    EXPECT_EQ(links(closed).size(), 1);
+    EXPECT_EQ(stored(closed), before);
+
+    // An open guide takes its links and figures, and closing is its last change.
+    host.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {open, loose});
+    host.exec("UPDATE gdVontarelis SET totalPeso = 3, Cerrada = 1 WHERE id = ?", {open});
+    EXPECT_EQ(links(open).size(), 3);
+    EXPECT_THROW(host.exec("DELETE FROM gdFacturasGuia WHERE NumeroFactura = ?", {loose}), toolkit::Error);
 }
