@@ -9,7 +9,8 @@
 
 namespace {
 
-// What the first version lacked: vehicle capacities, the rules that keep a closed guide closed.
+// What the first version lacked: vehicle capacities, the figures of a review, the rules that
+// keep a closed guide closed.
 void makeOlder(const marbelisto::Database &database)
 {
     QSqlQuery query(database.connection());
@@ -22,6 +23,8 @@ void makeOlder(const marbelisto::Database &database)
             statements << "DROP TRIGGER " + query.value(0).toString();
     }
     statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg";
+    for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho"})
+        statements << QStringLiteral("ALTER TABLE gdVontarelis DROP COLUMN %1").arg(column);
     for (const QString &statement : statements)
         ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
 }
@@ -38,13 +41,16 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         SCOPED_TRACE(opening);
         const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
         QSqlQuery query(database->connection());
-        ASSERT_TRUE(query.exec("SELECT t.nombre, t.capacidadKg, g.facturas FROM gdTiposVehiculo t, gdVontarelis g"));
+        ASSERT_TRUE(query.exec("SELECT t.nombre, t.capacidadKg, g.facturas, g.facturasDespacho, g.totalPesoDespacho, "
+                               "g.totalPrecioVentaDespacho, g.totalIVADespacho FROM gdTiposVehiculo t, gdVontarelis g"));
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("Camión"));
         // First opening: the new columns, empty; the second finds them and keeps what was stored.
         EXPECT_EQ(query.value(1).isNull(), opening == 0);
         EXPECT_EQ(query.value(1).toDouble(), opening == 0 ? 0.0 : 3500.0);
         EXPECT_EQ(query.value(2).toInt(), 2);
+        for (int column = 3; column < 7; ++column)
+            EXPECT_TRUE(query.value(column).isNull()) << column;
         ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
         // The guide was closed before the rules came: they keep it so from now on.
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 1)"));

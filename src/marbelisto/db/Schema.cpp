@@ -99,7 +99,9 @@ const char *const tables[] = {
     " anho SMALLINT NOT NULL DEFAULT 0,"
     " modelo TEXT NOT NULL DEFAULT '')",
 
-    // Every column is read without a test for NULL, so none may hold one.
+    // The figures recorded at registration (facturas to totalIVA) are never rewritten; a review
+    // stores those of the invoices that travelled in the columns ending in "Despacho", NULL
+    // until the guide is first reviewed. Every other column is read without a test for NULL.
     "CREATE TABLE gdVontarelis ("
     " id $IDENTITY,"
     " conductor TEXT NOT NULL,"
@@ -113,7 +115,11 @@ const char *const tables[] = {
     " totalIVA $MONEY NOT NULL,"
     " vendedor TEXT NOT NULL,"
     " zona TEXT NOT NULL,"
-    " Cerrada INTEGER NOT NULL DEFAULT 0)",
+    " Cerrada INTEGER NOT NULL DEFAULT 0,"
+    " facturasDespacho INTEGER,"
+    " totalPesoDespacho $REAL,"
+    " totalPrecioVentaDespacho $MONEY,"
+    " totalIVADespacho $MONEY)",
 
     "CREATE TABLE gdFacturasGuia ("
     " idGuia INTEGER NOT NULL,"

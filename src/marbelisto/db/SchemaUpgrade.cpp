@@ -22,6 +22,11 @@ struct AddedColumn
 const AddedColumn addedColumns[] = {
     // Vehicle types learnt their load capacity in kilograms; a type without one stays NULL.
     {"gdTiposVehiculo", "capacidadKg", "$REAL"},
+    // The figures of the invoices that travelled, written by a review; NULL until one.
+    {"gdVontarelis", "facturasDespacho", "INTEGER"},
+    {"gdVontarelis", "totalPesoDespacho", "$REAL"},
+    {"gdVontarelis", "totalPrecioVentaDespacho", "$MONEY"},
+    {"gdVontarelis", "totalIVADespacho", "$MONEY"},
 };
 
 bool hasColumn(const Database &database, const QString &table, const QString &column)

@@ -93,8 +93,9 @@ bool GuideLookup::keepShown(double numero)
 void GuideLookup::MostrarGuia()
 {
     m_header.fechaDespacho->setText(toolkit::DateFormat::format(m_guia.fecha(), InvoiceRows::DatePattern));
-    // The totals stored with the guide, not those of the grid.
-    m_totals.write({m_guia.totalPrecioVenta() + m_guia.totalIVA(), m_guia.totalPeso(), m_guia.facturas()});
+    // The guide's figures, not those of the grid.
+    const GuideFigures figures = m_guia.figures();
+    m_totals.write({figures.totalPrecioVenta + figures.totalIVA, figures.totalPeso, figures.facturas});
     const Vehiculo vehiculo = LoadVehiculoById(m_guia.idVehiculo());
     m_header.tipoVehiculo->setText(vehiculo.descTipo);
     m_header.placas->setText(vehiculo.placas);

@@ -10,8 +10,9 @@ class GuiaDespacho;
 class InvoiceRows;
 class SelectionTotals;
 
-// The guide on screen: finds an open guide by its number, then shows its header, the totals
-// stored with it and the invoices linked to it, all ticked.
+// The guide on screen: finds an open guide by its number, then shows its header, its figures
+// (after a review, those of the invoices that travelled) and the invoices linked to it, all
+// ticked.
 class GuideLookup
 {
 public:

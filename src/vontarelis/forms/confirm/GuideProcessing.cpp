@@ -2,6 +2,7 @@
 
 #include "hostlibs/HostLibraries.h"
 #include "toolkit/Error.h"
+#include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -33,6 +34,8 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
     }
     try {
         store(list);
+        // As stored now: the figures just written, the lines of the new links.
+        m_guia.Load(m_guia.id());
         m_guia.invalidateDetalles();
         m_guia.ViewPrint(false);
         return Outcome::Processed;
@@ -69,9 +72,29 @@ QString GuideProcessing::invoiceList() const
     return text->ToString();
 }
 
+GuideFigures GuideProcessing::dispatchFigures(const QString &invoiceList)
+{
+    GuideFigures figures;
+    if (invoiceList.isEmpty())
+        return figures;
+    // The invoices the links will name, added in the order the dialogs list them.
+    const auto rs = SqlOpenRecordset(QStringLiteral("SELECT f.precioEfectivo, f.Impuesto1, f.tipocambio, "
+                                                    "dbo.PesoFactura(f.numero) AS peso FROM facturas f "
+                                                    "WHERE f.numero IN ")
+                                         + invoiceList + QStringLiteral(" ORDER BY f.FechaTransaccion, f.numero"),
+                                     {});
+    for (; !rs->Eof(); rs->MoveNext())
+        figures.add(toolkit::toDouble(rs->Fields(QStringLiteral("peso"))),
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("precioEfectivo"))),
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("Impuesto1"))),
+                    toolkit::toDouble(rs->Fields(QStringLiteral("tipocambio"))));
+    return figures;
+}
+
 void GuideProcessing::store(const QString &invoiceList)
 {
     SqlBeginTransaction();
+    m_guia.storeDispatchFigures(dispatchFigures(invoiceList));
     SqlExecute(QStringLiteral("DELETE FROM gdFacturasGuia WHERE idGuia = ?"), {m_guia.id()});
     if (!invoiceList.isEmpty())
         SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) "

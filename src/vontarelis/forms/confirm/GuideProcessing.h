@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vontarelis/model/GuideFigures.h"
+
 #include <QString>
 
 namespace vontarelis {
@@ -7,9 +9,9 @@ namespace vontarelis {
 class GuiaDespacho;
 class InvoiceRows;
 
-// "Procesar": makes the ticked rows the guide's set of invoices and, when asked, closes the
-// guide for good, in one transaction; then prints the guide again. It writes the guide's rows of
-// gdFacturasGuia and its cerrada flag, nothing else: the totals stored with the guide stay.
+// "Procesar": makes the ticked rows the guide's set of invoices, stores the figures of those
+// invoices beside the ones recorded at registration (which stay) and, when asked, closes the
+// guide for good, in one transaction; then prints the guide again.
 // A failure from the transaction on is trapped here: the transaction is discarded, the error
 // reported as "frmConfirmarBruvelos::cbOk_Click", and the dialog is left as it was.
 class GuideProcessing
@@ -32,6 +34,8 @@ private:
     bool confirmClosing() const;
     // The ticked invoices as "(12, 15)"; empty when none is ticked.
     QString invoiceList() const;
+    // The figures of the invoices in the list, as the creation dialog would total them.
+    static GuideFigures dispatchFigures(const QString &invoiceList);
     void store(const QString &invoiceList);
 
     GuiaDespacho &m_guia;

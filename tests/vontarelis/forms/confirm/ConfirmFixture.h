@@ -186,14 +186,22 @@ protected:
             numbers << rs->Fields(0).toInt();
         return numbers;
     }
-    // The closed flag and the totals stored with the guide.
+    // The closed flag and the figures recorded at registration.
     QString stored(qint32 guide)
     {
-        const auto rs = host.framework().OpenRecordsetA(
-            "SELECT Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA FROM gdVontarelis WHERE id = ?", {guide});
+        return columns(guide, "Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA");
+    }
+    // The figures of the last review, "|||" before any.
+    QString dispatched(qint32 guide)
+    {
+        return columns(guide, "facturasDespacho, totalPesoDespacho, totalPrecioVentaDespacho, totalIVADespacho");
+    }
+    QString columns(qint32 guide, const QString &names)
+    {
+        const auto rs = host.framework().OpenRecordsetA("SELECT " + names + " FROM gdVontarelis WHERE id = ?", {guide});
         QStringList values;
         for (int i = 0; i < rs->FieldCount(); ++i)
-            values << toolkit::toText(rs->Fields(i));
+            values << (toolkit::isNull(rs->Fields(i)) ? QString() : toolkit::toText(rs->Fields(i)));
         return values.join(u'|');
     }
 
