@@ -33,20 +33,38 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
         return Outcome::NotConfirmed;
     }
     try {
-        store(list);
+        if (!store(list)) {
+            SqlAbortTransaction();
+            utilities.ShowMessage(QStringLiteral("Guía cerrada"));
+            return Outcome::Closed;
+        }
+    } catch (const std::exception &error) {
+        SqlAbortTransaction();
+        report(error);
+        return Outcome::Failed;
+    }
+    print();
+    return Outcome::Processed;
+}
+
+void GuideProcessing::print()
+{
+    try {
         // As stored now: the figures just written, the lines of the new links.
         m_guia.Load(m_guia.id());
         m_guia.invalidateDetalles();
         m_guia.ViewPrint(false);
-        return Outcome::Processed;
     } catch (const std::exception &error) {
-        const auto *known = dynamic_cast<const toolkit::Error *>(&error);
-        const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
-        const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
-        SqlAbortTransaction();
-        utilities.ReportError(0, number, description, Location);
-        return Outcome::Failed;
+        report(error);
     }
+}
+
+void GuideProcessing::report(const std::exception &error)
+{
+    const auto *known = dynamic_cast<const toolkit::Error *>(&error);
+    const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
+    const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
+    hostlibs::CommonUtilities().ReportError(0, number, description, Location);
 }
 
 bool GuideProcessing::confirmClosing() const
@@ -91,19 +109,24 @@ GuideFigures GuideProcessing::dispatchFigures(const QString &invoiceList)
     return figures;
 }
 
-void GuideProcessing::store(const QString &invoiceList)
+bool GuideProcessing::store(const QString &invoiceList)
 {
     SqlBeginTransaction();
-    m_guia.storeDispatchFigures(dispatchFigures(invoiceList));
+    // First the guide's own row, checked open and locked: a close from elsewhere waits for this
+    // commit, or came first and nothing is written.
+    if (!m_guia.storeDispatchFigures(dispatchFigures(invoiceList)))
+        return false;
     SqlExecute(QStringLiteral("DELETE FROM gdFacturasGuia WHERE idGuia = ?"), {m_guia.id()});
     if (!invoiceList.isEmpty())
         SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) "
                                   "SELECT ?, numero FROM Facturas WHERE numero in ")
                        + invoiceList,
                    {m_guia.id()});
+    // Closing is the last change a guide takes.
     if (m_cerrarGuia)
         SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});
     SqlCommitTransaction();
+    return true;
 }
 
 } // namespace vontarelis

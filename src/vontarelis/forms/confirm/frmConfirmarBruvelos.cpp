@@ -222,7 +222,7 @@ void frmConfirmarBruvelos::cbOk_Click()
 {
     const GuideProcessing::Outcome outcome =
         GuideProcessing(*guia, *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
-    if (outcome == GuideProcessing::Outcome::Processed)
+    if (outcome == GuideProcessing::Outcome::Processed || outcome == GuideProcessing::Outcome::Closed)
         LimpiarFormulario();
 }
 
