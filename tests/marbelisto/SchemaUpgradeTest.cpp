@@ -1,41 +1,61 @@
-// A database file made before vehicle types had a capacity is opened as today's.
+// A database made by an earlier version is opened as today's, on the engine under test.
 #include "marbelisto/db/Database.h"
-#include "marbelisto/db/DatabaseSource.h"
+#include "support/TestHost.h"
 
-#include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SchemaUpgradeTest, OpeningAnOlderFileAddsTheCapacityColumnOnceAndKeepsTheTypes)
+// What the first version lacked: vehicle capacities, the figures of a review, the rules that
+// keep a closed guide closed.
+void makeOlder(const marbelisto::Database &database)
 {
-    const QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("antigua.db"));
-    {
-        QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("antigua"));
-        old.setDatabaseName(file);
-        ASSERT_TRUE(old.open());
-        QSqlQuery query(old);
-        ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE gdTiposVehiculo (id INTEGER PRIMARY KEY, nombre TEXT NOT NULL)")));
-        ASSERT_TRUE(query.exec(QStringLiteral("INSERT INTO gdTiposVehiculo VALUES (1, 'Camión')")));
-        old.close();
+    QSqlQuery query(database.connection());
+    QStringList statements;
+    if (database.connection().driverName() == QLatin1String("QPSQL")) {
+        statements << "DROP FUNCTION gd_guia_cerrada() CASCADE" << "DROP FUNCTION gd_guia_cerrada_enlace() CASCADE";
+    } else {
+        ASSERT_TRUE(query.exec("SELECT name FROM sqlite_master WHERE type = 'trigger'"));
+        while (query.next())
+            statements << "DROP TRIGGER " + query.value(0).toString();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("antigua"));
+    statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg";
+    for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho"})
+        statements << QStringLiteral("ALTER TABLE gdVontarelis DROP COLUMN %1").arg(column);
+    for (const QString &statement : statements)
+        ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
+}
+
+TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows)
+{
+    testsupport::TestHost host;
+    host.addTipoVehiculo("Camión");
+    host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+              "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, '2024-03-15 00:00:00', 'OP', 2, 5, 10, 1, '', '', 1)");
+    makeOlder(*host.openDatabase());
 
     for (int opening = 0; opening < 2; ++opening) {
-        const std::unique_ptr<marbelisto::Database> database =
-            marbelisto::DatabaseSource::sqliteFile(file).open();
+        SCOPED_TRACE(opening);
+        const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
         QSqlQuery query(database->connection());
-        ASSERT_TRUE(query.exec(QStringLiteral("SELECT nombre, capacidadKg FROM gdTiposVehiculo"))) << opening;
+        ASSERT_TRUE(query.exec("SELECT t.nombre, t.capacidadKg, g.facturas, g.facturasDespacho, g.totalPesoDespacho, "
+                               "g.totalPrecioVentaDespacho, g.totalIVADespacho FROM gdTiposVehiculo t, gdVontarelis g"));
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("Camión"));
-        // First opening: the new column, empty; the second finds it and keeps what was stored.
-        EXPECT_EQ(query.value(1).isNull(), opening == 0) << opening;
-        EXPECT_EQ(query.value(1).toDouble(), opening == 0 ? 0.0 : 3500.0) << opening;
-        ASSERT_TRUE(query.exec(QStringLiteral("UPDATE gdTiposVehiculo SET capacidadKg = 3500 WHERE id = 1")));
+        // First opening: the new columns, empty; the second finds them and keeps what was stored.
+        EXPECT_EQ(query.value(1).isNull(), opening == 0);
+        EXPECT_EQ(query.value(1).toDouble(), opening == 0 ? 0.0 : 3500.0);
+        EXPECT_EQ(query.value(2).toInt(), 2);
+        for (int column = 3; column < 7; ++column)
+            EXPECT_TRUE(query.value(column).isNull()) << column;
+        ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
+        // The guide was closed before the rules came: they keep it so from now on.
+        EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 1)"));
+        EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
+            << query.lastError().text().toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/SpanishCollation.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace marbelisto {
@@ -98,7 +99,9 @@ const char *const tables[] = {
     " anho SMALLINT NOT NULL DEFAULT 0,"
     " modelo TEXT NOT NULL DEFAULT '')",
 
-    // Every column is read without a test for NULL, so none may hold one.
+    // The figures recorded at registration (facturas to totalIVA) are never rewritten; a review
+    // stores those of the invoices that travelled in the columns ending in "Despacho", NULL
+    // until the guide is first reviewed. Every other column is read without a test for NULL.
     "CREATE TABLE gdVontarelis ("
     " id $IDENTITY,"
     " conductor TEXT NOT NULL,"
@@ -112,7 +115,11 @@ const char *const tables[] = {
     " totalIVA $MONEY NOT NULL,"
     " vendedor TEXT NOT NULL,"
     " zona TEXT NOT NULL,"
-    " Cerrada INTEGER NOT NULL DEFAULT 0)",
+    " Cerrada INTEGER NOT NULL DEFAULT 0,"
+    " facturasDespacho INTEGER,"
+    " totalPesoDespacho $REAL,"
+    " totalPrecioVentaDespacho $MONEY,"
+    " totalIVADespacho $MONEY)",
 
     "CREATE TABLE gdFacturasGuia ("
     " idGuia INTEGER NOT NULL,"
@@ -133,7 +140,72 @@ const char *const indexes[] = {
     "CREATE UNIQUE INDEX ux_gdVehiculos_placas ON gdVehiculos (placas)",
 };
 
+// What the engine says when a statement meets a closed guide; each rule writes it as $REFUSAL.
+const char *const closedGuideRefusal = "Guía cerrada: no admite cambios en sus facturas ni en sus cifras";
+
+// A closed guide stays as it was closed, whatever program writes: none of its links is added,
+// changed or removed, and its row is neither changed nor deleted. Closing (Cerrada 0 -> 1) is
+// the last change a guide takes.
+const char *const sqliteClosedGuide[] = {
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_enlace_nuevo BEFORE INSERT ON gdFacturasGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id = NEW.idGuia AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_enlace_cambiado BEFORE UPDATE ON gdFacturasGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id IN (OLD.idGuia, NEW.idGuia) AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_enlace_quitado BEFORE DELETE ON gdFacturasGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id = OLD.idGuia AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_cambiada BEFORE UPDATE ON gdVontarelis"
+    " WHEN OLD.Cerrada <> 0"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    // Created last: an older database that has it has them all.
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_borrada BEFORE DELETE ON gdVontarelis"
+    " WHEN OLD.Cerrada <> 0"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+};
+
+// Under READ COMMITTED a link's check waits, row-locked, for a close still in flight and then
+// sees it, so that no link slips onto a guide closed at the same moment.
+const char *const postgresClosedGuide[] = {
+    "CREATE OR REPLACE FUNCTION gd_guia_cerrada_enlace() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    "DECLARE estado integer;\n"
+    "BEGIN\n"
+    "  IF TG_OP <> 'INSERT' THEN\n"
+    "    SELECT g.Cerrada INTO estado FROM gdVontarelis g WHERE g.id = OLD.idGuia FOR SHARE;\n"
+    "    IF estado <> 0 THEN RAISE EXCEPTION '$REFUSAL'; END IF;\n"
+    "  END IF;\n"
+    "  IF TG_OP = 'DELETE' THEN RETURN OLD; END IF;\n"
+    "  SELECT g.Cerrada INTO estado FROM gdVontarelis g WHERE g.id = NEW.idGuia FOR SHARE;\n"
+    "  IF estado <> 0 THEN RAISE EXCEPTION '$REFUSAL'; END IF;\n"
+    "  RETURN NEW;\n"
+    "END $$",
+    "CREATE OR REPLACE FUNCTION gd_guia_cerrada() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    "BEGIN\n"
+    "  RAISE EXCEPTION '$REFUSAL';\n"
+    "END $$",
+    "CREATE OR REPLACE TRIGGER gd_guia_cerrada BEFORE UPDATE OR DELETE ON gdVontarelis"
+    " FOR EACH ROW WHEN (OLD.Cerrada <> 0) EXECUTE FUNCTION gd_guia_cerrada()",
+    // Created last: an older database that has it has them all.
+    "CREATE OR REPLACE TRIGGER gd_guia_cerrada_enlace BEFORE INSERT OR UPDATE OR DELETE ON gdFacturasGuia"
+    " FOR EACH ROW EXECUTE FUNCTION gd_guia_cerrada_enlace()",
+};
+
+template<std::size_t N>
+QStringList withRefusal(const char *const (&statements)[N])
+{
+    QStringList result;
+    for (const char *statement : statements)
+        result.append(QString::fromUtf8(statement).replace(QLatin1String("$REFUSAL"), QString::fromUtf8(closedGuideRefusal)));
+    return result;
+}
+
 } // namespace
+
+Schema Schema::forDriver(const QString &driverName)
+{
+    return driverName == QLatin1String("QPSQL") ? postgres() : sqlite();
+}
 
 Schema Schema::sqlite()
 {
@@ -147,6 +219,9 @@ Schema Schema::sqlite()
         .spanishText = QStringLiteral("TEXT COLLATE ") + QLatin1String(SpanishCollation::Name),
         // Inserting into a table without rowid leaves the connection's last identity alone.
         .keyedTable = QStringLiteral(" WITHOUT ROWID"),
+        .closedGuide = withRefusal(sqliteClosedGuide),
+        .hasClosedGuide = QStringLiteral(
+            "SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' AND name = 'gd_guia_cerrada_borrada'"),
     });
 }
 
@@ -162,6 +237,9 @@ Schema Schema::postgres()
         .real = QStringLiteral("DOUBLE PRECISION"),
         .spanishText = QStringLiteral("TEXT COLLATE espanol_ci"),
         .keyedTable = QString(),
+        .closedGuide = withRefusal(postgresClosedGuide),
+        .hasClosedGuide = QStringLiteral("SELECT COUNT(*) FROM pg_trigger "
+                                         "WHERE tgrelid = 'gdfacturasguia'::regclass AND tgname = 'gd_guia_cerrada_enlace'"),
     });
 }
 
@@ -174,7 +252,17 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
-    return result;
+    return result + m_types.closedGuide;
+}
+
+QStringList Schema::closedGuideRules() const
+{
+    return m_types.closedGuide;
+}
+
+QString Schema::closedGuideRulesPresent() const
+{
+    return m_types.hasClosedGuide;
 }
 
 QString Schema::spelled(const QString &statement) const

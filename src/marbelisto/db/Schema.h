@@ -24,19 +24,29 @@ public:
         // espanol_ci (locale 'es-u-ks-level2', not deterministic), the case-blind form of "es-x-icu".
         QString spanishText;
         QString keyedTable; // clause after a table keyed by its own columns
+        // The triggers that keep a closed guide as it was closed, each statement safe to run
+        // again, and a count that is 0 while a database lacks them.
+        QStringList closedGuide;
+        QString hasClosedGuide;
     };
 
     static Schema sqlite();
     static Schema postgres();
+    // By the Qt SQL driver's name ("QSQLITE", "QPSQL").
+    static Schema forDriver(const QString &driverName);
 
     explicit Schema(Types types);
 
-    // The statements that create every table and index, in order.
+    // The statements that create every table, index and trigger, in order.
     QStringList statements() const;
-
-private:
+    // A closed guide refuses every change to its links and its row (see statements()).
+    QStringList closedGuideRules() const;
+    // A query whose count is 0 while the database lacks those rules.
+    QString closedGuideRulesPresent() const;
+    // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
     QString spelled(const QString &statement) const;
 
+private:
     Types m_types;
 };
 

@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/Database.h"
 #include "marbelisto/db/DatabaseError.h"
+#include "marbelisto/db/Schema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -10,26 +11,68 @@ namespace marbelisto {
 
 namespace {
 
+// Columns that came after the first version, each NULL in the rows that were already there.
+struct AddedColumn
+{
+    const char *table;
+    const char *column;
+    const char *type;
+};
+
+const AddedColumn addedColumns[] = {
+    // Vehicle types learnt their load capacity in kilograms; a type without one stays NULL.
+    {"gdTiposVehiculo", "capacidadKg", "$REAL"},
+    // The figures of the invoices that travelled, written by a review; NULL until one.
+    {"gdVontarelis", "facturasDespacho", "INTEGER"},
+    {"gdVontarelis", "totalPesoDespacho", "$REAL"},
+    {"gdVontarelis", "totalPrecioVentaDespacho", "$MONEY"},
+    {"gdVontarelis", "totalIVADespacho", "$MONEY"},
+};
+
 bool hasColumn(const Database &database, const QString &table, const QString &column)
 {
     QSqlQuery probe(database.connection());
     return probe.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(column, table));
 }
 
-void run(const Database &database, const QString &statement)
+QSqlQuery run(const Database &database, const QString &statement)
 {
     QSqlQuery query(database.connection());
     if (!query.exec(statement))
         throw databaseError(query.lastError());
+    return query;
+}
+
+bool hasClosedGuideRules(const Database &database, const Schema &schema)
+{
+    QSqlQuery query = run(database, schema.closedGuideRulesPresent());
+    return query.next() && query.value(0).toInt() > 0;
 }
 
 } // namespace
 
 void SchemaUpgrade::apply(Database &database)
 {
-    // Vehicle types learnt their load capacity in kilograms; a type without one stays NULL.
-    if (!hasColumn(database, QStringLiteral("gdTiposVehiculo"), QStringLiteral("capacidadKg")))
-        run(database, QStringLiteral("ALTER TABLE gdTiposVehiculo ADD COLUMN capacidadKg DOUBLE PRECISION"));
+    const Schema schema = Schema::forDriver(database.connection().driverName());
+    for (const AddedColumn &added : addedColumns) {
+        const QString table = QString::fromLatin1(added.table);
+        const QString column = QString::fromLatin1(added.column);
+        if (!hasColumn(database, table, column))
+            run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                             .arg(table, column, QString::fromLatin1(added.type))));
+    }
+    if (hasClosedGuideRules(database, schema))
+        return;
+    // All the rules or none: a database never keeps half of them.
+    database.beginTransaction();
+    try {
+        for (const QString &statement : schema.closedGuideRules())
+            run(database, statement);
+        database.commitTransaction();
+    } catch (...) {
+        database.rollbackTransaction();
+        throw;
+    }
 }
 
 } // namespace marbelisto

@@ -6,6 +6,13 @@ namespace marbelisto {
 
 namespace {
 
+// A reviewed guide shows the figures of the invoices that travelled, any other those recorded
+// at registration.
+const QString FacturasShown = QStringLiteral("COALESCE(g.facturasDespacho, g.facturas)");
+const QString PesoShown = QStringLiteral("COALESCE(g.totalPesoDespacho, g.totalPeso)");
+const QString PrecioVentaShown = QStringLiteral("COALESCE(g.totalPrecioVentaDespacho, g.totalPrecioVenta)");
+const QString IvaShown = QStringLiteral("COALESCE(g.totalIVADespacho, g.totalIVA)");
+
 const QString From = QStringLiteral(" FROM gdVontarelis g "
                                     "LEFT JOIN Vendedores v ON v.Codigo = g.conductor "
                                     "LEFT JOIN gdVehiculos vh ON vh.id = g.idVehiculo");
@@ -20,11 +27,11 @@ QString sortExpression(int column)
     case GuideListQuery::Placa:
         return QStringLiteral("COALESCE(vh.placas, '')");
     case GuideListQuery::Facturas:
-        return QStringLiteral("g.facturas");
+        return FacturasShown;
     case GuideListQuery::Peso:
-        return QStringLiteral("g.totalPeso");
+        return PesoShown;
     case GuideListQuery::Total:
-        return QStringLiteral("g.totalPrecioVenta + g.totalIVA");
+        return PrecioVentaShown + QStringLiteral(" + ") + IvaShown;
     case GuideListQuery::Estado:
         return QStringLiteral("g.Cerrada");
     default:
@@ -41,9 +48,10 @@ GuideListQuery::GuideListQuery(const GuideFilter &filter, int sortColumn, Qt::So
 
 QString GuideListQuery::pageSql() const
 {
-    return QStringLiteral("SELECT g.id, g.fecha, g.conductor, v.Nombre AS nombreConductor, vh.placas, g.facturas, "
-                          "g.totalPeso, g.totalPrecioVenta, g.totalIVA, g.Cerrada")
-           + From + whereClause() + orderClause() + QStringLiteral(" LIMIT ? OFFSET ?");
+    return QStringLiteral("SELECT g.id, g.fecha, g.conductor, v.Nombre AS nombreConductor, vh.placas, ") + FacturasShown
+           + QStringLiteral(" AS facturas, ") + PesoShown + QStringLiteral(" AS totalPeso, ") + PrecioVentaShown
+           + QStringLiteral(" AS totalPrecioVenta, ") + IvaShown + QStringLiteral(" AS totalIVA, g.Cerrada") + From
+           + whereClause() + orderClause() + QStringLiteral(" LIMIT ? OFFSET ?");
 }
 
 QVariantList GuideListQuery::pageParameters(int limit, int offset) const

@@ -19,7 +19,7 @@ public:
     GuideListQuery(const GuideFilter &filter, int sortColumn, Qt::SortOrder order);
 
     // Columns: id, fecha, conductor, nombreConductor, placas, facturas, totalPeso,
-    // totalPrecioVenta, totalIVA, Cerrada.
+    // totalPrecioVenta, totalIVA, Cerrada; the figures are a reviewed guide's dispatched ones.
     QString pageSql() const;
     QVariantList pageParameters(int limit, int offset) const;
     QString countSql() const;

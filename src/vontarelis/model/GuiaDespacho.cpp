@@ -21,6 +21,20 @@ QDateTime zeroDate()
     return QDateTime(QDate(1899, 12, 30), QTime(0, 0));
 }
 
+// A review's figures, or nothing when the guide was never reviewed (the columns are NULL).
+std::optional<GuideFigures> dispatchFiguresOf(const host::IRecordset &rs)
+{
+    const QVariant facturas = rs.Fields(QStringLiteral("facturasDespacho"));
+    if (toolkit::isNull(facturas))
+        return std::nullopt;
+    GuideFigures figures;
+    figures.facturas = toolkit::toLong(facturas);
+    figures.totalPeso = toolkit::toDouble(rs.Fields(QStringLiteral("totalPesoDespacho")));
+    figures.totalPrecioVenta = toolkit::toCurrency(rs.Fields(QStringLiteral("totalPrecioVentaDespacho")));
+    figures.totalIVA = toolkit::toCurrency(rs.Fields(QStringLiteral("totalIVADespacho")));
+    return figures;
+}
+
 QString salespersonName(const QString &codigo)
 {
     return toolkit::toText(SqlReadScalar(QStringLiteral("SELECT Nombre FROM Vendedores WHERE Codigo = ?"), {codigo}));
@@ -54,6 +68,7 @@ void GuiaDespacho::loadInstance(const host::IRecordset &rs)
     m_codigoVendedor = toolkit::toText(rs.Fields(QStringLiteral("vendedor")));
     m_zona = toolkit::toText(rs.Fields(QStringLiteral("zona")));
     m_cerrada = toolkit::toDouble(rs.Fields(QStringLiteral("Cerrada"))) != 0.0;
+    m_despacho = dispatchFiguresOf(rs);
 }
 
 bool GuiaDespacho::Load(qint32 n)
@@ -114,6 +129,23 @@ void GuiaDespacho::addFactura(qint32 numero)
     SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"), {m_id, numero});
 }
 
+GuideFigures GuiaDespacho::figures() const
+{
+    if (m_despacho)
+        return *m_despacho;
+    return GuideFigures{m_facturas, m_totalPeso, m_totalPrecioVenta, m_totalIVA};
+}
+
+bool GuiaDespacho::storeDispatchFigures(const GuideFigures &figures) const
+{
+    return SqlExecute(
+        QStringLiteral("UPDATE gdVontarelis SET facturasDespacho = ?, totalPesoDespacho = ?, "
+                       "totalPrecioVentaDespacho = ?, totalIVADespacho = ? WHERE id = ? AND Cerrada = 0"),
+        {figures.facturas, figures.totalPeso, QVariant::fromValue(figures.totalPrecioVenta),
+         QVariant::fromValue(figures.totalIVA), m_id})
+           != 0;
+}
+
 bool GuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
 {
     return HostScript::ExtendEval(CurrentHost(), *this, ScriptFile, sVarId, vRetBuffer, sRetString);
@@ -167,16 +199,17 @@ QString GuiaDespacho::NombreArchivoFormato()
 
 QVariantMap GuiaDespacho::documentFields() const
 {
+    const GuideFigures shown = figures();
     return {{QStringLiteral("id"), m_id},
             {QStringLiteral("codigoConductor"), m_codigoConductor},
             {QStringLiteral("idVehiculo"), m_idVehiculo},
             {QStringLiteral("fecha"), m_fecha},
             {QStringLiteral("horaRegistro"), m_horaRegistro},
             {QStringLiteral("operador"), m_operador},
-            {QStringLiteral("facturas"), QVariant::fromValue(m_facturas)},
-            {QStringLiteral("totalPeso"), m_totalPeso},
-            {QStringLiteral("totalPrecioVenta"), QVariant::fromValue(m_totalPrecioVenta)},
-            {QStringLiteral("totalIVA"), QVariant::fromValue(m_totalIVA)},
+            {QStringLiteral("facturas"), shown.facturas},
+            {QStringLiteral("totalPeso"), shown.totalPeso},
+            {QStringLiteral("totalPrecioVenta"), QVariant::fromValue(shown.totalPrecioVenta)},
+            {QStringLiteral("totalIVA"), QVariant::fromValue(shown.totalIVA)},
             {QStringLiteral("codigoVendedor"), m_codigoVendedor},
             {QStringLiteral("zona"), m_zona},
             {QStringLiteral("Cerrada"), m_cerrada}};

@@ -1,11 +1,17 @@
 #pragma once
 
 #include "vontarelis/host/IGuiaDespacho.h"
+#include "vontarelis/model/GuideFigures.h"
+
+#include <optional>
 
 namespace vontarelis {
 
 // A dispatch guide: one row of gdVontarelis, its invoice links in gdFacturasGuia, the item
 // lines computed from those invoices, and the variables its print formats ask for.
+// facturas, totalPeso, totalPrecioVenta and totalIVA are the figures recorded at registration
+// and are never rewritten; a review stores the figures of the invoices that travelled beside
+// them, and from then on those are the guide's figures wherever it shows them.
 class GuiaDespacho : public host::IGuiaDespacho
 {
 public:
@@ -55,6 +61,15 @@ public:
     void ViewPrint(bool AutoPrint) override;
     QString NombreArchivoFormato() override;
 
+    // What the guide shows and prints: the last review's figures, else those of registration.
+    GuideFigures figures() const;
+    // Stores a review's figures on the guide's row, only while the guide is open; false, with
+    // nothing written, when it is closed (or gone). Inside the caller's transaction, the row
+    // then stays locked against a close from elsewhere until the commit. The object shows them
+    // once loaded again.
+    bool storeDispatchFigures(const GuideFigures &figures) const;
+
+    // A site's script sees the figures the guide prints, so its own variables agree with them.
     QVariantMap documentFields() const override;
     QList<std::shared_ptr<host::IDocument>> documentLines() override;
 
@@ -72,6 +87,8 @@ private:
     QString m_codigoVendedor;
     QString m_zona;
     bool m_cerrada = false;
+    // Those of the last review; nothing for a guide never reviewed.
+    std::optional<GuideFigures> m_despacho;
     std::shared_ptr<host::Detalles> m_cacheDetalles;
 };
 

@@ -4,6 +4,7 @@
 #include "toolkit/NumberFormat.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
+#include "vontarelis/model/GuiaDespacho.h"
 
 #include <QHash>
 
@@ -86,7 +87,7 @@ void answerMoney(toolkit::Currency amount, QVariant &vRetBuffer, QVariant &sRetS
 
 } // namespace
 
-bool GuiaVariables::Eval(host::IGuiaDespacho &guia, const QString &name, QVariant &vRetBuffer, QVariant &sRetString)
+bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRetBuffer, QVariant &sRetString)
 {
     const auto found = variablesByName().constFind(name);
     if (found == variablesByName().cend())
@@ -113,23 +114,26 @@ bool GuiaVariables::Eval(host::IGuiaDespacho &guia, const QString &name, QVarian
     case Variable::Operador:
         answerText(guia.operador(), vRetBuffer, sRetString);
         break;
-    case Variable::Facturas:
-        answer(QVariant::fromValue(guia.facturas()),
-               toolkit::NumberFormat::format(double(guia.facturas()), QStringLiteral("#,##0")), vRetBuffer,
+    case Variable::Facturas: {
+        const qint32 facturas = guia.figures().facturas;
+        // An Integer, as the guide's field is, unless a review counted more than one holds.
+        const QVariant value = facturas == qint16(facturas) ? QVariant::fromValue(qint16(facturas)) : QVariant(facturas);
+        answer(value, toolkit::NumberFormat::format(double(facturas), QStringLiteral("#,##0")), vRetBuffer, sRetString);
+        break;
+    }
+    case Variable::Peso:
+        answer(guia.figures().totalPeso,
+               toolkit::NumberFormat::format(guia.figures().totalPeso, QStringLiteral("#,##0.000")), vRetBuffer,
                sRetString);
         break;
-    case Variable::Peso:
-        answer(guia.totalPeso(), toolkit::NumberFormat::format(guia.totalPeso(), QStringLiteral("#,##0.000")),
-               vRetBuffer, sRetString);
-        break;
     case Variable::ValorNeto:
-        answerMoney(guia.totalPrecioVenta(), vRetBuffer, sRetString);
+        answerMoney(guia.figures().totalPrecioVenta, vRetBuffer, sRetString);
         break;
     case Variable::TotalIva:
-        answerMoney(guia.totalIVA(), vRetBuffer, sRetString);
+        answerMoney(guia.figures().totalIVA, vRetBuffer, sRetString);
         break;
     case Variable::TotalGeneral:
-        answerMoney(guia.totalPrecioVenta() + guia.totalIVA(), vRetBuffer, sRetString);
+        answerMoney(guia.figures().totalPrecioVenta + guia.figures().totalIVA, vRetBuffer, sRetString);
         break;
     case Variable::CodigoVendedor:
         answerText(guia.codigoVendedor(), vRetBuffer, sRetString);

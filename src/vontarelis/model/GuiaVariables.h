@@ -1,18 +1,19 @@
 #pragma once
 
-#include "vontarelis/host/IGuiaDespacho.h"
-
 #include <QString>
 #include <QVariant>
 
 namespace vontarelis {
 
-// The print variables that a guide answers from its own fields and names.
+class GuiaDespacho;
+
+// The print variables that a guide answers from its own fields and names. The count, weight
+// and value are the guide's figures: after a review, those of the invoices that travelled.
 class GuiaVariables
 {
 public:
     // name is already upper-cased; false leaves both outputs untouched.
-    static bool Eval(host::IGuiaDespacho &guia, const QString &name, QVariant &vRetBuffer, QVariant &sRetString);
+    static bool Eval(GuiaDespacho &guia, const QString &name, QVariant &vRetBuffer, QVariant &sRetString);
 };
 
 } // namespace vontarelis

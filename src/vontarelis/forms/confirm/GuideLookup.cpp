@@ -13,6 +13,9 @@
 
 #include <QLabel>
 
+#include <cmath>
+#include <limits>
+
 namespace vontarelis {
 
 namespace {
@@ -57,14 +60,16 @@ GuideLookup::GuideLookup(GuiaDespacho &guia, const HeaderLabels &header, Selecti
 {
 }
 
-bool GuideLookup::Buscar(qint32 numero)
+bool GuideLookup::Buscar(double numero)
 {
     host::ICommonUtilities &utilities = hostlibs::CommonUtilities();
-    if (numero == 0) {
+    const double whole = std::nearbyint(numero);
+    if (whole == 0) {
         utilities.ShowMessage(QStringLiteral("Introduzca un número de guía válido"));
         return false;
     }
-    if (!m_guia.Load(numero)) {
+    const bool fitsLong = whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max();
+    if (!fitsLong || !m_guia.Load(qint32(whole))) {
         utilities.ShowMessage(QStringLiteral("Guia no registrada"));
         return false;
     }
@@ -73,14 +78,24 @@ bool GuideLookup::Buscar(qint32 numero)
         return false;
     }
     MostrarGuia();
+    m_shown = m_guia.id();
     return true;
+}
+
+bool GuideLookup::keepShown(double numero)
+{
+    if (m_shown == 0 || std::nearbyint(numero) != m_shown)
+        return false;
+    // A closed guide refused since is held in guia while the screen still shows this one.
+    return m_guia.id() == m_shown || m_guia.Load(m_shown);
 }
 
 void GuideLookup::MostrarGuia()
 {
     m_header.fechaDespacho->setText(toolkit::DateFormat::format(m_guia.fecha(), InvoiceRows::DatePattern));
-    // The totals stored with the guide, not those of the grid.
-    m_totals.write({m_guia.totalPrecioVenta() + m_guia.totalIVA(), m_guia.totalPeso(), m_guia.facturas()});
+    // The guide's figures, not those of the grid.
+    const GuideFigures figures = m_guia.figures();
+    m_totals.write({figures.totalPrecioVenta + figures.totalIVA, figures.totalPeso, figures.facturas});
     const Vehiculo vehiculo = LoadVehiculoById(m_guia.idVehiculo());
     m_header.tipoVehiculo->setText(vehiculo.descTipo);
     m_header.placas->setText(vehiculo.placas);
@@ -117,6 +132,7 @@ void GuideLookup::clearHeader()
                           m_header.fechaDespacho})
         label->clear();
     m_totals.clear();
+    m_shown = 0;
 }
 
 } // namespace vontarelis

@@ -10,8 +10,9 @@ class GuiaDespacho;
 class InvoiceRows;
 class SelectionTotals;
 
-// The guide on screen: finds an open guide by its number, then shows its header, the totals
-// stored with it and the invoices linked to it, all ticked.
+// The guide on screen: finds an open guide by its number, then shows its header, its figures
+// (after a review, those of the invoices that travelled) and the invoices linked to it, all
+// ticked.
 class GuideLookup
 {
 public:
@@ -26,11 +27,14 @@ public:
 
     GuideLookup(GuiaDespacho &guia, const HeaderLabels &header, SelectionTotals &totals, InvoiceRows &rows);
 
-    // False, after telling the user why, for 0, a number without guide or a closed guide; a
-    // closed guide is then held in guia while the screen still shows what it showed.
-    bool Buscar(qint32 numero);
+    // The number as the user typed it, rounded halves to even. False, after telling the user
+    // why, for 0, a number without guide (any beyond a Long) or a closed guide; a closed guide
+    // is then held in guia while the screen still shows what it showed.
+    bool Buscar(double numero);
     void MostrarGuia();
     void clearHeader();
+    // True when that number is the guide on screen, which then stays as the user left it.
+    bool keepShown(double numero);
 
 private:
     // Lists the guide's invoices; false when it has none.
@@ -40,6 +44,8 @@ private:
     HeaderLabels m_header;
     SelectionTotals &m_totals;
     InvoiceRows &m_rows;
+    // The guide on screen, 0 when none.
+    qint32 m_shown = 0;
 };
 
 } // namespace vontarelis

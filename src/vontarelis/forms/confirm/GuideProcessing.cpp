@@ -2,6 +2,7 @@
 
 #include "hostlibs/HostLibraries.h"
 #include "toolkit/Error.h"
+#include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -32,18 +33,38 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
         return Outcome::NotConfirmed;
     }
     try {
-        store(list);
-        m_guia.invalidateDetalles();
-        m_guia.ViewPrint(false);
-        return Outcome::Processed;
+        if (!store(list)) {
+            SqlAbortTransaction();
+            utilities.ShowMessage(QStringLiteral("Guía cerrada"));
+            return Outcome::Closed;
+        }
     } catch (const std::exception &error) {
-        const auto *known = dynamic_cast<const toolkit::Error *>(&error);
-        const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
-        const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
         SqlAbortTransaction();
-        utilities.ReportError(0, number, description, Location);
+        report(error);
         return Outcome::Failed;
     }
+    print();
+    return Outcome::Processed;
+}
+
+void GuideProcessing::print()
+{
+    try {
+        // As stored now: the figures just written, the lines of the new links.
+        m_guia.Load(m_guia.id());
+        m_guia.invalidateDetalles();
+        m_guia.ViewPrint(false);
+    } catch (const std::exception &error) {
+        report(error);
+    }
+}
+
+void GuideProcessing::report(const std::exception &error)
+{
+    const auto *known = dynamic_cast<const toolkit::Error *>(&error);
+    const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
+    const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
+    hostlibs::CommonUtilities().ReportError(0, number, description, Location);
 }
 
 bool GuideProcessing::confirmClosing() const
@@ -69,18 +90,43 @@ QString GuideProcessing::invoiceList() const
     return text->ToString();
 }
 
-void GuideProcessing::store(const QString &invoiceList)
+GuideFigures GuideProcessing::dispatchFigures(const QString &invoiceList)
+{
+    GuideFigures figures;
+    if (invoiceList.isEmpty())
+        return figures;
+    // The invoices the links will name, added in the order the dialogs list them.
+    const auto rs = SqlOpenRecordset(QStringLiteral("SELECT f.precioEfectivo, f.Impuesto1, f.tipocambio, "
+                                                    "dbo.PesoFactura(f.numero) AS peso FROM facturas f "
+                                                    "WHERE f.numero IN ")
+                                         + invoiceList + QStringLiteral(" ORDER BY f.FechaTransaccion, f.numero"),
+                                     {});
+    for (; !rs->Eof(); rs->MoveNext())
+        figures.add(toolkit::toDouble(rs->Fields(QStringLiteral("peso"))),
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("precioEfectivo"))),
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("Impuesto1"))),
+                    toolkit::toDouble(rs->Fields(QStringLiteral("tipocambio"))));
+    return figures;
+}
+
+bool GuideProcessing::store(const QString &invoiceList)
 {
     SqlBeginTransaction();
+    // First the guide's own row, checked open and locked: a close from elsewhere waits for this
+    // commit, or came first and nothing is written.
+    if (!m_guia.storeDispatchFigures(dispatchFigures(invoiceList)))
+        return false;
     SqlExecute(QStringLiteral("DELETE FROM gdFacturasGuia WHERE idGuia = ?"), {m_guia.id()});
     if (!invoiceList.isEmpty())
         SqlExecute(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) "
                                   "SELECT ?, numero FROM Facturas WHERE numero in ")
                        + invoiceList,
                    {m_guia.id()});
+    // Closing is the last change a guide takes.
     if (m_cerrarGuia)
         SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});
     SqlCommitTransaction();
+    return true;
 }
 
 } // namespace vontarelis

@@ -1,25 +1,34 @@
 #pragma once
 
+#include "vontarelis/model/GuideFigures.h"
+
 #include <QString>
+
+#include <exception>
 
 namespace vontarelis {
 
 class GuiaDespacho;
 class InvoiceRows;
 
-// "Procesar": makes the ticked rows the guide's set of invoices and, when asked, closes the
-// guide for good, in one transaction; then prints the guide again. It writes the guide's rows of
-// gdFacturasGuia and its cerrada flag, nothing else: the totals stored with the guide stay.
-// A failure from the transaction on is trapped here: the transaction is discarded, the error
-// reported as "frmConfirmarBruvelos::cbOk_Click", and the dialog is left as it was.
+// "Procesar": makes the ticked rows the guide's set of invoices, stores the figures of those
+// invoices beside the ones recorded at registration (which stay) and, when asked, closes the
+// guide for good, all in one transaction that first makes sure the guide is still open; then
+// prints the guide again. A failure inside the transaction is trapped here: the transaction is
+// discarded, the error reported as "frmConfirmarBruvelos::cbOk_Click", and the dialog is left as
+// it was. Once the commit happened, a failing print is reported the same way and changes
+// nothing: what is stored is stored.
 class GuideProcessing
 {
 public:
     enum class Outcome {
         // The user answered no; nothing was written.
         NotConfirmed,
-        // Stored and printed: the dialog may be emptied.
+        // Stored (the print may have failed and been reported): the dialog is emptied.
         Processed,
+        // The guide was closed meanwhile, at this workstation or another: nothing was written,
+        // the user was told, and the dialog is emptied.
+        Closed,
         // Reported; the dialog keeps the guide, its ticks and totals.
         Failed,
     };
@@ -32,7 +41,12 @@ private:
     bool confirmClosing() const;
     // The ticked invoices as "(12, 15)"; empty when none is ticked.
     QString invoiceList() const;
-    void store(const QString &invoiceList);
+    // The figures of the invoices in the list, as the creation dialog would total them.
+    static GuideFigures dispatchFigures(const QString &invoiceList);
+    // False, with the transaction still to be aborted, when the guide is closed.
+    bool store(const QString &invoiceList);
+    void print();
+    static void report(const std::exception &error);
 
     GuiaDespacho &m_guia;
     const InvoiceRows &m_rows;

@@ -42,20 +42,23 @@ QString askReference()
         4500, false, 14, QString());
 }
 
+// A valid reference's correlative beyond a Long names no invoice the host can hold.
+bool fitsInvoiceNumber(const QString &reference)
+{
+    bool fits = false;
+    reference.section(QLatin1Char('-'), 1).toInt(&fits);
+    return fits;
+}
+
 } // namespace
 
 bool InvoiceByReference::isValidReference(const QString &reference)
 {
     // Whole text only ("$" alone would let a trailing line feed through), ASCII digits only.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Z0-9]{1,3}-([0-9]+)")));
-    const QRegularExpressionMatch match = pattern.match(reference);
-    if (!match.hasMatch())
-        return false;
-    // A correlative beyond a Long names no invoice the host can hold.
-    bool fits = false;
-    match.captured(1).toInt(&fits);
-    return fits;
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Z0-9]{1,3}-[0-9]+")));
+    return pattern.match(reference).hasMatch();
 }
+
 
 InvoiceByReference::InvoiceByReference(const GuiaDespacho &guia, InvoiceRows &rows, SelectionTotals &totals)
     : m_guia(guia), m_rows(rows), m_totals(totals)
@@ -74,8 +77,8 @@ void InvoiceByReference::Agregar()
             utilities.ShowMessage(InvalidReference);
             continue;
         }
-        const QString message = factura->LoadByRefSerie(reference) ? refusal(*factura)
-                                                                   : QStringLiteral("Factura no localizada");
+        const bool found = fitsInvoiceNumber(reference) && factura->LoadByRefSerie(reference);
+        const QString message = found ? refusal(*factura) : QStringLiteral("Factura no localizada");
         if (message.isEmpty())
             break;
         utilities.ShowMessage(message);
@@ -85,9 +88,11 @@ void InvoiceByReference::Agregar()
 
 QString InvoiceByReference::refusal(const host::IInvoice &factura) const
 {
-    if (factura.codigoVendedor() != m_guia.codigoVendedor())
+    // A guide without salesperson takes the invoices of any.
+    if (!m_guia.codigoVendedor().isEmpty() && factura.codigoVendedor() != m_guia.codigoVendedor())
         return QStringLiteral("La factura no corresponde al vendedor de la guia");
-    if (factura.FechaTransaccion() > m_guia.fecha())
+    // Guides are dated at midnight and invoices at their time of issue: the day decides.
+    if (factura.FechaTransaccion().date() > m_guia.fecha().date())
         return QStringLiteral("La fecha de la factura es posterior a la de la guía");
     const qint32 otraGuia = toolkit::toLong(SqlReadScalar(
         QStringLiteral("SELECT idGuia FROM gdFacturasGuia WHERE numeroFactura = ?"), {factura.numero()}));

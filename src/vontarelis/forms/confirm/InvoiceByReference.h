@@ -19,7 +19,7 @@ class InvoiceByReference
 {
 public:
     // "<serie>-<numero>": one to three upper-case letters or ASCII digits, a hyphen and a
-    // correlative number that fits a Long, nothing before or after.
+    // correlative number, nothing before or after.
     static bool isValidReference(const QString &reference);
 
     InvoiceByReference(const GuiaDespacho &guia, InvoiceRows &rows, SelectionTotals &totals);

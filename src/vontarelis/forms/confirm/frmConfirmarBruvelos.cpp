@@ -6,7 +6,6 @@
 #include "toolkit/FocusValidator.h"
 #include "toolkit/KeyPreview.h"
 #include "toolkit/Twips.h"
-#include "toolkit/VariantConvert.h"
 #include "vontarelis/data/lmFormPlacement.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/forms/confirm/GuideLookup.h"
@@ -21,6 +20,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace vontarelis {
 
@@ -75,6 +76,9 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
     ui->detalles->viewport()->installEventFilter(this);
     connect(ui->detalles, &toolkit::FlexGrid::Click, this,
             [this] { Guarded(location("detalles_Click"), [this] { detalles_Click(); }); });
+    connect(ui->detalles, &toolkit::FlexGrid::KeyPress, this, [this](qint16 &keyAscii) {
+        Guarded(location("detalles_KeyPress"), [&] { detalles_KeyPress(keyAscii); });
+    });
     onClick(ui->cbAgregarFactura, "cbAgregarFactura_Click", &frmConfirmarBruvelos::cbAgregarFactura_Click);
     onClick(ui->cbSelectAll, "cbSelectAll_Click", &frmConfirmarBruvelos::cbSelectAll_Click);
     onClick(ui->cbDeselectAll, "cbDeselectAll_Click", &frmConfirmarBruvelos::cbDeselectAll_Click);
@@ -160,15 +164,13 @@ void frmConfirmarBruvelos::LimpiarFormulario()
     ui->numGuia->setFocus();
 }
 
-qint32 frmConfirmarBruvelos::numeroGuia() const
-{
-    // Rounded as the classic conversion rounds: halves to the even neighbour.
-    return toolkit::toLong(QVariant(ui->numGuia->value()));
-}
-
 bool frmConfirmarBruvelos::numGuia_Validate()
 {
-    return m_lookup->Buscar(numeroGuia());
+    // Leaving the box with the number of the guide on screen keeps the user's ticks and added
+    // invoices; only another number loads a guide.
+    if (m_lookup->keepShown(ui->numGuia->value()))
+        return true;
+    return m_lookup->Buscar(ui->numGuia->value());
 }
 
 void frmConfirmarBruvelos::numGuia_GotFocus()
@@ -179,6 +181,15 @@ void frmConfirmarBruvelos::numGuia_GotFocus()
 void frmConfirmarBruvelos::detalles_Click()
 {
     m_selection->CambiarSeleccion(ui->detalles->Row());
+}
+
+void frmConfirmarBruvelos::detalles_KeyPress(qint16 &keyAscii)
+{
+    constexpr qint16 BarraEspaciadora = 32;
+    if (keyAscii != BarraEspaciadora)
+        return;
+    m_selection->CambiarSeleccion(ui->detalles->Row());
+    keyAscii = 0;
 }
 
 void frmConfirmarBruvelos::cbAgregarFactura_Click()
@@ -198,7 +209,8 @@ void frmConfirmarBruvelos::cbDeselectAll_Click()
 
 void frmConfirmarBruvelos::cbCancelar_Click()
 {
-    if (numeroGuia() == 0) {
+    // Whatever the box holds, even a number no guide can have, it is only compared with 0.
+    if (std::nearbyint(ui->numGuia->value()) == 0) {
         reject();
         return;
     }
@@ -210,7 +222,7 @@ void frmConfirmarBruvelos::cbOk_Click()
 {
     const GuideProcessing::Outcome outcome =
         GuideProcessing(*guia, *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
-    if (outcome == GuideProcessing::Outcome::Processed)
+    if (outcome == GuideProcessing::Outcome::Processed || outcome == GuideProcessing::Outcome::Closed)
         LimpiarFormulario();
 }
 

@@ -45,6 +45,7 @@ private:
     bool numGuia_Validate();
     void numGuia_GotFocus();
     void detalles_Click();
+    void detalles_KeyPress(qint16 &keyAscii);
     void detalles_Resize();
     void cbAgregarFactura_Click();
     void cbSelectAll_Click();
@@ -53,7 +54,6 @@ private:
     void cbOk_Click();
     // Connects a button's click to a handler entered through the dialog's guard.
     void onClick(QPushButton *button, const char *handlerName, void (frmConfirmarBruvelos::*handler)());
-    qint32 numeroGuia() const;
 
     std::unique_ptr<Ui::frmConfirmarBruvelos> ui;
     std::unique_ptr<GuiaDespacho> guia;

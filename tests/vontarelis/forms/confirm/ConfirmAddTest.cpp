@@ -23,8 +23,8 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     factura("D", 3, QDate(2024, 3, 16), 5, 0);
     // Same day as A-000005 with a greater number: between it and the 12th.
     factura("A01", 123, QDate(2024, 3, 11), 30, 3.6, 1.0, 2);
-    // The 14th like A-000004, with a greater number: last.
-    const qint32 last = factura("E", 7, QDate(2024, 3, 14), 100, 12, 0.0);
+    // The guide's own day, after its midnight: last.
+    const qint32 last = factura("E", 7, QDate(2024, 3, 15), 100, 12, 0.0);
     open();
     enterGuide(guide);
 
@@ -52,7 +52,7 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     framework.inputBox->answer({"A01-123", "E-7"});
     click("cbAgregarFactura");
     EXPECT_EQ(utilities->messages, QStringList{"La factura ya está en la lista"});
-    EXPECT_EQ(row(7), QStringList({"E-000007", "14-03-2024", "Comercial Uno, C.A.", "28.000", "þ", "2.5", "25", "3",
+    EXPECT_EQ(row(7), QStringList({"E-000007", "15-03-2024", "Comercial Uno, C.A.", "28.000", "þ", "2.5", "25", "3",
                                    QString::number(last)}));
     EXPECT_EQ(totals(), QStringList({"1,181.600", "85.0", "11"}));
 
@@ -63,23 +63,32 @@ TEST_F(ConfirmFixture, AgregarFacturaChecksEachReferenceAndPlacesTheInvoiceByDat
     click("cbAgregarFactura");
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(utilities->messages.isEmpty());
+
+    // A guide without salesperson takes the invoices of any.
+    enterGuide(guia({}, false, ""));
+    utilities->messages.clear();
+    framework.inputBox->answer("V-2");
+    click("cbAgregarFactura");
+    EXPECT_EQ(references(), QStringList{"V-000002"});
+    EXPECT_TRUE(utilities->messages.isEmpty());
     EXPECT_TRUE(utilities->errors.empty());
 }
 
-TEST_F(ConfirmFixture, HostileReferencesAreRefusedByThePatternWithoutAnyStatement)
+TEST_F(ConfirmFixture, HostileReferencesAreRefusedWithoutAnyStatement)
 {
     const qint32 guide = fiveInvoiceGuide();
     open();
     enterGuide(guide);
-    const QStringList hostile{"A-1' OR '1'='1", "-", "A-", "A-99999999999999", QString(14, u' '), "A-1\n", "A-1\r\n",
-                              "\tA-1", QStringLiteral("A-1\u0000"), "A\a-1", "A-\u0661\u0662", "A-1;--", "A-+1", "A-1 "};
+    const QStringList hostile{"A-1' OR '1'='1", "-", "A-", QString(14, u' '), "A-1\n", "A-1\r\n", "\tA-1",
+                              QStringLiteral("A-1\u0000"), "A\a-1", "A-\u0661\u0662", "A-1;--", "A-+1", "A-1 "};
     const QStringList shown = screen();
     framework.failStatement(0);
     framework.inputBox->answer(hostile);
-    framework.inputBox->answer(QString());
+    // Well formed, but no invoice number is that large.
+    framework.inputBox->answer({"A-99999999999999", QString()});
     click("cbAgregarFactura");
 
-    EXPECT_EQ(utilities->messages, QStringList(hostile.size(), Pattern));
+    EXPECT_EQ(utilities->messages, QStringList(hostile.size(), Pattern) << "Factura no localizada");
     EXPECT_TRUE(framework.statements().isEmpty()) << framework.statements().join(u'\n').toStdString();
     EXPECT_EQ(screen(), shown);
     EXPECT_EQ(links(guide).size(), 5);

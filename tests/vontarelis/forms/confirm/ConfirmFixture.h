@@ -70,14 +70,17 @@ protected:
         return numero;
     }
 
-    qint32 guia(const QList<qint32> &facturas, bool cerrada = false)
+    // Linked first, then closed: a closed guide takes no more links.
+    qint32 guia(const QList<qint32> &facturas, bool cerrada = false, const QString &vendedor = "V01")
     {
         host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
-                  "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', ?, ?, 'OPERADOR', 9, 77.5, 1000, 120, 'V01', 'Z1', ?)",
-                  {vehiculo, QDate(2024, 3, 15).startOfDay(), cerrada ? 1 : 0});
+                  "totalIVA, vendedor, zona) VALUES ('C01', ?, ?, 'OPERADOR', 9, 77.5, 1000, 120, ?, 'Z1')",
+                  {vehiculo, QDate(2024, 3, 15).startOfDay(), vendedor});
         const qint32 id = host.scalar("SELECT MAX(id) FROM gdVontarelis").toInt();
         for (const qint32 numero : facturas)
             host.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {id, numero});
+        if (cerrada)
+            host.exec("UPDATE gdVontarelis SET Cerrada = 1 WHERE id = ?", {id});
         return id;
     }
 
@@ -183,14 +186,22 @@ protected:
             numbers << rs->Fields(0).toInt();
         return numbers;
     }
-    // The closed flag and the totals stored with the guide.
+    // The closed flag and the figures recorded at registration.
     QString stored(qint32 guide)
     {
-        const auto rs = host.framework().OpenRecordsetA(
-            "SELECT Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA FROM gdVontarelis WHERE id = ?", {guide});
+        return columns(guide, "Cerrada, facturas, totalPeso, totalPrecioVenta, totalIVA");
+    }
+    // The figures of the last review, "|||" before any.
+    QString dispatched(qint32 guide)
+    {
+        return columns(guide, "facturasDespacho, totalPesoDespacho, totalPrecioVentaDespacho, totalIVADespacho");
+    }
+    QString columns(qint32 guide, const QString &names)
+    {
+        const auto rs = host.framework().OpenRecordsetA("SELECT " + names + " FROM gdVontarelis WHERE id = ?", {guide});
         QStringList values;
         for (int i = 0; i < rs->FieldCount(); ++i)
-            values << toolkit::toText(rs->Fields(i));
+            values << (toolkit::isNull(rs->Fields(i)) ? QString() : toolkit::toText(rs->Fields(i)));
         return values.join(u'|');
     }
 

@@ -97,13 +97,13 @@ TEST_F(ConfirmFixture, InvoiceListConvertsOrdersGrowsAndReloadsOnLeavingTheNumbe
     EXPECT_EQ(std::pair(grid().ColWidth(5), grid().ColWidth(8)), std::pair(0, 0));
     EXPECT_TRUE(grid().ColIsVisible(4)) << "the ticks are in sight at the dialog's own size";
 
-    // Leaving the number again reloads the guide: ticks that were not processed are gone.
+    // Leaving the number unchanged keeps the ticks; only another number loads a guide.
     clickRow(1);
     clickRow(2);
-    EXPECT_EQ(marks(), QStringList({"o", "o", "þ", "þ", "þ"}));
+    const QStringList unticked = screen();
     enterGuide(five);
-    EXPECT_EQ(marks(), QStringList(5, "þ"));
-    EXPECT_EQ(totals(), StoredTotals);
+    EXPECT_EQ(screen(), unticked);
+    EXPECT_EQ(marks(), QStringList({"o", "o", "þ", "þ", "þ"}));
 
     // 55 invoices: the grid grows from 50 rows by 10 and ends with exactly the rows it filled.
     QList<qint32> many;
@@ -130,6 +130,17 @@ TEST_F(ConfirmFixture, TickingByClickIncluirTodasAndDesmarcarTodasKeepTheTotals)
     EXPECT_EQ(totals(), QStringList({"1,064.000", "72.5", "8"})) << "A-000001 (56.00, 5 kg) comes off";
     clickRow(3);
     EXPECT_EQ(totals(), StoredTotals);
+    // Space flips the current row as a click does.
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(std::pair(grid().TextMatrix(3, 4), totals()), std::pair(u"o"_s, QStringList({"1,064.000", "72.5", "8"})));
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(marks(), QStringList({"þ", "þ", "o", "o", "þ"}));
+    EXPECT_EQ(totals(), QStringList({"840.000", "70.0", "7"}));
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    QTest::keyClick(&grid(), Qt::Key_Up);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_EQ(totals(), StoredTotals);
 
     clickRow(1);
     clickRow(4);
@@ -151,6 +162,19 @@ TEST_F(ConfirmFixture, CancelarAsksWithAGuideOnScreenAndClosesTheEmptyDialog)
 {
     open();
     const qint32 guide = fiveInvoiceGuide();
+    // A number beyond any guide's is an unknown guide, and Cancelar or Escape over it ask.
+    auto *numGuia = find<QLineEdit>("numGuia");
+    QTest::keyClicks(numGuia, "99999999999");
+    for (const bool escape : {false, true}) {
+        utilities->answer(false);
+        escape ? QTest::keyClick(numGuia, Qt::Key_Escape) : click("cbCancelar");
+    }
+    QTest::keyClick(numGuia, Qt::Key_Tab);
+    EXPECT_EQ(utilities->messages, QStringList{"Guia no registrada"});
+    EXPECT_EQ(utilities->questions.size(), 2u);
+    EXPECT_TRUE(utilities->errors.empty());
+    utilities->questions.clear();
+
     enterGuide(guide);
     clickRow(2);
     const QStringList shown = screen();

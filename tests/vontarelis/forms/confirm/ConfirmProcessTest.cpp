@@ -1,6 +1,8 @@
 #include "ConfirmFixture.h"
 
+#include "marbelisto/ui/GuideListModel.h"
 #include "support/PdfText.h"
+#include "toolkit/Error.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +26,7 @@ QList<qint32> sorted(QList<qint32> numbers)
 }
 
 // Every print of the host becomes a PDF in a folder of its own; the guide's format lists its
-// number and its item lines.
+// number, its figures and its item lines.
 class ProcessFixture : public ConfirmFixture
 {
 protected:
@@ -33,17 +35,19 @@ protected:
         host.setPrinterFolder(printed.path());
         QFile format(host.dataPath() + "FormatoDespacho.txt");
         EXPECT_TRUE(format.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        format.write("GUIA {NUMERO}\n[DETALLE]\n{DESCRIPCION} {CANTIDAD}\n[/DETALLE]\nFIN\n");
+        format.write("GUIA {NUMERO} FACTURAS {FACTURAS} PESO {PESO} NETO {VALORNETO} IVA {TOTALIVA} TOTAL {TOTALGENERAL}\n"
+                     "[DETALLE]\n{DESCRIPCION} {CANTIDAD}\n[/DETALLE]\nFIN\n");
     }
 
-    // The text of every PDF printed so far, oldest first.
-    QStringList prints() const
+    // The text of every guide printed so far, or of every detailed listing, oldest first.
+    QStringList prints(const QString &pattern = "GDD-*.pdf") const
     {
         QStringList texts;
-        for (const QFileInfo &file : QDir(printed.path()).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed))
+        for (const QFileInfo &file : QDir(printed.path()).entryInfoList({pattern}, QDir::Files, QDir::Time | QDir::Reversed))
             texts << testsupport::pdfText(file.filePath()).simplified();
         return texts;
     }
+    QStringList listings() const { return prints("detallesVontarelisInline-*.pdf"); }
     // Answers the questions of "Procesar" in turn, then clicks it.
     void procesar(std::initializer_list<bool> answers)
     {
@@ -51,13 +55,26 @@ protected:
             utilities->answer(yes);
         click("cbOk");
     }
+    // The count, weight and value of the guide in the host's list of guides.
+    QStringList listed(qint32 guide)
+    {
+        marbelisto::GuideListModel list(host.framework());
+        list.reload();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.numero(row) == guide)
+                return {list.index(row, marbelisto::GuideListQuery::Facturas).data().toString(),
+                        list.index(row, marbelisto::GuideListQuery::Peso).data().toString(),
+                        list.index(row, marbelisto::GuideListQuery::Total).data().toString()};
+        }
+        return QStringList();
+    }
 
     QTemporaryDir printed;
 };
 
 } // namespace
 
-TEST_F(ProcessFixture, ProcesarKeepsTheTickedInvoicesThenAllFiveAgainAndPrintsTheNewLines)
+TEST_F(ProcessFixture, AReviewLinksTheTickedInvoicesAndItsFiguresShowEverywhereBesideThoseOfRegistration)
 {
     const qint32 guide = fiveInvoiceGuide();
     const QString storedBefore = stored(guide);
@@ -65,31 +82,43 @@ TEST_F(ProcessFixture, ProcesarKeepsTheTickedInvoicesThenAllFiveAgainAndPrintsTh
     enterGuide(guide);
     clickRow(2);
     clickRow(5);
-    procesar({false});
+    // Straight from the number box to "Procesar": leaving it keeps the unticks.
+    testinput::click(find("numGuia"));
+    procesar({true});
 
     EXPECT_EQ(links(guide), sorted({facturas[1], facturas[0], facturas[2]})) << "exactly the three ticked";
-    EXPECT_EQ(stored(guide), storedBefore) << "the stored totals and the closed flag stay";
+    EXPECT_EQ(stored(guide), storedBefore) << "the figures of registration and the closed flag stay";
+    EXPECT_EQ(dispatched(guide), "3|17.5|275|33") << "A-000002 at the company's rate 4, A-000001 at 2, B-000315";
     ASSERT_EQ(utilities->questions.size(), 1u);
     EXPECT_EQ(utilities->questions[0].prompt, u"Quiere emitir el listado detallado de facturas"_s);
     expectEmptied();
     QStringList pdf = prints();
     ASSERT_EQ(pdf.size(), 1);
-    EXPECT_TRUE(pdf[0].contains(QRegularExpression(QStringLiteral("GUIA 0*%1 ").arg(guide)))) << pdf[0].toStdString();
+    EXPECT_TRUE(pdf[0].contains(QRegularExpression(
+        QStringLiteral("GUIA 0*%1 FACTURAS 3 PESO 17.500 NETO 275.00 IVA 33.00 TOTAL 308.00 ").arg(guide))))
+        << pdf[0].toStdString();
     EXPECT_TRUE(pdf[0].contains("Harina precocida 7")) << "4 + 2 + 1 units of the three left";
     EXPECT_FALSE(pdf[0].contains("Tornillo especial")) << "A-000004 no longer travels";
+    ASSERT_EQ(listings().size(), 1);
+    EXPECT_TRUE(listings()[0].contains("Totales 275.00 33.00 308.00 17.500 Facturas: 3")) << listings()[0].toStdString();
+    EXPECT_EQ(listed(guide), QStringList({"3", "17.50", "308.00"}));
 
-    // The guide stays open: its three invoices come back, the other two are added again.
+    // The guide stays open and shows what it carries now; the other two are added again.
     enterGuide(guide);
     EXPECT_EQ(references(), QStringList({"A-000002", "A-000001", "B-000315"}));
+    EXPECT_EQ(totals(), QStringList({"308.000", "17.5", "3"}));
     framework.inputBox->answer({"A-4", "A-5"});
     click("cbAgregarFactura");
     click("cbAgregarFactura");
     procesar({false});
     EXPECT_EQ(links(guide), sorted(facturas));
     EXPECT_EQ(stored(guide), storedBefore);
+    EXPECT_EQ(dispatched(guide), "5|29.5|335|40.2");
     pdf = prints();
     ASSERT_EQ(pdf.size(), 2);
+    EXPECT_TRUE(pdf[1].contains("FACTURAS 5 PESO 29.500 NETO 335.00 IVA 40.20 TOTAL 375.20 ")) << pdf[1].toStdString();
     EXPECT_TRUE(pdf[1].contains("Harina precocida 9") && pdf[1].contains("Tornillo especial 7")) << pdf[1].toStdString();
+    EXPECT_EQ(listed(guide), QStringList({"5", "29.50", "375.20"}));
     EXPECT_TRUE(utilities->errors.empty());
 }
 
@@ -121,6 +150,7 @@ TEST_F(ProcessFixture, ClosingAndAnnullingAskFirstAndAClosedGuideIsRefusedLater)
     procesar({true, false});
     EXPECT_TRUE(links(guide).isEmpty());
     EXPECT_EQ(stored(guide), storedBefore);
+    EXPECT_EQ(dispatched(guide), "0|0|0|0");
     expectEmptied();
     ASSERT_EQ(prints().size(), 1);
     EXPECT_FALSE(prints()[0].contains("Harina"));
@@ -141,7 +171,7 @@ TEST_F(ProcessFixture, ClosingAndAnnullingAskFirstAndAClosedGuideIsRefusedLater)
     EXPECT_TRUE(utilities->errors.empty());
 }
 
-TEST_F(ProcessFixture, AFailureAtAnyStatementBeforeTheCommitChangesNothingAndIsReported)
+TEST_F(ProcessFixture, AFailureBeforeTheCommitChangesNothingAndAFailedPrintAfterItStillEmptiesTheDialog)
 {
     const qint32 guide = fiveInvoiceGuide();
     const QString storedBefore = stored(guide);
@@ -151,9 +181,10 @@ TEST_F(ProcessFixture, AFailureAtAnyStatementBeforeTheCommitChangesNothingAndIsR
     click("chkCerrarGuia");
     const QStringList shown = screen();
 
-    const QStringList statements{"DELETE FROM gdFacturasGuia", "INSERT INTO gdFacturasGuia",
+    const QStringList statements{"SELECT f.precioEfectivo", "UPDATE gdVontarelis SET facturasDespacho",
+                                 "DELETE FROM gdFacturasGuia", "INSERT INTO gdFacturasGuia",
                                  "UPDATE gdVontarelis SET cerrada = 1"};
-    for (int nth = 1; nth <= 3; ++nth) {
+    for (int nth = 1; nth <= statements.size(); ++nth) {
         SCOPED_TRACE(nth);
         utilities->errors.clear();
         framework.failStatement(nth);
@@ -164,15 +195,70 @@ TEST_F(ProcessFixture, AFailureAtAnyStatementBeforeTheCommitChangesNothingAndIsR
         ASSERT_EQ(utilities->errors.size(), 1u);
         EXPECT_EQ(utilities->errors[0].source, u"frmConfirmarBruvelos::cbOk_Click"_s);
         EXPECT_EQ(links(guide), sorted(facturas)) << "the links as before";
-        EXPECT_EQ(stored(guide), storedBefore) << "the guide still open";
+        EXPECT_EQ(stored(guide) + dispatched(guide), storedBefore + "|||") << "the guide still open, never reviewed";
         EXPECT_EQ(screen(), shown) << "the dialog as it was";
     }
     EXPECT_TRUE(prints().isEmpty());
 
-    // The same click goes through once the database answers again.
-    framework.failStatement(0);
-    procesar({true, false});
+    // Stored and closed, then the print fails on reading the guide back: reported, and the dialog
+    // is emptied all the same, so nothing on screen invites a second "Procesar" of a closed guide.
+    utilities->errors.clear();
+    framework.failStatement(statements.size() + 1);
+    procesar({true});
+    EXPECT_TRUE(framework.statements().last().startsWith("SELECT * FROM gdVontarelis"));
     EXPECT_EQ(links(guide), sorted(facturas.mid(1)));
     EXPECT_EQ(stored(guide).left(1), u"1"_s);
-    EXPECT_EQ(utilities->errors.size(), 1u) << "no further report";
+    ASSERT_EQ(utilities->errors.size(), 1u);
+    EXPECT_EQ(utilities->errors[0].source, u"frmConfirmarBruvelos::cbOk_Click"_s);
+    EXPECT_TRUE(prints().isEmpty());
+    expectEmptied();
+}
+
+TEST_F(ProcessFixture, AGuideClosedAtAnotherWorkstationWhileOnScreenIsRefusedWithoutWriting)
+{
+    const qint32 guide = fiveInvoiceGuide();
+    open();
+    enterGuide(guide);
+    clickRow(1);
+    host.openSecondConnection()->ExecuteSQLA("UPDATE gdVontarelis SET Cerrada = 1 WHERE id = ?", {guide});
+    click("cbOk");
+
+    EXPECT_EQ(utilities->messages, QStringList{"Guía cerrada"});
+    EXPECT_TRUE(utilities->errors.empty()) << "refused by the dialog before the database has to";
+    EXPECT_EQ(links(guide), sorted(facturas));
+    EXPECT_EQ(dispatched(guide), "|||");
+    EXPECT_TRUE(prints().isEmpty());
+    expectEmptied();
+}
+
+TEST_F(ConfirmFixture, TheDatabaseRefusesEveryChangeToAClosedGuideWhateverProgramWrites)
+{
+    const qint32 closed = guia({factura("C", 1, QDate(2024, 3, 1), 1, 0)}, true);
+    const qint32 open = guia({factura("A", 1, QDate(2024, 3, 1), 1, 0), factura("A", 2, QDate(2024, 3, 1), 1, 0)});
+    const qint32 loose = factura("L", 1, QDate(2024, 3, 1), 1, 0);
+    const QString before = stored(closed) + dispatched(closed);
+    const QList<std::pair<const char *, QVariantList>> changes{
+        {"INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {closed, loose}},
+        {"DELETE FROM gdFacturasGuia WHERE idGuia = ?", {closed}},
+        {"UPDATE gdFacturasGuia SET idGuia = ? WHERE idGuia = ?", {open, closed}},
+        {"UPDATE gdVontarelis SET totalPeso = 1, totalIVADespacho = 0 WHERE id = ?", {closed}},
+        {"UPDATE gdVontarelis SET Cerrada = 0 WHERE id = ?", {closed}},
+        {"DELETE FROM gdVontarelis WHERE id = ?", {closed}},
+    };
+    for (const auto &[sql, parameters] : changes) {
+        try {
+            host.exec(sql, parameters);
+            ADD_FAILURE() << "accepted: " << sql;
+        } catch (const toolkit::Error &error) {
+            EXPECT_TRUE(error.description().contains(u"Guía cerrada"_s)) << error.description().toStdString();
+        }
+    }
+    EXPECT_EQ(links(closed).size(), 1);
+    EXPECT_EQ(stored(closed) + dispatched(closed), before);
+
+    // An open guide takes its links and figures, and closing is its last change.
+    host.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)", {open, loose});
+    host.exec("UPDATE gdVontarelis SET facturasDespacho = 3, Cerrada = 1 WHERE id = ?", {open});
+    EXPECT_EQ(links(open).size(), 3);
+    EXPECT_THROW(host.exec("DELETE FROM gdFacturasGuia WHERE NumeroFactura = ?", {loose}), toolkit::Error);
 }
