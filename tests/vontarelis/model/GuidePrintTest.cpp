@@ -6,7 +6,9 @@
 #include "hostlibs/StandardPrintHost.h"
 #include "support/PdfQrCodes.h"
 #include "support/PdfText.h"
+#include "toolkit/DateFormat.h"
 #include "toolkit/Error.h"
+#include "vontarelis/model/vehiculos.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -162,6 +164,25 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     EXPECT_FALSE(print(guia).interactive);
     EXPECT_EQ(utilities->questions.size(), 2u);
     EXPECT_EQ(pdfs().size(), 2);
+}
+
+TEST_F(GuidePrintTest, AGuidePrintedAsItIsStoredShowsItsRegistrationTimeAndTheVehicleAsSaved)
+{
+    vontarelis::GuiaDespacho earlier = storeGuide(41, {});
+    EXPECT_TRUE(pdfText(print(earlier).pdfFile).contains("Blanco"));
+    // The creation dialog corrects the vehicle and registers the next guide in one transaction.
+    vontarelis::Vehiculo corrected = vontarelis::LoadVehiculoById(vehicle);
+    corrected.color = u"Gris plata"_s;
+    vontarelis::SaveVehiculo(corrected);
+    vontarelis::GuiaDespacho guia = newGuide();
+    guia.setIdVehiculo(vehicle);
+    guia.startProcess();
+
+    const QString text = pdfText(print(guia).pdfFile);
+    const QString today = toolkit::DateFormat::format(QDateTime::currentDateTime(), u"Short Date"_s);
+    EXPECT_TRUE(text.contains(QRegularExpression("Registrada: " + QRegularExpression::escape(today))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Gris plata") && !text.contains("Blanco")) << text.toStdString();
 }
 
 TEST_F(GuidePrintTest, ManyLinesSpanPagesWithTheHeaderOnEveryPageAndTotalsOnceAtTheEnd)
