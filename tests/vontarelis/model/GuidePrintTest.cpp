@@ -185,6 +185,45 @@ TEST_F(GuidePrintTest, AGuidePrintedAsItIsStoredShowsItsRegistrationTimeAndTheVe
     EXPECT_TRUE(text.contains("Gris plata") && !text.contains("Blanco")) << text.toStdString();
 }
 
+TEST_F(GuidePrintTest, LongTextsPrintWholeInTheirPlaceAndTheWeightTotalEndsUnderItsColumn)
+{
+    const QString driver = u"María de los Ángeles Guadalupe Hernández Castillo de la Rosa"_s;
+    const QString item = u"Harina de maíz precocida enriquecida con hierro y vitaminas, bulto de 20 x 1 kg"_s;
+    host.exec("UPDATE Vendedores SET Nombre = ? WHERE Codigo = 'C07'", {driver});
+    host.addItem("H-200", item, 20.0);
+    const qint32 numero = invoice(501, 10.0, 1.6);
+    host.addMovimiento(numero, "H-200", 3);
+    vontarelis::GuiaDespacho guia = storeGuide(42, {numero});
+    const QString usual = print(guia).pdfFile;
+
+    const QString company = u"Distribuidora de Prueba de Alimentos, Bebidas, Artículos de Limpieza y Cuidado Personal "
+                            "del Centro, C.A."_s;
+    host.exec("UPDATE Empresa SET nombre = ?", {company});
+    vontarelis::InitHostContext(host.framework());
+    const QString pdf = print(guia).pdfFile;
+    const QStringList lines = pdfText(pdf).split(u'\n');
+    const auto joined = [&](qsizetype from, int count) {
+        QStringList parts;
+        for (int i = 0; i < count; ++i)
+            parts.append(lines.value(from + i).trimmed());
+        return parts.join(u' ').simplified();
+    };
+    // The company wraps under itself: the print keeps its size.
+    EXPECT_EQ(joined(0, 2), company);
+    EXPECT_DOUBLE_EQ(testsupport::pdfWordBox(pdf, u"GUÍA"_s).width(), testsupport::pdfWordBox(usual, u"GUÍA"_s).width());
+    // The driver whole on the header's line and, under the signature line, in that column.
+    EXPECT_FALSE(lines.filter(QRegularExpression("Conductor: +C07 +" + QRegularExpression::escape(driver) + "$")).isEmpty())
+        << lines.join(u'\n').toStdString();
+    const qsizetype signature = lines.indexOf(QRegularExpression(".*El conductor.*"));
+    EXPECT_EQ(joined(signature + 1, 2), driver);
+    // The description goes on under itself; the weight total ends where the lines' weights end.
+    const qsizetype line = lines.indexOf(QRegularExpression("^H-200 .*"));
+    EXPECT_TRUE(lines.value(line).contains(QRegularExpression(R"( 3\.00 +60\.000$)"))) << lines.value(line).toStdString();
+    EXPECT_EQ(lines.value(line).mid(5).trimmed().section(u"  "_s, 0, 0) + u' ' + lines.value(line + 1).trimmed(), item);
+    EXPECT_NEAR(testsupport::pdfWordBox(pdf, u"1,500.500"_s).right(), testsupport::pdfWordBox(pdf, u"60.000"_s).right(),
+                0.01);
+}
+
 TEST_F(GuidePrintTest, ManyLinesSpanPagesWithTheHeaderOnEveryPageAndTotalsOnceAtTheEnd)
 {
     const qint32 numero = invoice(900, 5000.0, 800.0);
