@@ -2,8 +2,9 @@
 #include "hostlibs/StandardCommonUtilities.h"
 #include "toolkit/Currency.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -57,4 +58,21 @@ TEST(CommonUtilities, ShowFormRunsTheFormModallyAndForgetsOneThatDeletedItself)
     utilities.ShowForm(selfDeleting);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(selfDeleting);
+}
+
+TEST(CommonUtilities, ANoticeShowsOverTheActiveWindowWithoutTakingItsFocusAndJoinsTheNext)
+{
+    StandardCommonUtilities utilities;
+    QLineEdit window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    utilities.ShowNotice("Se imprimió en el archivo uno.pdf");
+    utilities.ShowNotice("Se imprimió en el archivo dos.pdf");
+    const auto *notice = window.findChild<QLabel *>("avisoPasivo");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "Se imprimió en el archivo uno.pdf\nSe imprimió en el archivo dos.pdf");
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -25,7 +25,11 @@ class RecordingPrintHost : public hostlibs::StandardPrintHost
 {
 public:
     explicit RecordingPrintHost(std::vector<hostlibs::PrintResult> &results) : m_results(results) {}
-    void printed(const hostlibs::PrintResult &result) override { m_results.push_back(result); }
+    void printed(const hostlibs::PrintResult &result) override
+    {
+        m_results.push_back(result);
+        StandardPrintHost::printed(result);
+    }
 
 private:
     std::vector<hostlibs::PrintResult> &m_results;
@@ -164,6 +168,9 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     EXPECT_FALSE(print(guia).interactive);
     EXPECT_EQ(utilities->questions.size(), 2u);
     EXPECT_EQ(pdfs().size(), 2);
+    // Each file is told where it went, with a notice that asks for no key.
+    EXPECT_EQ(utilities->notices, QStringList({"Se imprimió en el archivo " + results[0].pdfFile,
+                                               "Se imprimió en el archivo " + results[1].pdfFile}));
 }
 
 TEST_F(GuidePrintTest, AGuidePrintedAsItIsStoredShowsItsRegistrationTimeAndTheVehicleAsSaved)
