@@ -25,8 +25,8 @@ QString documentNumber(host::IDocument &document)
 }
 
 // Fills a section's lines from the document. The block of a QR marker is filled from the same
-// document, each line trimmed so that a block may be indented and aligned fields leave no blanks
-// in the code; its text joins the job's and the marker then points at it.
+// document, every value whole and each line trimmed so that a block may be indented and aligned
+// fields leave no blanks in the code; its text joins the job's and the marker then points at it.
 QStringList fillSection(const QStringList &lines, const PrintFormat &format, host::IDocument &document,
                         FieldFiller &filler, QStringList &qrTexts)
 {
@@ -38,9 +38,9 @@ QStringList fillSection(const QStringList &lines, const PrintFormat &format, hos
             filled.append(filler.fill(line, document));
             continue;
         }
-        QStringList text = filler.fill(format.qrBlocks().at(marker->index()), document);
-        for (QString &textLine : text)
-            textLine = textLine.trimmed();
+        QStringList text;
+        for (const QString &textLine : format.qrBlocks().at(marker->index()))
+            text.append(filler.fillWhole(textLine, document).trimmed());
         filled.append(QrMarker::line(marker->column(), int(qrTexts.size())));
         qrTexts.append(text.join(u'\n'));
     }
@@ -71,6 +71,7 @@ PrintResult DocumentPrinter::print(host::IPrintableDocument &document, bool inte
     PrintJob job;
     job.documentType = document.TipoEntidad();
     job.number = documentNumber(document);
+    job.columns = format.width();
     job.header = fillSection(format.header(), format, document, filler, job.qrTexts);
     if (!format.detail().isEmpty()) {
         for (const auto &line : document.documentLines())

@@ -1,11 +1,15 @@
 #include "hostlibs/FieldFiller.h"
 
 #include "hostlibs/QrMarker.h"
+#include "hostlibs/TextWrap.h"
 
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/host/IDocument.h"
 
 #include <QRegularExpression>
+
+#include <cstdlib>
+#include <vector>
 
 namespace hostlibs {
 
@@ -23,32 +27,72 @@ QString aligned(const QString &text, const QString &widthText)
         return text;
     const int width = widthText.toInt();
     if (width < 0)
-        return text.left(-width).leftJustified(-width, u' ');
+        return text.leftJustified(-width, u' ');
     return text.rightJustified(width, u' ');
 }
+
+// The rest of a wrapped field's text, for the lines below, at the field's column.
+struct Overflow
+{
+    qsizetype column;
+    QStringList lines;
+};
 
 } // namespace
 
 QString FieldFiller::fill(const QString &line, host::IDocument &document)
 {
+    return fillLine(line, document, true);
+}
+
+int FieldFiller::layoutWidth(const QString &line)
+{
+    qsizetype width = line.size();
+    for (auto it = fieldPattern().globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!match.captured(2).isEmpty())
+            width += std::abs(match.captured(2).toInt()) - match.capturedLength();
+    }
+    return int(width);
+}
+
+QString FieldFiller::fillWhole(const QString &line, host::IDocument &document)
+{
+    return fillLine(line, document, false);
+}
+
+QString FieldFiller::fillLine(const QString &line, host::IDocument &document, bool wrap)
+{
     QString filled;
+    std::vector<Overflow> overflows;
     qsizetype from = 0;
     for (auto it = fieldPattern().globalMatch(line); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         filled += line.mid(from, match.capturedStart() - from);
-        filled += aligned(value(match.captured(1), document), match.captured(2));
         from = match.capturedEnd();
+        const QString text = value(match.captured(1), document);
+        const int width = match.captured(2).toInt();
+        if (!wrap || width >= 0 || text.size() <= -width) {
+            filled += aligned(text, match.captured(2));
+            continue;
+        }
+        QStringList parts = TextWrap::lines(text, -width);
+        const qsizetype column = filled.size();
+        filled += parts.takeFirst().leftJustified(-width, u' ');
+        overflows.push_back({column, parts});
     }
     filled += line.mid(from);
-    return filled;
-}
 
-QStringList FieldFiller::fill(const QStringList &lines, host::IDocument &document)
-{
-    QStringList filled;
-    filled.reserve(lines.size());
-    for (const QString &line : lines)
-        filled.append(fill(line, document));
+    for (qsizetype row = 0;; ++row) {
+        QString below;
+        for (const Overflow &overflow : overflows) {
+            if (row < overflow.lines.size())
+                below = below.leftJustified(overflow.column, u' ') + overflow.lines.at(row);
+        }
+        if (below.isEmpty())
+            break;
+        filled += u'\n' + below;
+    }
     return filled;
 }
 

@@ -10,17 +10,27 @@ class IDocument;
 namespace hostlibs {
 
 // Fills the fields of format lines from a document: {NAME} as the document writes it,
-// {NAME,20} right-aligned in 20 characters, {NAME,-20} left-aligned and cut to 20. A name the
-// document does not answer prints empty and is remembered, once, in the order first met.
+// {NAME,20} right-aligned in 20 characters, {NAME,-20} left-aligned in 20. A text longer than
+// a left-aligned field goes on in the field's column on the lines below, broken between words,
+// so that nothing is cut: one format line may fill several lines, joined with '\n', which
+// belong together. A name the document does not answer prints empty and is remembered, once,
+// in the order first met.
 class FieldFiller
 {
 public:
     QString fill(const QString &line, host::IDocument &document);
-    QStringList fill(const QStringList &lines, host::IDocument &document);
+    // Every field whole on the one line, widths only padding: the text of a code is data,
+    // not layout.
+    QString fillWhole(const QString &line, host::IDocument &document);
 
     const QStringList &unknownNames() const { return m_unknown; }
 
+    // The width a format line is laid out for: its text, with each field of a width counted at
+    // that width.
+    static int layoutWidth(const QString &line);
+
 private:
+    QString fillLine(const QString &line, host::IDocument &document, bool wrap);
     QString value(const QString &name, host::IDocument &document);
 
     QStringList m_unknown;

@@ -3,6 +3,7 @@
 #include "hostlibs/PageLayout.h"
 #include "hostlibs/QrMarker.h"
 #include "hostlibs/QrMatrix.h"
+#include "hostlibs/TextWrap.h"
 
 #include "toolkit/Error.h"
 
@@ -29,14 +30,50 @@ constexpr double ModuleMillimetres = 0.5;
 // The blank margin that a QR code needs above and below to be found (four modules).
 constexpr int QuietModules = 4;
 
-int widestLine(const PrintJob &job)
+int layoutColumns(const PrintJob &job)
 {
+    if (job.columns > 0)
+        return job.columns;
     qsizetype widest = 1;
-    for (const QStringList *lines : {&job.header, &job.body, &job.footer}) {
-        for (const QString &line : *lines)
-            widest = std::max(widest, line.size());
+    for (const QStringList *entries : {&job.header, &job.body, &job.footer}) {
+        for (const QString &entry : *entries) {
+            for (const QStringView line : QStringView(entry).split(u'\n'))
+                widest = std::max(widest, line.size());
+        }
     }
     return int(widest);
+}
+
+// The entry's lines, each wrapped to the page; a continuation keeps its line's indentation
+// while that leaves half the page for the text.
+QString wrapped(const QString &entry, int pageColumns)
+{
+    if (QrMarker::parse(entry))
+        return entry;
+    QStringList lines;
+    for (const QString &line : entry.split(u'\n')) {
+        if (line.size() <= pageColumns) {
+            lines.append(line);
+            continue;
+        }
+        qsizetype indent = 0;
+        while (indent < line.size() && line.at(indent) == u' ')
+            ++indent;
+        indent = std::min<qsizetype>(indent, pageColumns / 2);
+        for (const QString &part : TextWrap::lines(line.mid(indent), int(pageColumns - indent)))
+            lines.append(QString(indent, u' ') + part);
+    }
+    return lines.join(u'\n');
+}
+
+PrintJob wrapped(const PrintJob &job, int pageColumns)
+{
+    PrintJob laidOut = job;
+    for (QStringList *entries : {&laidOut.header, &laidOut.body, &laidOut.footer}) {
+        for (QString &entry : *entries)
+            entry = wrapped(entry, pageColumns);
+    }
+    return laidOut;
 }
 
 QFont printFont(double pointSize)
@@ -97,28 +134,33 @@ int PageRenderer::render(QPagedPaintDevice &device) const
     const QRectF area(QPointF(0, 0), QSizeF(device.width(), device.height()));
     // The advance of a fixed-pitch font grows in step with its size: measure once, scale.
     const QFontMetricsF reference(printFont(LargestPointSize), &device);
-    const double fitting =
-        LargestPointSize * area.width() / (reference.horizontalAdvance(u'M') * widestLine(m_job));
-    const QFont font = printFont(std::clamp(std::floor(fitting * 4.0) / 4.0, SmallestPointSize, LargestPointSize));
+    const int columns = layoutColumns(m_job);
+    const double fitting = LargestPointSize * area.width() / (reference.horizontalAdvance(u'M') * columns);
+    const double pointSize = std::clamp(std::floor(fitting * 4.0) / 4.0, SmallestPointSize, LargestPointSize);
+    const QFont font = printFont(pointSize);
     const QFontMetricsF metrics(font, &device);
     const double lineHeight = metrics.lineSpacing();
     const int linesPerPage = int(area.height() / lineHeight) - FootLines;
     const double advance = metrics.horizontalAdvance(u'M');
+    // What the page holds at that size, never fewer than the columns the size was chosen for
+    // (a measure that rounds down must not wrap a line that fits).
+    const int pageColumns = std::max(int(area.width() / advance), pointSize > SmallestPointSize ? columns : 1);
+    const PrintJob job = wrapped(m_job, pageColumns);
 
-    const std::vector<std::optional<QrMatrix>> codes = encodeAll(m_job.qrTexts);
+    const std::vector<std::optional<QrMatrix>> codes = encodeAll(job.qrTexts);
     // Whole device pixels per module keep every module the same size on paper.
     const double module = std::max(1.0, std::round(ModuleMillimetres * device.logicalDpiY() / 25.4));
     const auto linesOf = [&](const QString &line) {
         const std::optional<QrMarker> marker = QrMarker::parse(line);
         if (!marker)
-            return 1;
+            return int(line.count(u'\n')) + 1;
         const std::optional<QrMatrix> &code = codeOf(codes, *marker);
         if (!code)
             return 0;
         return int(std::ceil((code->size() + 2 * QuietModules) * module / lineHeight));
     };
 
-    const QList<QStringList> pages = PageLayout::paginate(m_job, linesPerPage, linesOf);
+    const QList<QStringList> pages = PageLayout::paginate(job, linesPerPage, linesOf);
     QPainter painter;
     if (!painter.begin(&device))
         throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No se pudo comenzar la impresión"),
@@ -132,8 +174,10 @@ int PageRenderer::render(QPagedPaintDevice &device) const
         for (const QString &line : pages.at(index)) {
             const std::optional<QrMarker> marker = QrMarker::parse(line);
             if (!marker) {
-                painter.drawText(QPointF(0, top + metrics.ascent()), line);
-                top += lineHeight;
+                for (const QString &text : line.split(u'\n')) {
+                    painter.drawText(QPointF(0, top + metrics.ascent()), text);
+                    top += lineHeight;
+                }
                 continue;
             }
             if (const std::optional<QrMatrix> &code = codeOf(codes, *marker)) {

@@ -1,11 +1,14 @@
 #include "hostlibs/PrintFormat.h"
 
+#include "hostlibs/FieldFiller.h"
 #include "hostlibs/QrMarker.h"
 
 #include "toolkit/Error.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace hostlibs {
 
@@ -104,6 +107,18 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     if (section == Section::Detail)
         fail(QStringLiteral("El formato de impresión «%1» abre [DETALLE] sin cerrarlo con [/DETALLE]").arg(origin));
     return format;
+}
+
+int PrintFormat::width() const
+{
+    int widest = 0;
+    for (const QStringList *lines : {&m_header, &m_detail, &m_footer}) {
+        for (const QString &line : *lines) {
+            if (!QrMarker::parse(line))
+                widest = std::max(widest, FieldFiller::layoutWidth(line));
+        }
+    }
+    return widest;
 }
 
 } // namespace hostlibs

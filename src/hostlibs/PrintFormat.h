@@ -23,6 +23,8 @@ public:
     const QStringList &footer() const { return m_footer; }
     // The lines of each QR block, in the order of the format; a marker's index points here.
     const QList<QStringList> &qrBlocks() const { return m_qrBlocks; }
+    // The widest line of the sections as laid out, each field of a width at that width.
+    int width() const;
 
 private:
     QStringList m_header;

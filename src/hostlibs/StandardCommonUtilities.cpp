@@ -1,5 +1,7 @@
 #include "hostlibs/StandardCommonUtilities.h"
 
+#include "hostlibs/PassiveNotice.h"
+
 #include "toolkit/FormattedNumber.h"
 #include "toolkit/VariantConvert.h"
 
@@ -66,6 +68,12 @@ void StandardCommonUtilities::HandleKeyPress(qint16 &keyCode, QWidget *activeCon
 void StandardCommonUtilities::ShowMessage(const QString &text)
 {
     QMessageBox::information(dialogParent(), m_applicationName, text);
+}
+
+void StandardCommonUtilities::ShowNotice(const QString &text)
+{
+    if (QWidget *window = dialogParent())
+        PassiveNotice::show(*window, text);
 }
 
 bool StandardCommonUtilities::AskYesNo(const QString &prompt, bool defaultYes, const QString &title)

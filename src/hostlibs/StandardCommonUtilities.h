@@ -16,6 +16,8 @@ public:
     void HandleKeyPress(qint16 &keyCode, QWidget *activeControl) override;
 
     void ShowMessage(const QString &text) override;
+    // Beside the active window (PassiveNotice); with no window there is no one to tell.
+    void ShowNotice(const QString &text) override;
     bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
     void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;
 

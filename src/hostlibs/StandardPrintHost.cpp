@@ -1,5 +1,6 @@
 #include "hostlibs/StandardPrintHost.h"
 
+#include "hostlibs/HostLibraries.h"
 #include "hostlibs/PrintResult.h"
 
 #include "toolkit/VariantConvert.h"
@@ -29,6 +30,9 @@ void StandardPrintHost::printed(const PrintResult &result)
     for (const QString &warning : result.warnings)
         qCWarning(printLog, "%s %s: %s", qUtf8Printable(result.documentType), qUtf8Printable(result.number),
                   qUtf8Printable(warning));
+    // A print into a folder opens nothing: the user learns where the file is without a key to press.
+    if (!result.pdfFile.isEmpty())
+        CommonUtilities().ShowNotice(QStringLiteral("Se imprimió en el archivo %1").arg(result.pdfFile));
 }
 
 } // namespace hostlibs

@@ -5,7 +5,8 @@
 namespace hostlibs {
 
 // The host maker's own arrangement: the printer setting is the row "Impresora" of the host's
-// settings table Configuracion, and warnings go to the application's log.
+// settings table Configuracion, warnings go to the application's log, and a print into a
+// folder is told to the user with the file's path, as a notice that asks for no key.
 class StandardPrintHost : public IPrintHost
 {
 public:

@@ -1,5 +1,7 @@
 #include "marbelisto/ScriptExtension.h"
 
+#include "marbelisto/ScriptNumbers.h"
+
 #include "toolkit/Currency.h"
 #include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
@@ -26,8 +28,8 @@ QVariant scriptValue(const QVariant &field)
 
 } // namespace
 
-ScriptExtension::ScriptExtension(QString dataPath)
-    : m_dataPath(std::move(dataPath))
+ScriptExtension::ScriptExtension(QString dataPath, host::IFramework &framework)
+    : m_dataPath(std::move(dataPath)), m_framework(framework)
 {
 }
 
@@ -77,6 +79,9 @@ ScriptExtension::Script *ScriptExtension::script(const QString &path)
     }
     auto engine = std::make_unique<QJSEngine>();
     engine->installExtensions(QJSEngine::ConsoleExtension);
+    const QJSValue numbers = engine->newQObject(new ScriptNumbers(m_framework, engine.get()));
+    engine->globalObject().setProperty(QStringLiteral("mascaras"), numbers);
+    engine->globalObject().setProperty(QStringLiteral("formatear"), numbers.property(QStringLiteral("formatear")));
     const QJSValue result = engine->evaluate(QString::fromUtf8(file.readAll()), path, 1);
     if (result.isError()) {
         m_scripts.erase(path);

@@ -12,6 +12,10 @@
 
 class QJSEngine;
 
+namespace host {
+class IFramework;
+}
+
 namespace marbelisto {
 
 // A site's print-variable scripts. For the extension file the component names
@@ -19,12 +23,15 @@ namespace marbelisto {
 // ("evGuiaDespacho.js"). The script defines
 //     function EvalVar(doc, name)
 // that returns { value: ..., text: ... } to answer the variable, or undefined to let the
-// document answer it; doc holds the document's fields, read-only. A script is compiled once
-// and kept while its file stays the same, so its top-level state lives as long as the host.
+// document answer it; doc holds the document's fields, read-only. The script writes numbers as
+// the document does with formatear(valor, mascara) and the masks of mascaras (ScriptNumbers).
+// A script is compiled once and kept while its file stays the same, so its top-level state
+// lives as long as the host.
 class ScriptExtension
 {
 public:
-    explicit ScriptExtension(QString dataPath);
+    // framework is the host's, kept for the company's masks; it outlives the extension.
+    ScriptExtension(QString dataPath, host::IFramework &framework);
     ~ScriptExtension();
     ScriptExtension(const ScriptExtension &) = delete;
     ScriptExtension &operator=(const ScriptExtension &) = delete;
@@ -52,6 +59,7 @@ private:
     [[noreturn]] static void raise(const QString &path, const QString &message);
 
     QString m_dataPath;
+    host::IFramework &m_framework;
     std::map<QString, Script> m_scripts;
 };
 

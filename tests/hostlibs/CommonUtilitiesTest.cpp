@@ -7,8 +7,10 @@
 #include "vontarelis/forms/confirm/frmConfirmarBruvelos.h"
 #include "vontarelis/forms/select/frmSelectFacturas.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -83,4 +85,21 @@ TEST(CommonUtilities, EnterPressesTheFocusedButtonAndAltPIsProcesarInBothDialogs
     vontarelis::gHost = nullptr;
     vontarelis::gEmpresa.reset();
     vontarelis::gTemaUI.reset();
+}
+
+TEST(CommonUtilities, ANoticeShowsOverTheActiveWindowWithoutTakingItsFocusAndJoinsTheNext)
+{
+    StandardCommonUtilities utilities;
+    QLineEdit window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    utilities.ShowNotice("Se imprimió en el archivo uno.pdf");
+    utilities.ShowNotice("Se imprimió en el archivo dos.pdf");
+    const auto *notice = window.findChild<QLabel *>("avisoPasivo");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "Se imprimió en el archivo uno.pdf\nSe imprimió en el archivo dos.pdf");
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

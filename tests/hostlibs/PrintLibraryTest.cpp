@@ -39,19 +39,31 @@ private:
     QVariantMap m_answers;
 };
 
-TEST(PrintLibraryTest, FieldsAlignCutAndNameUnknownsOnce)
+TEST(PrintLibraryTest, FieldsAlignWrapInTheirColumnAndNameUnknownsOnce)
 {
     TableDocument guide(QVariantMap{{QStringLiteral("NUMERO"), QStringLiteral("000042")},
                                     {QStringLiteral("NOMBRE"), QStringLiteral("Pedro Alcántara Ruiz")},
-                                    {QStringLiteral("NULO"), QVariant::fromValue(nullptr)}});
+                                    {QStringLiteral("NULO"), QVariant::fromValue(nullptr)},
+                                    {QStringLiteral("LARGO"), QString(30, u'w')}});
     hostlibs::FieldFiller filler;
-    EXPECT_EQ(filler.fill(QStringLiteral("N° {NUMERO}|{NUMERO,8}|{NUMERO,-8}|{NUMERO,-3}|{NUMERO,3}|"), guide),
-              QStringLiteral("N° 000042|  000042|000042  |000|000042|"));
-    EXPECT_EQ(filler.fill(QStringLiteral("{nombre,-10}|{ NOMBRE , 22 }|{NULO}|{FALTA}|{FALTA,-4}|{FALTA}"), guide),
-              QStringLiteral("Pedro Alcá|  Pedro Alcántara Ruiz|||    |"));
+    EXPECT_EQ(filler.fill(QStringLiteral("N° {NUMERO}|{NUMERO,8}|{NUMERO,-8}|{NUMERO,3}|"), guide),
+              QStringLiteral("N° 000042|  000042|000042  |000042|"));
+    EXPECT_EQ(filler.fill(QStringLiteral("{ NOMBRE , 22 }|{NULO}|{FALTA}|{FALTA,-4}|{FALTA}"), guide),
+              QStringLiteral("  Pedro Alcántara Ruiz|||    |"));
     EXPECT_EQ(filler.fill(QStringLiteral("sin campos {} { } {X,abc}"), guide), "sin campos {} { } {X,abc}");
+    // A left-aligned text goes on under its own column, between words; a word wider than the
+    // column is split rather than lost. The code's text takes every value whole.
+    EXPECT_EQ(filler.fill(QStringLiteral("A: {nombre,-10}| B: {NUMERO,-3}|"), guide),
+              QStringLiteral("A: Pedro     | B: 000|\n   Alcántara      042\n   Ruiz"));
+    // A text no page could hold ends in an ellipsis after a few lines.
+    EXPECT_EQ(filler.fill(QStringLiteral("{LARGO,-4}|"), guide), QStringLiteral("wwww|\nwwww\nwwww\nwww…"));
+    EXPECT_EQ(filler.fillWhole(QStringLiteral("{nombre,-10}|{NUMERO,-8}|"), guide),
+              QStringLiteral("Pedro Alcántara Ruiz|000042  |"));
+    EXPECT_EQ(hostlibs::FieldFiller::layoutWidth(QStringLiteral("N° {NUMERO} {NOMBRE,-30}|{PESO,12}")), 55);
+
     TableDocument line(QVariantMap{{QStringLiteral("CODIGO"), QStringLiteral("A-1")}});
-    filler.fill(QStringList{QStringLiteral("{CODIGO} {LOTE}"), QStringLiteral("{lote} {FALTA}")}, line);
+    filler.fill(QStringLiteral("{CODIGO} {LOTE}"), line);
+    filler.fill(QStringLiteral("{lote} {FALTA}"), line);
     EXPECT_EQ(filler.unknownNames(), (QStringList{QStringLiteral("FALTA"), QStringLiteral("LOTE")}));
 }
 

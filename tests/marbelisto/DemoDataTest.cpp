@@ -92,6 +92,9 @@ TEST(DemoData, BooksKeepTheirPromises)
         "(SELECT 1 FROM Vendedores v WHERE v.Codigo = c.VendedorAsignado AND v.esConductor = 0)",
         // The guides hold open invoices only, as many as they say, and weigh what the invoices weigh.
         "SELECT COUNT(*) FROM gdFacturasGuia g INNER JOIN facturas f ON f.numero = g.NumeroFactura WHERE f.Despachada <> 0",
+        // No invoice is dated after the day of its guide.
+        "SELECT COUNT(*) FROM gdFacturasGuia g INNER JOIN facturas f ON f.numero = g.NumeroFactura "
+        "INNER JOIN gdVontarelis v ON v.id = g.idGuia WHERE DATE(f.FechaTransaccion) > DATE(v.fecha)",
         "SELECT COUNT(*) FROM gdVontarelis v WHERE facturas <> (SELECT COUNT(*) FROM gdFacturasGuia g WHERE g.idGuia = v.id) "
         "OR ABS(totalPeso - (SELECT SUM(dbo.PesoFactura(g.NumeroFactura)) FROM gdFacturasGuia g WHERE g.idGuia = v.id)) > 0.001",
     };

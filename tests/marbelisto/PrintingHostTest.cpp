@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QInputDialog>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -41,6 +42,23 @@ void writeFile(const QString &path, const QByteArray &text)
     file.write(text);
 }
 
+// The names of a listing's "Nombre" column as a reader takes them: a row's lines joined.
+QStringList listedNames(const QString &listing)
+{
+    static const QRegularExpression row(R"(^\S+ +\S+ +CL\d+ +(.+?)(?: +[\d.,]+){4}$)");
+    static const QRegularExpression below(R"(^ +(\S.*)$)");
+    QStringList names;
+    for (const QString &line : listing.split(u'\n')) {
+        if (const QRegularExpressionMatch match = row.match(line); match.hasMatch())
+            names.append(match.captured(1));
+        else if (const QRegularExpressionMatch more = below.match(line); more.hasMatch() && !names.isEmpty())
+            names.last() += u' ' + more.captured(1);
+        else if (!names.isEmpty())
+            break;
+    }
+    return names;
+}
+
 TEST(PrintGuideVerbTest, PrintsEachDemoGuideWithEveryFieldKnownAndTheListingOnlyWhenAsked)
 {
     const testsupport::LocaleScope locale(QLocale(QLocale::Spanish, QLocale::Venezuela));
@@ -59,20 +77,26 @@ TEST(PrintGuideVerbTest, PrintsEachDemoGuideWithEveryFieldKnownAndTheListingOnly
     const int guides = framework->ReadScalarA("SELECT COUNT(*) FROM gdVontarelis", {}).toInt();
     ASSERT_GE(guides, 1);
     for (int n = 1; n <= guides; ++n) {
-        const QStringList output = print({QString::number(n), "--pdf", pdf(QStringLiteral("g%1.pdf").arg(n))});
+        const QString guide = pdf(QStringLiteral("g%1.pdf").arg(n));
+        const QStringList output = print({QString::number(n), "--listado", "--pdf", guide});
         EXPECT_TRUE(output.filter("Aviso").isEmpty()) << output.join(u'\n').toStdString();
-        EXPECT_TRUE(output.contains("Quiere emitir el listado detallado de facturas: no"));
-        EXPECT_TRUE(testsupport::pdfText(pdf(QStringLiteral("g%1.pdf").arg(n)))
-                        .contains(QStringLiteral("GUÍA DE DESPACHO N° %1").arg(n, 6, 10, QLatin1Char('0'))));
+        EXPECT_TRUE(output.contains("Quiere emitir el listado detallado de facturas: sí"));
+        EXPECT_TRUE(testsupport::pdfText(guide).contains(QStringLiteral("GUÍA DE DESPACHO N° %1").arg(n, 6, 10, QLatin1Char('0'))));
+        // The listing names every customer whole, in the order of its invoices.
+        QStringList customers;
+        for (auto rows = framework->OpenRecordsetA("SELECT f.NombreCliente FROM gdFacturasGuia g JOIN facturas f ON "
+                                                   "f.numero = g.NumeroFactura WHERE g.idGuia = ? ORDER BY f.serie, "
+                                                   "f.correlativo", {n});
+             !rows->Eof(); rows->MoveNext())
+            customers.append(rows->Fields(0).toString());
+        const QString listing = testsupport::pdfText(pdf(QStringLiteral("g%1-listado.pdf").arg(n)));
+        EXPECT_EQ(listedNames(listing), customers) << listing.toStdString();
+        EXPECT_TRUE(listing.contains(QStringLiteral("N° %1").arg(n, 6, 10, QLatin1Char('0'))) &&
+                    listing.contains(QStringLiteral("Facturas: %1").arg(customers.size())));
     }
-    EXPECT_EQ(testsupport::pdfFilesIn(printed.path()).size(), guides);
-
-    const QStringList output = print({"1", "--listado", "--pdf", pdf("guia.pdf")});
-    EXPECT_TRUE(output.contains("Quiere emitir el listado detallado de facturas: sí"));
-    const QString listing = testsupport::pdfText(pdf("guia-listado.pdf"));
-    const int invoices = framework->ReadScalarA("SELECT facturas FROM gdVontarelis WHERE id = 1", {}).toInt();
-    EXPECT_TRUE(listing.contains("N° 000001") && listing.contains(QStringLiteral("Facturas: %1").arg(invoices)))
-        << listing.toStdString();
+    EXPECT_EQ(testsupport::pdfFilesIn(printed.path()).size(), 2 * guides);
+    EXPECT_TRUE(print({"1", "--pdf", pdf("guia.pdf")}).contains("Quiere emitir el listado detallado de facturas: no"));
+    EXPECT_EQ(testsupport::pdfFilesIn(printed.path()).size(), 2 * guides + 1);
     // The verb answers its own question and leaves the process's utilities as it found them.
     EXPECT_TRUE(utilities->questions.empty());
     EXPECT_EQ(&hostlibs::CommonUtilities(), &*utilities);
@@ -144,18 +168,24 @@ TEST(UserReportTest, UnusableDefinitionsFailNamingTheFile)
     EXPECT_TRUE(testsupport::pdfFilesIn(printed.path()).isEmpty());
 }
 
-TEST(UserReportTest, TextWiderThanItsColumnEndsInAnEllipsis)
+TEST(UserReportTest, TextWrapsInItsColumnAndFiguresWidenSoEveryTotalEndsUnderItsColumn)
 {
+    const testsupport::LocaleScope locale(QLocale(QLocale::English, QLocale::UnitedStates));
     testsupport::TestHost host;
     QTemporaryDir printed;
     host.setPrinterFolder(printed.path());
-    writeFile(host.dataPath() + "ancho.rcl", "[consulta]\nSELECT 'Distribuidora Oriental' AS nombre, 'Mar' AS corto, "
-                                             ":numeroGuia AS n\n[columnas]\nnombre | Nombre | 10\ncorto | Corto | 3\n");
+    writeFile(host.dataPath() + "ancho.rcl",
+              "[consulta]\nSELECT 'Distribuidora Oriental del Sur' AS nombre, 123456.5 AS monto, :numeroGuia AS n\n"
+              "UNION ALL SELECT 'Mar', 900000.25, 0\n[columnas]\nnombre | Nombre | 14\n"
+              "monto | Monto | 8 | derecha | #,##0.00 | suma\nn | N | 2 | derecha\n");
     host.framework().generarUsrReport("ancho.rcl", "numeroGuia", 42);
     const QStringList pdfs = testsupport::pdfFilesIn(printed.path());
     ASSERT_EQ(pdfs.size(), 1);
     const QString text = testsupport::pdfText(pdfs.first());
-    EXPECT_TRUE(text.contains(QStringLiteral("Distribui… Mar"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("\nDistribuidora +123,456.50 +42\nOriental del *\nSur *\nMar +900,000.25 +0\n")))
+        << text.toStdString();
+    EXPECT_NEAR(testsupport::pdfWordBox(pdfs.first(), "1,023,456.75").right(),
+                testsupport::pdfWordBox(pdfs.first(), "900,000.25").right(), 0.01);
 }
 
 } // namespace

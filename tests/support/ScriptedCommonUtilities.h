@@ -34,6 +34,7 @@ public:
     };
 
     void ShowMessage(const QString &text) override { messages << text; }
+    void ShowNotice(const QString &text) override { notices << text; }
     bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override
     {
         questions.push_back({prompt, defaultYes, title});
@@ -61,6 +62,7 @@ public:
     std::size_t pendingAnswers() const { return m_answers.size(); }
 
     QStringList messages;
+    QStringList notices;
     std::vector<Question> questions;
     std::vector<ReportedError> errors;
     std::vector<QDialog *> shownForms;

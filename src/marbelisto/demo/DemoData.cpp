@@ -23,6 +23,7 @@ constexpr int Days = 42;
 constexpr double CompanyRate = 1.0;
 constexpr int GuidesOpen = 3;
 constexpr int InvoicesPerGuide = 10;
+constexpr int GuideDaysAgo = 1;
 // Voucher numbers run apart from invoice numbers, as they do in real books.
 constexpr qint32 FirstVoucher = 30001;
 
@@ -233,7 +234,8 @@ private:
             const bool despachada = dispatched(daysAgo);
             invoices.row({numero, serie, correlativo, customer.codigo, customer.nombre, customer.vendedor,
                           fecha.startOfDay(), QVariant::fromValue(neto), QVariant::fromValue(iva), tasa, despachada});
-            if (!despachada && daysAgo <= 4)
+            // The open guides are yesterday's: they carry invoices of that day or before.
+            if (!despachada && daysAgo >= GuideDaysAgo && daysAgo <= 4)
                 m_open[customer.vendedor].push_back(OpenInvoice{numero, customer.zona, peso, neto, iva, tasa});
         }
     }
@@ -264,7 +266,7 @@ private:
                                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         BulkInsert links(m_database,
                          QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"));
-        const QDate fecha = m_options.today.addDays(-1);
+        const QDate fecha = m_options.today.addDays(-GuideDaysAgo);
         qint32 id = 0;
         for (const auto &[vendedor, invoices] : m_open) {
             if (id == GuidesOpen)

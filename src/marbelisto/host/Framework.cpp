@@ -30,7 +30,7 @@ Framework::Framework(std::unique_ptr<Database> database, const DataFolder &folde
       m_userCode(userCode),
       m_theme(std::make_shared<Tema>()),
       m_inputBox(std::make_shared<InputBox>()),
-      m_scripts(m_folder.path())
+      m_scripts(m_folder.path(), *this)
 {
 }
 

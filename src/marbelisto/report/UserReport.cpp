@@ -1,5 +1,6 @@
 #include "marbelisto/report/UserReport.h"
 
+#include "hostlibs/TextWrap.h"
 #include "toolkit/DateFormat.h"
 #include "toolkit/Error.h"
 #include "toolkit/NumberFormat.h"
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <vector>
 
 namespace marbelisto {
@@ -36,18 +38,21 @@ QString cellText(const QVariant &value, const QString &mask)
     return toolkit::NumberFormat::format(value, mask);
 }
 
-// Text wider than its column is cut with an ellipsis, so that no one reads a cut name or amount
-// as whole.
-QString fitted(const QString &text, const ReportColumn &column)
+// Figures and dates are never broken: their column widens to the widest. Text wraps in its column.
+bool widens(const ReportColumn &column)
 {
-    const QString cut = text.size() > column.width ? text.left(column.width - 1) + u'…' : text;
+    return !column.mask.isEmpty() || (column.alignment & Qt::AlignRight);
+}
+
+QString aligned(const QString &text, const ReportColumn &column, int width)
+{
     if (column.alignment & Qt::AlignRight)
-        return cut.rightJustified(column.width, u' ');
+        return text.rightJustified(width, u' ');
     if (column.alignment & Qt::AlignHCenter) {
-        const qsizetype left = (column.width - cut.size()) / 2;
-        return (QString(left, u' ') + cut).leftJustified(column.width, u' ');
+        const qsizetype left = (width - text.size()) / 2;
+        return (QString(left, u' ') + text).leftJustified(width, u' ');
     }
-    return cut.leftJustified(column.width, u' ');
+    return text.leftJustified(width, u' ');
 }
 
 } // namespace
@@ -71,52 +76,83 @@ hostlibs::PrintJob UserReport::layOut(host::IFramework &framework, const QString
     sql.replace(placeholder, QStringLiteral("?"));
 
     const QList<ReportColumn> &columns = m_definition.columns();
-    hostlibs::PrintJob job;
-    job.documentType = documentType;
-    job.number = toolkit::toText(m_parameterValue);
-
-    const QVariant company = framework.ReadScalarA(QStringLiteral("SELECT nombre FROM Empresa"), {});
-    QStringList captions;
-    QStringList rules;
-    for (const ReportColumn &column : columns) {
-        captions.append(fitted(column.caption, column));
-        rules.append(QString(column.width, u'-'));
-    }
-    job.header = {toolkit::isNull(company) ? QString() : toolkit::toText(company), title(),
-                  QStringLiteral("Emitido el %1")
-                      .arg(toolkit::DateFormat::format(QDateTime::currentDateTime(), QStringLiteral("General Date"))),
-                  QString(), row(captions), row(rules)};
-
     std::vector<toolkit::Currency> totals(columns.size());
-    int count = 0;
+    QList<QStringList> rows;
     for (auto rs = framework.OpenRecordsetA(sql, QVariantList(uses, m_parameterValue)); !rs->Eof(); rs->MoveNext()) {
         QStringList cells;
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const QVariant value = rs->Fields(columns.at(i).field);
-            cells.append(fitted(cellText(value, columns.at(i).mask), columns.at(i)));
+            cells.append(cellText(value, columns.at(i).mask));
             if (columns.at(i).sum && !toolkit::isNull(value))
                 totals[i] += toolkit::toCurrency(value);
         }
-        job.body.append(row(cells));
-        ++count;
+        rows.append(cells);
     }
 
-    QStringList totalCells;
+    const QStringList totalCells = totalTexts(totals);
+    const std::vector<int> widths = columnWidths(rows, totalCells);
+    QStringList rules;
+    for (const int width : widths)
+        rules.append(QString(width, u'-'));
+    const QString rule = rules.join(u' ');
+
+    hostlibs::PrintJob job;
+    job.documentType = documentType;
+    job.number = toolkit::toText(m_parameterValue);
+    job.columns = int(rule.size());
+    const QVariant company = framework.ReadScalarA(QStringLiteral("SELECT nombre FROM Empresa"), {});
+    job.header = {toolkit::isNull(company) ? QString() : toolkit::toText(company), title(),
+                  QStringLiteral("Emitido el %1")
+                      .arg(toolkit::DateFormat::format(QDateTime::currentDateTime(), QStringLiteral("General Date"))),
+                  QString(), row(captions(), widths), rule};
+    for (const QStringList &cells : rows)
+        job.body.append(row(cells, widths));
+    job.footer = {rule, row(totalCells, widths)};
+    if (!m_definition.countLabel().isEmpty())
+        job.footer += {QString(), QStringLiteral("%1: %2").arg(m_definition.countLabel()).arg(rows.size())};
+    return job;
+}
+
+QStringList UserReport::totalTexts(const std::vector<toolkit::Currency> &totals) const
+{
+    const QList<ReportColumn> &columns = m_definition.columns();
+    QStringList texts;
     bool labelled = false;
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const ReportColumn &column = columns.at(i);
-        QString text;
+        const toolkit::Currency total = totals.at(std::size_t(i));
         if (column.sum)
-            text = column.mask.isEmpty() ? totals[i].toPlainText() : toolkit::NumberFormat::format(totals[i], column.mask);
-        else if (!labelled)
-            text = QStringLiteral("Totales");
+            texts.append(column.mask.isEmpty() ? total.toPlainText() : toolkit::NumberFormat::format(total, column.mask));
+        else
+            texts.append(labelled ? QString() : QStringLiteral("Totales"));
         labelled = labelled || !column.sum;
-        totalCells.append(fitted(text, column));
     }
-    job.footer = {row(rules), row(totalCells)};
-    if (!m_definition.countLabel().isEmpty())
-        job.footer += {QString(), QStringLiteral("%1: %2").arg(m_definition.countLabel()).arg(count)};
-    return job;
+    return texts;
+}
+
+std::vector<int> UserReport::columnWidths(const QList<QStringList> &rows, const QStringList &totals) const
+{
+    // A caption and the label of the totals always fit; a column of figures fits its widest.
+    const QList<ReportColumn> &columns = m_definition.columns();
+    std::vector<int> widths;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const ReportColumn &column = columns.at(i);
+        qsizetype width = std::max({qsizetype(column.width), column.caption.size(), totals.at(i).size()});
+        if (widens(column)) {
+            for (const QStringList &cells : rows)
+                width = std::max(width, cells.at(i).size());
+        }
+        widths.push_back(int(width));
+    }
+    return widths;
+}
+
+QStringList UserReport::captions() const
+{
+    QStringList captions;
+    for (const ReportColumn &column : m_definition.columns())
+        captions.append(column.caption);
+    return captions;
 }
 
 QString UserReport::title() const
@@ -133,12 +169,27 @@ QString UserReport::title() const
     return text;
 }
 
-QString UserReport::row(const QStringList &cells) const
+QString UserReport::row(const QStringList &cells, const std::vector<int> &widths) const
 {
-    QString line = cells.join(u' ');
-    while (line.endsWith(u' '))
-        line.chop(1);
-    return line;
+    const QList<ReportColumn> &columns = m_definition.columns();
+    QList<QStringList> parts;
+    qsizetype height = 1;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const int width = widths.at(std::size_t(i));
+        parts.append(widens(columns.at(i)) ? QStringList{cells.at(i)} : hostlibs::TextWrap::lines(cells.at(i), width));
+        height = std::max(height, parts.last().size());
+    }
+    QStringList lines;
+    for (qsizetype line = 0; line < height; ++line) {
+        QStringList texts;
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            texts.append(aligned(parts.at(i).value(line), columns.at(i), widths.at(std::size_t(i))));
+        QString text = texts.join(u' ');
+        while (text.endsWith(u' '))
+            text.chop(1);
+        lines.append(text);
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace marbelisto

@@ -27,6 +27,8 @@ public:
     virtual void HandleKeyPress(qint16 &keyCode, QWidget *activeControl) = 0;
 
     virtual void ShowMessage(const QString &text) = 0;
+    // A notice that needs no answer and no key: it shows for a while and goes by itself.
+    virtual void ShowNotice(const QString &text) = 0;
     virtual bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) = 0;
     virtual void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) = 0;
 

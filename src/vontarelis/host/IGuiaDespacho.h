@@ -61,7 +61,7 @@ public:
     QString TipoEntidad() const override = 0;
     // Computed on the first call and cached: later calls return the same collection.
     virtual std::shared_ptr<const Detalles> detalles() = 0;
-    // Stores the object as a new guide and sets id to the number its own insert generated.
+    // Stores the object as a new guide; id and horaRegistro become what its own insert stored.
     virtual void startProcess() = 0;
     // Links invoice numero to this guide.
     virtual void addFactura(qint32 numero) = 0;

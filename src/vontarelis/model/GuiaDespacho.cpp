@@ -122,6 +122,9 @@ void GuiaDespacho::startProcess()
                 QVariant::fromValue(m_totalPrecioVenta), QVariant::fromValue(m_totalIVA), m_codigoVendedor, m_zona});
     // This connection's own insert: another workstation's guide must never receive our invoices.
     m_id = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
+    // The database sets the registration time; the guide printed right away must show it.
+    m_horaRegistro =
+        toolkit::toDate(SqlReadScalar(QStringLiteral("SELECT horaRegistro FROM gdVontarelis WHERE id = ?"), {m_id}));
 }
 
 void GuiaDespacho::addFactura(qint32 numero)

@@ -60,6 +60,9 @@ Vehiculo LoadVehiculoById(qint32 id)
 
 void SaveVehiculo(Vehiculo &vehiculo)
 {
+    // A print after this save shows the vehicle as stored; the cache is read again rather than
+    // filled from the record, which the caller's transaction may still undo.
+    gVehiculoActual = Vehiculo();
     if (vehiculo.id != 0) {
         SqlExecute(QStringLiteral("UPDATE gdVehiculos SET tipoVehiculo = ?, marca = ?, modelo = ?, color = ?, "
                                   "serialNIV = ?, serialMotor = ?, anho = ? WHERE id = ?"),

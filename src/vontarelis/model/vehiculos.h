@@ -15,7 +15,8 @@ Vehiculo ReadVehiculo(const host::IRecordset &rs);
 Vehiculo LoadVehiculoByPlacas(const QString &placas);
 // The vehicle with that id, or a new record (id 0).
 Vehiculo LoadVehiculoById(qint32 id);
-// Updates a stored vehicle (never its plate) or inserts a new one and sets its id.
+// Updates a stored vehicle (never its plate) or inserts a new one and sets its id. Empties the
+// print cache, so that the next print reads the vehicle as stored.
 void SaveVehiculo(Vehiculo &vehiculo);
 // A vehicle print variable of vehicle id, read through gVehiculoActual; Empty when the name
 // is not a vehicle variable or the vehicle does not exist.

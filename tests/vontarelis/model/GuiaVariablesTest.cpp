@@ -90,6 +90,9 @@ protected:
     if (name === "DESCRIPCION") return { value: doc.peso / doc.unidades, text: doc.codigoItem + " " + doc.descripcion };
     if (name === "CAMPOS")
         return { value: 1, text: [doc.codigoItem, doc.descripcion, doc.unidades, doc.peso, doc.volumen].join("|") };
+    if (name === "CIFRAS")
+        return { value: 1, text: [formatear(doc.unidades, mascaras.cantidades), mascaras.monetarios, mascaras.precios,
+                                  mascaras.peso].join("|") };
 })");
     }
 
@@ -213,6 +216,8 @@ TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
     expectAnswer(line, "DESCRIPCION", 42.5, "CEM Cemento gris");
     // The script reads every field of the line.
     expectAnswer(line, "CAMPOS", {}, "CEM|Cemento gris|1234.5|52466.25|0.75");
+    // It writes numbers with the company's masks in the print's language.
+    expectAnswer(line, "CIFRAS", {}, "1,234.500|#,##0.00|#,##0.00|#,##0.000");
     // Neither the guide's script, the vehicle nor the company.
     for (const char *name : {"NUMERO", "PLACAS", "rif"})
         expectUnanswered(line, name);
@@ -263,6 +268,13 @@ TEST_F(GuiaVariablesTest, TheShippedSamplesWorkOnceInstalled)
     expectAnswer(line, "DESCRIPCION", {}, "CEM Cemento gris");
     expectAnswer(line, "PESOUNITARIO", {}, "42.500");
     expectAnswer(line, "CODIGO", {}, "CEM");
+    {
+        // Numbers in the document's language: 20.4 kg never reads as twenty thousand.
+        testsupport::LocaleScope spanish(QLocale(QLocale::Spanish, QLocale::Venezuela));
+        expectSame({"TONELADAS"}, {}, "1,50 t");
+        line.setPeso(20.4 * 1234.5);
+        expectAnswer(line, "PESOUNITARIO", {}, "20,400");
+    }
     line.setUnidades(0);
     expectAnswer(line, "PESOUNITARIO", {}, "");
 }

@@ -6,7 +6,9 @@
 #include "hostlibs/StandardPrintHost.h"
 #include "support/PdfQrCodes.h"
 #include "support/PdfText.h"
+#include "toolkit/DateFormat.h"
 #include "toolkit/Error.h"
+#include "vontarelis/model/vehiculos.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -23,7 +25,11 @@ class RecordingPrintHost : public hostlibs::StandardPrintHost
 {
 public:
     explicit RecordingPrintHost(std::vector<hostlibs::PrintResult> &results) : m_results(results) {}
-    void printed(const hostlibs::PrintResult &result) override { m_results.push_back(result); }
+    void printed(const hostlibs::PrintResult &result) override
+    {
+        m_results.push_back(result);
+        StandardPrintHost::printed(result);
+    }
 
 private:
     std::vector<hostlibs::PrintResult> &m_results;
@@ -162,6 +168,67 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     EXPECT_FALSE(print(guia).interactive);
     EXPECT_EQ(utilities->questions.size(), 2u);
     EXPECT_EQ(pdfs().size(), 2);
+    // Each file is told where it went, with a notice that asks for no key.
+    EXPECT_EQ(utilities->notices, QStringList({"Se imprimió en el archivo " + results[0].pdfFile,
+                                               "Se imprimió en el archivo " + results[1].pdfFile}));
+}
+
+TEST_F(GuidePrintTest, AGuidePrintedAsItIsStoredShowsItsRegistrationTimeAndTheVehicleAsSaved)
+{
+    vontarelis::GuiaDespacho earlier = storeGuide(41, {});
+    EXPECT_TRUE(pdfText(print(earlier).pdfFile).contains("Blanco"));
+    // The creation dialog corrects the vehicle and registers the next guide in one transaction.
+    vontarelis::Vehiculo corrected = vontarelis::LoadVehiculoById(vehicle);
+    corrected.color = u"Gris plata"_s;
+    vontarelis::SaveVehiculo(corrected);
+    vontarelis::GuiaDespacho guia = newGuide();
+    guia.setIdVehiculo(vehicle);
+    guia.startProcess();
+
+    const QString text = pdfText(print(guia).pdfFile);
+    const QString today = toolkit::DateFormat::format(QDateTime::currentDateTime(), u"Short Date"_s);
+    EXPECT_TRUE(text.contains(QRegularExpression("Registrada: " + QRegularExpression::escape(today))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Gris plata") && !text.contains("Blanco")) << text.toStdString();
+}
+
+TEST_F(GuidePrintTest, LongTextsPrintWholeInTheirPlaceAndTheWeightTotalEndsUnderItsColumn)
+{
+    const QString driver = u"María de los Ángeles Guadalupe Hernández Castillo de la Rosa"_s;
+    const QString item = u"Harina de maíz precocida enriquecida con hierro y vitaminas, bulto de 20 x 1 kg"_s;
+    host.exec("UPDATE Vendedores SET Nombre = ? WHERE Codigo = 'C07'", {driver});
+    host.addItem("H-200", item, 20.0);
+    const qint32 numero = invoice(501, 10.0, 1.6);
+    host.addMovimiento(numero, "H-200", 3);
+    vontarelis::GuiaDespacho guia = storeGuide(42, {numero});
+    const QString usual = print(guia).pdfFile;
+
+    const QString company = u"Distribuidora de Prueba de Alimentos, Bebidas, Artículos de Limpieza y Cuidado Personal "
+                            "del Centro, C.A."_s;
+    host.exec("UPDATE Empresa SET nombre = ?", {company});
+    vontarelis::InitHostContext(host.framework());
+    const QString pdf = print(guia).pdfFile;
+    const QStringList lines = pdfText(pdf).split(u'\n');
+    const auto joined = [&](qsizetype from, int count) {
+        QStringList parts;
+        for (int i = 0; i < count; ++i)
+            parts.append(lines.value(from + i).trimmed());
+        return parts.join(u' ').simplified();
+    };
+    // The company wraps under itself: the print keeps its size.
+    EXPECT_EQ(joined(0, 2), company);
+    EXPECT_DOUBLE_EQ(testsupport::pdfWordBox(pdf, u"GUÍA"_s).width(), testsupport::pdfWordBox(usual, u"GUÍA"_s).width());
+    // The driver whole on the header's line and, under the signature line, in that column.
+    EXPECT_FALSE(lines.filter(QRegularExpression("Conductor: +C07 +" + QRegularExpression::escape(driver) + "$")).isEmpty())
+        << lines.join(u'\n').toStdString();
+    const qsizetype signature = lines.indexOf(QRegularExpression(".*El conductor.*"));
+    EXPECT_EQ(joined(signature + 1, 2), driver);
+    // The description goes on under itself; the weight total ends where the lines' weights end.
+    const qsizetype line = lines.indexOf(QRegularExpression("^H-200 .*"));
+    EXPECT_TRUE(lines.value(line).contains(QRegularExpression(R"( 3\.00 +60\.000$)"))) << lines.value(line).toStdString();
+    EXPECT_EQ(lines.value(line).mid(5).trimmed().section(u"  "_s, 0, 0) + u' ' + lines.value(line + 1).trimmed(), item);
+    EXPECT_NEAR(testsupport::pdfWordBox(pdf, u"1,500.500"_s).right(), testsupport::pdfWordBox(pdf, u"60.000"_s).right(),
+                0.01);
 }
 
 TEST_F(GuidePrintTest, ManyLinesSpanPagesWithTheHeaderOnEveryPageAndTotalsOnceAtTheEnd)

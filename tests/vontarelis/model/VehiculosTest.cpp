@@ -90,7 +90,7 @@ TEST_F(VehiculosTest, PrintVariablesAnswerTheVehicleFields)
     EXPECT_FALSE(eval(ford + 40, "PLACAS").isValid());
 }
 
-TEST_F(VehiculosTest, TheCacheKeepsTheVehicleUntilAnotherIsAskedFor)
+TEST_F(VehiculosTest, TheCacheKeepsTheVehicleUntilAnotherIsAskedForOrAVehicleIsSaved)
 {
     // While nothing is cached, id 0 answers the empty record; type 0's name is read and kept.
     EXPECT_EQ(eval(0, "PLACAS"), QVariant(QString("")));
@@ -103,18 +103,21 @@ TEST_F(VehiculosTest, TheCacheKeepsTheVehicleUntilAnotherIsAskedFor)
 
     const qint32 other = host.addVehiculo(camion, "OT1", "Chevrolet");
     EXPECT_EQ(eval(ford, "MARCA"), QVariant("Ford"));
-    Vehiculo changed = LoadVehiculoById(ford);
-    changed.marca = "Ford Motor";
-    SaveVehiculo(changed);
+    host.exec("UPDATE gdVehiculos SET marca = 'Ford Motor' WHERE id = ?", {ford});
     host.exec("UPDATE gdTiposVehiculo SET nombre = 'CAMION GRANDE' WHERE id = ?", {camion});
-    // A new entry-point call leaves the cache alone too.
+    // Changes behind the registry's back, and a new entry-point call, leave the cache alone.
     InitHostContext(host.framework());
     EXPECT_EQ(eval(ford, "MARCA"), QVariant("Ford"));
     EXPECT_EQ(eval(ford, "TIPO"), QVariant("CAMION 350"));
-
     EXPECT_EQ(eval(other, "MARCA"), QVariant("Chevrolet"));
     EXPECT_EQ(eval(ford, "MARCA"), QVariant("Ford Motor"));
     EXPECT_EQ(eval(ford, "TIPO"), QVariant("CAMION GRANDE"));
+
+    // A vehicle saved through the registry prints as stored at once.
+    Vehiculo changed = LoadVehiculoById(ford);
+    changed.color = "Gris";
+    SaveVehiculo(changed);
+    EXPECT_EQ(eval(ford, "COLOR"), QVariant("Gris"));
 
     // Once a vehicle is cached, id 0 finds nothing; the empty record cached then answers.
     EXPECT_FALSE(eval(0, "PLACAS").isValid());

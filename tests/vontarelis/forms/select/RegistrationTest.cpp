@@ -212,8 +212,8 @@ TEST_F(SelectDialogTest, AFailureAtAnyStatementBeforeTheCommitLeavesDatabaseAndD
     const QStringList shown = entries();
     // Ids are not gap-free: a rolled-back insert may use up a number.
     const QVariant lastGuide = rows("SELECT MAX(id) FROM gdVontarelis").value(0).value(0);
-    // Vehicle insert and its number, guide insert and its number, three links.
-    const int beforeCommit = 7;
+    // Vehicle insert and its number, guide insert, its number and its registration time, three links.
+    const int beforeCommit = 8;
     for (int nth = 1; nth <= beforeCommit; ++nth) {
         faulty.failStatement(nth);
         click("cbOk");
@@ -247,7 +247,7 @@ TEST_F(SelectDialogTest, AFailureAtAnyStatementBeforeTheCommitLeavesDatabaseAndD
     load();
     clickRow(1);
     const QStringList ticked = entries();
-    faulty.failStatement(4);
+    faulty.failStatement(5);
     click("cbOk");
     EXPECT_TRUE(faulty.failed());
     EXPECT_EQ(utilities->errors.back().source, u"frmSelectFacturas::cbOk_Click"_s);
