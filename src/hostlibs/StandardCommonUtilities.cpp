@@ -72,7 +72,14 @@ void StandardCommonUtilities::ShowMessage(const QString &text)
 
 void StandardCommonUtilities::ShowNotice(const QString &text)
 {
-    if (QWidget *window = dialogParent())
+    // A question answered just before the print can still be the active window while it closes;
+    // a notice on it would vanish with it, so the window that asked shows it.
+    QWidget *window = dialogParent();
+    while (window && !window->isVisible())
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!window)
+        window = QApplication::activeModalWidget();
+    if (window)
         PassiveNotice::show(*window, text);
 }
 

@@ -102,4 +102,17 @@ TEST(CommonUtilities, ANoticeShowsOverTheActiveWindowWithoutTakingItsFocusAndJoi
     EXPECT_EQ(notice->text(), "Se imprimió en el archivo uno.pdf\nSe imprimió en el archivo dos.pdf");
     EXPECT_EQ(QApplication::focusWidget(), &window);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // A question answered right before the print is still the active window while it closes.
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QDialog question(&dialog);
+    question.show();
+    QApplication::setActiveWindow(&question);
+    question.hide();
+    utilities.ShowNotice("Se imprimió en el archivo tres.pdf");
+    const auto *onDialog = dialog.findChild<QLabel *>("avisoPasivo", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(onDialog, nullptr);
+    EXPECT_TRUE(onDialog->isVisible());
 }

@@ -125,7 +125,7 @@ void InvoiceByReference::add(const host::IInvoice &factura)
 
     SelectionTotals::Totals totals = m_totals.read();
     totals.peso += peso;
-    totals.valor += toolkit::Currency::fromDouble(bruto);
+    totals.valor += m_rows.value(row);
     totals.cantidad += 1;
     m_totals.write(totals);
 }

@@ -104,14 +104,15 @@ void InvoiceRows::setMark(qint32 row, const QString &mark)
     m_grid.setTextMatrix(row, ColEntregada, mark);
 }
 
-QString InvoiceRows::valor(qint32 row) const
-{
-    return m_grid.TextMatrix(row, ColValor);
-}
-
 double InvoiceRows::peso(qint32 row) const
 {
     return toolkit::PlainNumber::read(m_grid.TextMatrix(row, ColPeso));
+}
+
+toolkit::Currency InvoiceRows::value(qint32 row) const
+{
+    return toolkit::Currency::fromDouble(toolkit::PlainNumber::read(m_grid.TextMatrix(row, ColNeto)))
+           + toolkit::Currency::fromDouble(toolkit::PlainNumber::read(m_grid.TextMatrix(row, ColImpuesto)));
 }
 
 qint32 InvoiceRows::numero(qint32 row) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Currency.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -73,8 +75,9 @@ public:
     QString mark(qint32 row) const;
     bool isTicked(qint32 row) const;
     void setMark(qint32 row, const QString &mark);
-    QString valor(qint32 row) const;
     double peso(qint32 row) const;
+    // Net value plus tax, each rounded to money as a guide's figures add them (not the shown text).
+    toolkit::Currency value(qint32 row) const;
     qint32 numero(qint32 row) const;
     bool contains(qint32 numero) const;
     // Invoice numbers of the ticked rows, in grid order.

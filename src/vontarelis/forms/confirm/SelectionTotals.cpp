@@ -1,12 +1,9 @@
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 
-#include "hostlibs/HostLibraries.h"
 #include "toolkit/NumberFormat.h"
 #include "vontarelis/entry/globales.h"
 
 #include <QLabel>
-
-#include <cmath>
 
 namespace vontarelis {
 
@@ -17,16 +14,12 @@ SelectionTotals::SelectionTotals(QLabel &valor, QLabel &peso, QLabel &cantidad)
 
 SelectionTotals::Totals SelectionTotals::read() const
 {
-    const host::ICommonUtilities &utilities = hostlibs::CommonUtilities();
-    Totals totals;
-    totals.valor = toolkit::Currency::fromDouble(utilities.ParseNumber(m_valor.text()));
-    totals.peso = utilities.ParseNumber(m_peso.text());
-    totals.cantidad = qint32(std::nearbyint(utilities.ParseNumber(m_cantidad.text())));
-    return totals;
+    return m_totals;
 }
 
 void SelectionTotals::write(const Totals &totals)
 {
+    m_totals = totals;
     const host::ICompany &empresa = CurrentEmpresa();
     m_valor.setText(toolkit::NumberFormat::format(totals.valor, empresa.MascaraPrecios()));
     m_peso.setText(toolkit::NumberFormat::format(totals.peso, empresa.MascaraCantidades()));
@@ -35,6 +28,7 @@ void SelectionTotals::write(const Totals &totals)
 
 void SelectionTotals::clear()
 {
+    m_totals = {};
     m_valor.clear();
     m_peso.clear();
     m_cantidad.clear();

@@ -6,8 +6,8 @@ class QLabel;
 
 namespace vontarelis {
 
-// The count, weight and value of the ticked invoices. They are kept nowhere but in the captions
-// of three labels: every change reads the captions back, computes and formats them again.
+// The count, weight and value of the ticked invoices, shown in three labels. They are kept here
+// to the last decimal: read back from the captions, each tick would add the masks' rounding.
 class SelectionTotals
 {
 public:
@@ -29,6 +29,7 @@ private:
     QLabel &m_valor;
     QLabel &m_peso;
     QLabel &m_cantidad;
+    Totals m_totals;
 };
 
 } // namespace vontarelis

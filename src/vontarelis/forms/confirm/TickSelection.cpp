@@ -1,6 +1,5 @@
 #include "vontarelis/forms/confirm/TickSelection.h"
 
-#include "hostlibs/HostLibraries.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 
@@ -8,12 +7,6 @@ namespace vontarelis {
 
 TickSelection::TickSelection(InvoiceRows &rows, SelectionTotals &totals) : m_rows(rows), m_totals(totals)
 {
-}
-
-toolkit::Currency TickSelection::rowValue(qint32 fila) const
-{
-    // Column 3 is shown with a company mask, so it is read the way the user reads it.
-    return toolkit::Currency::fromDouble(hostlibs::CommonUtilities().ParseNumber(m_rows.valor(fila)));
 }
 
 void TickSelection::CambiarSeleccion(qint32 fila)
@@ -28,7 +21,7 @@ void TickSelection::AcumularFila(qint32 fila)
 {
     SelectionTotals::Totals totals = m_totals.read();
     const int sign = m_rows.isTicked(fila) ? 1 : -1;
-    totals.valor += rowValue(fila) * sign;
+    totals.valor += m_rows.value(fila) * sign;
     totals.peso += sign * m_rows.peso(fila);
     totals.cantidad += sign;
     m_totals.write(totals);
@@ -40,7 +33,7 @@ void TickSelection::IncluirTodas()
     for (qint32 fila = m_rows.firstRow(); fila < m_rows.rowCount(); ++fila) {
         if (!m_rows.isInvoiceRow(fila) || m_rows.mark(fila) != InvoiceRows::Unticked)
             continue;
-        totals.valor += rowValue(fila);
+        totals.valor += m_rows.value(fila);
         totals.peso += m_rows.peso(fila);
         totals.cantidad += 1;
         m_rows.setMark(fila, InvoiceRows::Ticked);

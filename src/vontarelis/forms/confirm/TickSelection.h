@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Currency.h"
+#include <QtGlobal>
 
 namespace vontarelis {
 
@@ -24,8 +24,6 @@ public:
     void DesmarcarTodas();
 
 private:
-    toolkit::Currency rowValue(qint32 fila) const;
-
     InvoiceRows &m_rows;
     SelectionTotals &m_totals;
 };

@@ -158,6 +158,18 @@ TEST_F(ConfirmFixture, TickingByClickIncluirTodasAndDesmarcarTodasKeepTheTotals)
     EXPECT_TRUE(utilities->errors.empty());
 }
 
+// Rows and totals show rounded texts; the running total adds what the guide's figures add.
+TEST_F(ConfirmFixture, UntickingTakesOffTheInvoicesValueNotARoundedText)
+{
+    const qint32 guide = guia({factura("A", 1, QDate(2024, 3, 12), 10.0004, 0), factura("A", 2, QDate(2024, 3, 13), 20.0004, 0)});
+    host.exec("UPDATE gdVontarelis SET totalPrecioVenta = 30.0008, totalIVA = 0 WHERE id = ?", {guide});
+    open();
+    enterGuide(guide);
+    EXPECT_EQ(std::pair(grid().TextMatrix(1, 3), totals().first()), std::pair(u"10.00"_s, u"30.001"_s));
+    clickRow(1);
+    EXPECT_EQ(totals().first(), u"20.000"_s) << "30.0008 less 10.0004, not a shown 30.001 less 10.00";
+}
+
 TEST_F(ConfirmFixture, CancelarAsksWithAGuideOnScreenAndClosesTheEmptyDialog)
 {
     open();
