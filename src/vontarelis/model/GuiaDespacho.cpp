@@ -174,6 +174,13 @@ bool GuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVarian
     const QString name = toolkit::toText(sVarId);
     if (GuiaVariables::Eval(*this, name.toUpper(), vRetBuffer, sRetString))
         return true;
+    // A guide registered without a vehicle prints the vehicle's fields blank, whatever the
+    // registry cached last.
+    if (m_idVehiculo == 0 && IsVehiculoVar(name)) {
+        vRetBuffer = QString();
+        sRetString = QString();
+        return true;
+    }
     vRetBuffer = EvalVehiculoVar(m_idVehiculo, name);
     if (!toolkit::isEmpty(vRetBuffer)) {
         sRetString = vRetBuffer;

@@ -27,6 +27,29 @@ QString typeName(qint32 tipoVehiculo)
     return toolkit::isNull(name) ? QString() : toolkit::toText(name);
 }
 
+// The field a vehicle print variable names (upper case), or Empty for any other name.
+QVariant vehicleField(const Vehiculo &vehiculo, const QString &variable)
+{
+    if (variable == QLatin1String("TIPO"))
+        return vehiculo.descTipo;
+    if (variable == QLatin1String("PLACAS"))
+        return vehiculo.placas;
+    if (variable == QLatin1String("MARCA"))
+        return vehiculo.marca;
+    if (variable == QLatin1String("MODELO"))
+        return vehiculo.modelo;
+    if (variable == QLatin1String("COLOR"))
+        return vehiculo.color;
+    if (variable == QLatin1String("SERIAL") || variable == QLatin1String("SERIALNIV")
+        || variable == QLatin1String("NIV") || variable == QLatin1String("VIN"))
+        return vehiculo.serialNIV;
+    if (variable == QLatin1String("SERIALMOTOR"))
+        return vehiculo.serialMotor;
+    if (variable == QString::fromUtf8("AÑO"))
+        return QVariant::fromValue(vehiculo.anho);
+    return QVariant();
+}
+
 } // namespace
 
 Vehiculo ReadVehiculo(const host::IRecordset &rs)
@@ -87,27 +110,14 @@ QVariant EvalVehiculoVar(qint32 id, const QString &name)
             return QVariant();
     }
     const QString variable = name.toUpper();
-    if (variable == QLatin1String("TIPO")) {
-        if (actual.descTipo.isEmpty())
-            actual.descTipo = typeName(actual.tipoVehiculo);
-        return actual.descTipo;
-    }
-    if (variable == QLatin1String("PLACAS"))
-        return actual.placas;
-    if (variable == QLatin1String("MARCA"))
-        return actual.marca;
-    if (variable == QLatin1String("MODELO"))
-        return actual.modelo;
-    if (variable == QLatin1String("COLOR"))
-        return actual.color;
-    if (variable == QLatin1String("SERIAL") || variable == QLatin1String("SERIALNIV")
-        || variable == QLatin1String("NIV") || variable == QLatin1String("VIN"))
-        return actual.serialNIV;
-    if (variable == QLatin1String("SERIALMOTOR"))
-        return actual.serialMotor;
-    if (variable == QString::fromUtf8("AÑO"))
-        return QVariant::fromValue(actual.anho);
-    return QVariant();
+    if (variable == QLatin1String("TIPO") && actual.descTipo.isEmpty())
+        actual.descTipo = typeName(actual.tipoVehiculo);
+    return vehicleField(actual, variable);
+}
+
+bool IsVehiculoVar(const QString &name)
+{
+    return vehicleField(Vehiculo(), name.toUpper()).isValid();
 }
 
 } // namespace vontarelis

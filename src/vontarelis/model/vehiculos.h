@@ -21,5 +21,7 @@ void SaveVehiculo(Vehiculo &vehiculo);
 // A vehicle print variable of vehicle id, read through gVehiculoActual; Empty when the name
 // is not a vehicle variable or the vehicle does not exist.
 QVariant EvalVehiculoVar(qint32 id, const QString &name);
+// Whether the name (any letter case) is one of the vehicle print variables.
+bool IsVehiculoVar(const QString &name);
 
 } // namespace vontarelis

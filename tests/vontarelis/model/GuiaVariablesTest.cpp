@@ -203,6 +203,13 @@ TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCom
     // A script that defines no EvalVar answers nothing.
     writeFile("evGuiaDespacho.js", "var version = 2;\n");
     expectSame({"NUMERO"}, 42, "000042");
+
+    // One registered without a vehicle prints its fields blank, whatever vehicle was cached.
+    guia.setIdVehiculo(vehicleId);
+    expectSame({"placas"}, "AB123CD", "AB123CD");
+    guia.setIdVehiculo(0);
+    for (const char *name : {"PLACAS", "año", "tipo"})
+        expectSame({name}, QString(), QString());
 }
 
 TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
