@@ -18,6 +18,7 @@ enum class Variable {
     NombreConductor,
     Fecha,
     FechaRegistro,
+    HoraRegistro,
     Operador,
     Facturas,
     Peso,
@@ -41,6 +42,7 @@ const QHash<QString, Variable> &variablesByName()
         {QStringLiteral("NOMBRECONDUCTOR"), Variable::NombreConductor},
         {QStringLiteral("FECHA"), Variable::Fecha},
         {QStringLiteral("FECHAREGISTRO"), Variable::FechaRegistro},
+        {QStringLiteral("HORAREGISTRO"), Variable::HoraRegistro},
         {QStringLiteral("OPERADOR"), Variable::Operador},
         {QStringLiteral("FACTURAS"), Variable::Facturas},
         {QStringLiteral("NFACTURAS"), Variable::Facturas},
@@ -109,6 +111,10 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
         break;
     case Variable::FechaRegistro:
         answer(guia.horaRegistro(), toolkit::DateFormat::format(guia.horaRegistro(), QStringLiteral("Short Date")),
+               vRetBuffer, sRetString);
+        break;
+    case Variable::HoraRegistro:
+        answer(guia.horaRegistro(), toolkit::DateFormat::format(guia.horaRegistro(), QStringLiteral("hh:nn")),
                vRetBuffer, sRetString);
         break;
     case Variable::Operador:

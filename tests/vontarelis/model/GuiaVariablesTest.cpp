@@ -126,6 +126,7 @@ TEST_F(GuiaVariablesTest, EveryGroupOfNamesAnswersTheGuidesFieldInAnyLetterCase)
         {{"ZONA", "ZonaDespacho"}, "Centro", "Centro"},
         {{"FECHA"}, QDateTime(QDate(2024, 3, 15), QTime(0, 0)), "03/15/2024"},
         {{"FechaRegistro"}, QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)), "03/16/2024"},
+        {{"HoraRegistro"}, QDateTime(QDate(2024, 3, 16), QTime(14, 35, 10)), "14:35"},
         {{"FACTURAS", "NFACTURAS", "QFACTURAS"}, QVariant::fromValue(qint16(1234)), "1,234"},
         {{"PESO", "PESOTOTAL", "KILOS"}, 1500.5, "1,500.500"},
         {{"VALORNETO", "TOTALPRECIOVENTA"}, QVariant::fromValue(Currency::fromRaw(12345678)), "1,234.57"},
