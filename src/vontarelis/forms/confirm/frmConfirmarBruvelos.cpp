@@ -188,8 +188,8 @@ void frmConfirmarBruvelos::wireHints(toolkit::FocusValidator &validator)
         {ui->cbAgregarFactura, QStringLiteral("Enter: agregar una factura por su número")},
         {ui->cbSelectAll, QStringLiteral("Enter: marcar todas las facturas como entregadas")},
         {ui->cbDeselectAll, QStringLiteral("Enter: desmarcar todas las facturas")},
-        {ui->detalles, QStringLiteral("Barra espaciadora: marcar o desmarcar la fila (o las filas seleccionadas) como "
-                                      "entregada. Mayús+flechas, Mayús+Inicio/Fin: seleccionar filas; Ctrl+A: todas")},
+        {ui->detalles, QStringLiteral("Espacio: marcar/desmarcar la selección como entregada · Mayús+flechas: elegir "
+                                      "filas · Ctrl+A: todas")},
         {ui->cbOk, QStringLiteral("Enter o Alt+P: procesar la guía con las facturas marcadas")},
         {ui->cbCancelar, QStringLiteral("Enter o Esc: abandonar los cambios")},
     };

@@ -171,9 +171,8 @@ void frmSelectFacturas::wireHints()
         {ui->chkFiltrarZona, QStringLiteral("Barra espaciadora: cargar sólo las facturas de la zona elegida")},
         {ui->cbCargarFacturas, QStringLiteral("Enter o barra espaciadora: cargar las facturas")},
         {ui->detalles,
-         QStringLiteral("Barra espaciadora: marcar o desmarcar la fila (o las filas seleccionadas). Mayús+flechas, "
-                        "Mayús+Inicio/Fin: seleccionar filas; Ctrl+A: todas. Tecla Menú o Mayús+F10 (o botón "
-                        "derecho): cambios \"masivos\"")},
+         QStringLiteral("Espacio: marcar/desmarcar la selección · Mayús+flechas: elegir filas · Ctrl+A: todas · "
+                        "Menú o Mayús+F10: cambios masivos")},
         {ui->cbOk, QStringLiteral("Enter o Alt+P: registrar la guía con las facturas marcadas")},
         {ui->cbCancelar, QStringLiteral("Enter: cerrar la ventana sin registrar")},
     };
