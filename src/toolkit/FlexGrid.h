@@ -20,8 +20,9 @@ class FlexGridModel;
 // LeaveCell and EnterCell but never scrolls, and the view's selection follows once control
 // returns to the event loop. Row and RowSel bound the selection of whole rows: setting Row (by
 // code, a click or a plain move) makes RowSel follow it, while Shift with Up, Down, Page Up,
-// Page Down, Home or End moves Row and leaves RowSel behind, and Ctrl+A spans every row. Cells are stored compactly, so growing by Rows and filling through
-// TextMatrix stay cheap for a hundred thousand rows.
+// Page Down, Home or End moves Row and leaves RowSel behind, and Ctrl+A spans every row. The
+// Menu key and Shift+F10 raise ContextKey. Cells are stored compactly, so growing by Rows and
+// filling through TextMatrix stay cheap for a hundred thousand rows.
 //
 // Invalid rows, columns or counts raise toolkit::Error (subscript out of range or invalid call);
 // removing the last non-fixed row raises error 30015.
