@@ -8,4 +8,10 @@ DateBox::DateBox(QWidget *parent) : QDateEdit(QDate::currentDate(), parent)
     setCalendarPopup(true);
 }
 
+bool DateBox::focusNextPrevChild(bool next)
+{
+    // Skips QDateTimeEdit's walk through the sections.
+    return QAbstractSpinBox::focusNextPrevChild(next);
+}
+
 } // namespace toolkit

@@ -4,7 +4,8 @@
 
 namespace toolkit {
 
-// An entry box for a date, shown "dd-mm-yyyy", with a calendar to pick it from.
+// An entry box for a date, shown "dd-mm-yyyy", with a calendar to pick it from. Tab and
+// Shift+Tab leave it in one press; the day, month and year are reached with the arrow keys.
 class DateBox : public QDateEdit
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ public:
 
     QDate value() const { return date(); }
     void setValue(const QDate &value) { setDate(value); }
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 };
 
 } // namespace toolkit

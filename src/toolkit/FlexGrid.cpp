@@ -89,6 +89,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableView(parent), m_model(new FlexGridMo
     m_model->setGridRows(2);
     m_model->setFixed(1, 1);
     m_row = 1;
+    m_rowSel = 1;
     m_col = 1;
     setAllowUserResizing(FlexResize::None);
     applyFixedLayout();
@@ -112,6 +113,7 @@ void FlexGrid::setRows(qint32 rows)
         m_model->setGridRows(rows);
     }
     m_row = std::clamp(m_row, 0, std::max(rows - 1, 0));
+    m_rowSel = std::clamp(m_rowSel, 0, std::max(rows - 1, 0));
     scheduleViewSync();
 }
 
@@ -330,6 +332,13 @@ void FlexGrid::setRow(qint32 row)
     moveCurrent(row, m_col);
 }
 
+void FlexGrid::setRowSel(qint32 row)
+{
+    checkRow(row);
+    m_rowSel = row;
+    scheduleViewSync();
+}
+
 void FlexGrid::setCol(qint32 col)
 {
     checkCol(col);
@@ -338,6 +347,10 @@ void FlexGrid::setCol(qint32 col)
 
 void FlexGrid::moveCurrent(qint32 row, qint32 col)
 {
+    if (m_rowSel != row) {
+        m_rowSel = row;
+        scheduleViewSync();
+    }
     if (row == m_row && col == m_col)
         return;
     emit LeaveCell();
@@ -360,13 +373,22 @@ void FlexGrid::syncViewToCurrent()
     QItemSelectionModel *selection = selectionModel();
     const bool inData = m_row >= FixedRows() && m_row < Rows() && m_model->columnCount() > 0;
     const QModelIndex wanted = inData ? m_model->index(m_row - FixedRows(), std::max(m_col - FixedCols(), 0)) : QModelIndex();
-    if (selection->currentIndex() == wanted && (!wanted.isValid() || selection->isRowSelected(wanted.row())))
-        return;
     const QScopedValueRollback guard(m_movingView, true);
-    if (wanted.isValid())
-        selection->setCurrentIndex(wanted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    else
-        selection->clear();
+    if (!wanted.isValid()) {
+        if (selection->currentIndex().isValid() || selection->hasSelection())
+            selection->clear();
+        return;
+    }
+    const int other = std::clamp(m_rowSel, FixedRows(), Rows() - 1) - FixedRows();
+    const int top = std::min(wanted.row(), other);
+    const int bottom = std::max(wanted.row(), other);
+    const QItemSelection &shown = selection->selection();
+    if (selection->currentIndex() == wanted && shown.size() == 1 && shown.first().top() == top
+        && shown.first().bottom() == bottom && shown.first().left() == 0)
+        return;
+    selection->setCurrentIndex(wanted, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(m_model->index(top, 0), m_model->index(bottom, m_model->columnCount() - 1)),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void FlexGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -579,6 +601,7 @@ void FlexGrid::RemoveItem(qint32 index)
         m_model->removeRow(index);
     }
     m_row = std::min(m_row, Rows() - 1);
+    m_rowSel = std::min(m_rowSel, Rows() - 1);
     scheduleViewSync();
 }
 
@@ -587,9 +610,71 @@ void FlexGrid::keyboardSearch(const QString &)
     // Typing in the grid is for KeyPress handlers, not for jumping to a matching row.
 }
 
+bool FlexGrid::extendRowSelection(const QKeyEvent &event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier || Rows() <= FixedRows())
+        return false;
+    qint32 target = m_row;
+    switch (event.key()) {
+    case Qt::Key_Up:
+        target = m_row - 1;
+        break;
+    case Qt::Key_Down:
+        target = m_row + 1;
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const QModelIndex page = moveCursor(event.key() == Qt::Key_PageUp ? MovePageUp : MovePageDown, Qt::NoModifier);
+        if (page.isValid())
+            target = page.row() + FixedRows();
+        break;
+    }
+    case Qt::Key_Home:
+        target = FixedRows();
+        break;
+    case Qt::Key_End:
+        target = Rows() - 1;
+        break;
+    default:
+        return false;
+    }
+    target = std::clamp(target, FixedRows(), Rows() - 1);
+    const qint32 anchor = m_rowSel;
+    moveCurrent(target, m_col);
+    m_rowSel = anchor;
+    syncViewToCurrent();
+    QTableView::scrollTo(currentIndex());
+    return true;
+}
+
+void FlexGrid::selectAllRows()
+{
+    if (Rows() <= FixedRows())
+        return;
+    moveCurrent(FixedRows(), m_col);
+    m_rowSel = Rows() - 1;
+    syncViewToCurrent();
+    QTableView::scrollTo(currentIndex());
+}
+
 void FlexGrid::keyPressEvent(QKeyEvent *event)
 {
     syncViewToCurrent();
+    if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        event->accept();
+        emit ContextKey();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        selectAllRows();
+        return;
+    }
+    if (extendRowSelection(*event)) {
+        event->accept();
+        return;
+    }
     qint16 keyAscii = KeyAscii::fromEvent(*event);
     if (keyAscii != 0) {
         emit KeyPress(keyAscii);
@@ -631,6 +716,8 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 
 void FlexGrid::focusInEvent(QFocusEvent *event)
 {
+    // Otherwise a view without a current index yet makes its first cell current.
+    syncViewToCurrent();
     QTableView::focusInEvent(event);
     emit GotFocus();
 }

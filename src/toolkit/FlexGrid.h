@@ -18,8 +18,11 @@ class FlexGridModel;
 // fixed row 0 holds the headers and is part of TextMatrix. Widths and positions are twips.
 // The current cell (Row, Col) may lie in the fixed area, as in the classic grid; setting it fires
 // LeaveCell and EnterCell but never scrolls, and the view's selection follows once control
-// returns to the event loop. Cells are stored compactly, so growing by Rows and filling through
-// TextMatrix stay cheap for a hundred thousand rows.
+// returns to the event loop. Row and RowSel bound the selection of whole rows: setting Row (by
+// code, a click or a plain move) makes RowSel follow it, while Shift with Up, Down, Page Up,
+// Page Down, Home or End moves Row and leaves RowSel behind, and Ctrl+A spans every row. The
+// Menu key and Shift+F10 raise ContextKey. Cells are stored compactly, so growing by Rows and
+// filling through TextMatrix stay cheap for a hundred thousand rows.
 //
 // Invalid rows, columns or counts raise toolkit::Error (subscript out of range or invalid call);
 // removing the last non-fixed row raises error 30015.
@@ -68,6 +71,9 @@ public:
 
     qint32 Row() const { return m_row; }
     void setRow(qint32 row);
+    // The other end of the selected rows; equal to Row when one row is selected.
+    qint32 RowSel() const { return m_rowSel; }
+    void setRowSel(qint32 row);
     qint32 Col() const { return m_col; }
     void setCol(qint32 col);
     // The first scrolling row and column shown.
@@ -109,6 +115,8 @@ signals:
     void KeyPress(qint16 &keyAscii);
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in twips.
     void MouseDown(qint16 button, qint16 shift, double x, double y);
+    // The Menu key or Shift+F10: the keyboard's right button, meant for the current cell.
+    void ContextKey();
     void LeaveCell();
     void EnterCell();
     void Scroll();
@@ -131,6 +139,8 @@ private:
     void checkRow(qint32 row) const;
     void checkCol(qint32 col) const;
     void moveCurrent(qint32 row, qint32 col);
+    bool extendRowSelection(const QKeyEvent &event);
+    void selectAllRows();
     void scheduleViewSync();
     void syncViewToCurrent();
     void applyColWidth(qint32 col);
@@ -147,6 +157,7 @@ private:
     FlexResize m_allowUserResizing = FlexResize::None;
     qint32 m_row = 0;
     qint32 m_col = 0;
+    qint32 m_rowSel = 0;
     bool m_movingView = false;
     bool m_applyingWidths = false;
     QTimer m_viewSync;

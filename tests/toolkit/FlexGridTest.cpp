@@ -277,6 +277,40 @@ TEST(FlexGridTest, AClickThroughTheWindowMakesTheCellCurrentAndKeyPressSwallowsW
     EXPECT_EQ(accepted.count(), 1);
 }
 
+// Only what a day at the dialogs does not press: pages, Home, Ctrl+A, Shift+F10, and a move that
+// ends the range.
+TEST(FlexGridTest, ShiftWithPagesAndHomeExtendsWholeRowsCtrlASpansAllAndShiftF10AsksForTheMenu)
+{
+    GridDialog d(3, 60);
+    FlexGrid &grid = *d.grid;
+    d.show();
+    grid.setFocus();
+    const auto selected = [&] {
+        QCoreApplication::processEvents();
+        const QModelIndexList rows = grid.selectionModel()->selectedRows();
+        return std::tuple(grid.Row(), grid.RowSel(), rows.size());
+    };
+    grid.setRow(5);
+    QTest::keyClick(&grid, Qt::Key_PageDown, Qt::ShiftModifier);
+    const int page = grid.Row();
+    EXPECT_GT(page, 10);
+    EXPECT_EQ(selected(), std::tuple(page, 5, qsizetype(page - 4)));
+    EXPECT_TRUE(grid.RowIsVisible(page)) << "the moving end scrolls into view";
+    QTest::keyClick(&grid, Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), std::tuple(1, 5, qsizetype(5)));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(selected(), std::tuple(2, 2, qsizetype(1))) << "a plain move leaves one row selected";
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(selected(), std::tuple(1, 59, qsizetype(59)));
+    grid.setRow(7);
+    EXPECT_EQ(selected(), std::tuple(7, 7, qsizetype(1))) << "setting Row from code collapses the range";
+
+    QSignalSpy menus(&grid, &FlexGrid::ContextKey);
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_F10);
+    EXPECT_EQ(menus.count(), 1);
+}
+
 TEST(FlexGridTest, TheCurrentCellMovedFromCodeFiresCellEventsWithoutScrollingAndTopRowLeftColScroll)
 {
     GridDialog d(12, 200);

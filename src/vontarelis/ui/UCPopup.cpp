@@ -46,6 +46,12 @@ void UCPopup::destroyLastItem()
 
 qint16 UCPopup::Popup(const QVariantList &items)
 {
+    setItems(items);
+    return showMenu(QCursor::pos());
+}
+
+void UCPopup::setItems(const QVariantList &items)
+{
     const qint32 upperBound = qint32(items.size()) - 1;
     for (qint32 i = 0; i <= upperBound; ++i) {
         if (i > qint32(m_mnuPopupItem.size()) - 1)
@@ -55,7 +61,6 @@ qint16 UCPopup::Popup(const QVariantList &items)
     }
     while (qint32(m_mnuPopupItem.size()) - 1 > upperBound)
         destroyLastItem();
-    return showMenu();
 }
 
 qint16 UCPopup::Popup(const QStringList &items)
@@ -70,6 +75,12 @@ qint16 UCPopup::Popup(const QStringList &items)
 qint16 UCPopup::PopupPA(const QVariantList &values)
 {
     return Popup(values);
+}
+
+qint16 UCPopup::PopupPA(const QVariantList &values, const QPoint &globalPos)
+{
+    setItems(values);
+    return showMenu(globalPos);
 }
 
 qint16 UCPopup::PopupPAED(const QVariantList &values)
@@ -87,14 +98,14 @@ qint16 UCPopup::PopupPAED(const QVariantList &values)
     }
     while (qint16(m_mnuPopupItem.size()) > i / 2)
         destroyLastItem();
-    return showMenu();
+    return showMenu(QCursor::pos());
 }
 
-qint16 UCPopup::showMenu()
+qint16 UCPopup::showMenu(const QPoint &globalPos)
 {
     m_returnIndex = -1;
     m_returnCaption.clear();
-    m_mnuPopup->exec(QCursor::pos());
+    m_mnuPopup->exec(globalPos);
     return m_returnIndex;
 }
 

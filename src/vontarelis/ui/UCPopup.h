@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 #include <QVariantList>
 #include <QWidget>
@@ -12,7 +13,8 @@ class QMenu;
 namespace vontarelis {
 
 // A context menu whose items are given at the moment of the call: the menu shows exactly the
-// captions of the call at the mouse pointer, and the call returns the zero-based index of the
+// captions of the call at the mouse pointer (or at the point given, for a menu opened from the
+// keyboard), and the call returns the zero-based index of the
 // item chosen, or -1 when the menu was dismissed. The item array persists between calls: the
 // items that exist are reused, missing ones created and surplus ones destroyed; item 0 exists
 // from the start and is never destroyed, so every call needs at least one caption.
@@ -37,6 +39,8 @@ public:
     qint16 Popup(const QStringList &items);
     // One caption per value.
     qint16 PopupPA(const QVariantList &values);
+    // The same at a point of the screen; an "&" in a caption marks the item's mnemonic.
+    qint16 PopupPA(const QVariantList &values, const QPoint &globalPos);
     // Pairs of caption and enabled flag; an odd count fails with a subscript error before the
     // menu is shown.
     qint16 PopupPAED(const QVariantList &values);
@@ -48,7 +52,8 @@ public:
 private:
     void createItem();
     void destroyLastItem();
-    qint16 showMenu();
+    void setItems(const QVariantList &items);
+    qint16 showMenu(const QPoint &globalPos);
     void mnuPopupItem_Click(qint16 index);
 
     QMenu *m_mnuPopup;

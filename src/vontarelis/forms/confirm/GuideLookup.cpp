@@ -123,6 +123,7 @@ bool GuideLookup::listInvoices()
         ++row;
     }
     m_rows.setRowCount(row);
+    m_rows.showFirst();
     return true;
 }
 

@@ -84,6 +84,15 @@ void InvoiceRows::fill(qint32 row, const Invoice &invoice)
     m_grid.setTextMatrix(row, ColNumero, QString::number(invoice.numero));
 }
 
+void InvoiceRows::showFirst()
+{
+    if (m_grid.Rows() <= m_grid.FixedRows())
+        return;
+    m_grid.setRow(m_grid.FixedRows());
+    m_grid.setCol(ColEntregada);
+    m_grid.setTopRow(m_grid.FixedRows());
+}
+
 bool InvoiceRows::isInvoiceRow(qint32 row) const
 {
     return !m_grid.TextMatrix(row, ColNumero).trimmed().isEmpty();

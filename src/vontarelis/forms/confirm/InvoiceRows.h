@@ -71,6 +71,9 @@ public:
     // The current cell ends on the row's tick, as the classic form leaves it.
     void fill(qint32 row, const Invoice &invoice);
 
+    // The first row's tick current and on screen, where the first Space of a list must act.
+    void showFirst();
+
     bool isInvoiceRow(qint32 row) const;
     QString mark(qint32 row) const;
     bool isTicked(qint32 row) const;

@@ -3,6 +3,8 @@
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 
+#include <algorithm>
+
 namespace vontarelis {
 
 TickSelection::TickSelection(InvoiceRows &rows, SelectionTotals &totals) : m_rows(rows), m_totals(totals)
@@ -15,6 +17,19 @@ void TickSelection::CambiarSeleccion(qint32 fila)
         return;
     m_rows.setMark(fila, m_rows.isTicked(fila) ? InvoiceRows::Unticked : InvoiceRows::Ticked);
     AcumularFila(fila);
+}
+
+void TickSelection::CambiarRango(qint32 desde, qint32 hasta)
+{
+    const qint32 primera = std::min(desde, hasta);
+    const qint32 ultima = std::max(desde, hasta);
+    bool algunaSinMarcar = false;
+    for (qint32 fila = primera; fila <= ultima; ++fila)
+        algunaSinMarcar = algunaSinMarcar || (m_rows.isInvoiceRow(fila) && !m_rows.isTicked(fila));
+    for (qint32 fila = primera; fila <= ultima; ++fila) {
+        if (m_rows.isInvoiceRow(fila) && m_rows.isTicked(fila) != algunaSinMarcar)
+            CambiarSeleccion(fila);
+    }
 }
 
 void TickSelection::AcumularFila(qint32 fila)

@@ -16,6 +16,9 @@ public:
 
     // Flips the row's tick and accounts for it.
     void CambiarSeleccion(qint32 fila);
+    // The rows between the two, in either order: all ticked when one of them is not, else all
+    // unticked, each accounted for.
+    void CambiarRango(qint32 desde, qint32 hasta);
     // Adds the row to the totals when it is ticked, subtracts it otherwise.
     void AcumularFila(qint32 fila);
     // "Incluir todas": ticks the unticked rows and adds exactly those.

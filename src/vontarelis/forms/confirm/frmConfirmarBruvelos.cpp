@@ -69,6 +69,7 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
         Guarded(location("numGuia_GotFocus"), [this] { numGuia_GotFocus(); });
     });
     validator->setCausesValidation(ui->cbCancelar, false);
+    wireHints(*validator);
     new toolkit::KeyPreview(this, [](qint16 &keyAscii, QWidget *activeControl) {
         Guarded(location("Form_KeyPress"), [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
     });
@@ -175,7 +176,33 @@ bool frmConfirmarBruvelos::numGuia_Validate()
 
 void frmConfirmarBruvelos::numGuia_GotFocus()
 {
-    ui->StatusBar1->Panels(1)->setText(QStringLiteral("Introduzca el número de la guía a procesar"));
+    MostrarAyuda(QStringLiteral("Introduzca el número de la guía a procesar"));
+}
+
+void frmConfirmarBruvelos::wireHints(toolkit::FocusValidator &validator)
+{
+    const std::pair<QWidget *, QString> hints[] = {
+        {ui->fechaReporte, QStringLiteral("Fecha del reporte: flechas izquierda y derecha para pasar del día al mes y "
+                                          "al año, arriba y abajo para cambiarlos")},
+        {ui->chkCerrarGuia, QStringLiteral("Barra espaciadora: cerrar la guía al procesarla")},
+        {ui->cbAgregarFactura, QStringLiteral("Enter: agregar una factura por su número")},
+        {ui->cbSelectAll, QStringLiteral("Enter: marcar todas las facturas como entregadas")},
+        {ui->cbDeselectAll, QStringLiteral("Enter: desmarcar todas las facturas")},
+        {ui->detalles, QStringLiteral("Espacio: marcar/desmarcar la selección como entregada · Mayús+flechas: elegir "
+                                      "filas · Ctrl+A: todas")},
+        {ui->cbOk, QStringLiteral("Enter o Alt+P: procesar la guía con las facturas marcadas")},
+        {ui->cbCancelar, QStringLiteral("Enter o Esc: abandonar los cambios")},
+    };
+    for (const auto &[control, hint] : hints) {
+        validator.setEnterHandler(control, [this, name = control->objectName().toLatin1() + "_GotFocus", hint] {
+            Guarded(location(name.constData()), [&] { MostrarAyuda(hint); });
+        });
+    }
+}
+
+void frmConfirmarBruvelos::MostrarAyuda(const QString &text)
+{
+    ui->StatusBar1->Panels(1)->setText(text);
 }
 
 void frmConfirmarBruvelos::detalles_Click()
@@ -188,7 +215,7 @@ void frmConfirmarBruvelos::detalles_KeyPress(qint16 &keyAscii)
     constexpr qint16 BarraEspaciadora = 32;
     if (keyAscii != BarraEspaciadora)
         return;
-    m_selection->CambiarSeleccion(ui->detalles->Row());
+    m_selection->CambiarRango(ui->detalles->Row(), ui->detalles->RowSel());
     keyAscii = 0;
 }
 

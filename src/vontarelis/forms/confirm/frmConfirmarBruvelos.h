@@ -10,6 +10,10 @@ namespace Ui {
 class frmConfirmarBruvelos;
 }
 
+namespace toolkit {
+class FocusValidator;
+}
+
 namespace vontarelis {
 
 class GuiaDespacho;
@@ -44,6 +48,9 @@ private:
     void LimpiarFormulario();
     bool numGuia_Validate();
     void numGuia_GotFocus();
+    // Every other control says what it expects when the focus reaches it.
+    void wireHints(toolkit::FocusValidator &validator);
+    void MostrarAyuda(const QString &text);
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);
     void detalles_Resize();

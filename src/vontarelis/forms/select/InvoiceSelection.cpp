@@ -8,6 +8,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vontarelis {
@@ -88,6 +89,12 @@ void InvoiceSelection::fill(const std::deque<InvoiceRow> &rows, const QString &m
     }
     m_grid.setRows(fila);
     resetTotals();
+    if (fila == m_grid.FixedRows())
+        return;
+    // Space must tick a row the clerk sees: the first, not the last one filled.
+    m_grid.setRow(m_grid.FixedRows());
+    m_grid.setCol(ColIncluir);
+    m_grid.setTopRow(m_grid.FixedRows());
 }
 
 bool InvoiceSelection::hasInvoice(qint32 fila) const
@@ -108,6 +115,25 @@ bool InvoiceSelection::CambiarSeleccion(qint32 fila)
     m_grid.setTextMatrix(fila, ColIncluir, ticked ? Desmarcada : Marcada);
     AcumularFila(fila, ticked ? -1 : 1);
     return true;
+}
+
+bool InvoiceSelection::CambiarRango(qint32 desde, qint32 hasta)
+{
+    const qint32 primera = std::min(desde, hasta);
+    const qint32 ultima = std::max(desde, hasta);
+    bool conFactura = false;
+    bool algunaSinMarcar = false;
+    for (qint32 fila = primera; fila <= ultima; ++fila) {
+        if (!hasInvoice(fila))
+            continue;
+        conFactura = true;
+        algunaSinMarcar = algunaSinMarcar || !isTicked(fila);
+    }
+    for (qint32 fila = primera; fila <= ultima; ++fila) {
+        if (hasInvoice(fila) && isTicked(fila) != algunaSinMarcar)
+            CambiarSeleccion(fila);
+    }
+    return conFactura;
 }
 
 void InvoiceSelection::AcumularFila(qint32 fila, int signo)

@@ -39,11 +39,15 @@ public:
     void VolverAlDiseno();
     // Alignments of the visible columns; the hidden ones get width 0.
     void setColumnLayout();
-    // One unticked row per invoice, exactly; the totals start again from zero.
+    // One unticked row per invoice, exactly, the first one's tick current and on screen; the
+    // totals start again from zero.
     void fill(const std::deque<InvoiceRow> &rows, const QString &mascaraMonetarios);
 
     // Flips the row's tick and accounts for it; false (and nothing done) for a row without invoice.
     bool CambiarSeleccion(qint32 fila);
+    // The rows between the two, in either order, all ticked when one of them is not, else all
+    // unticked, and accounted for; false when none of them has an invoice.
+    bool CambiarRango(qint32 desde, qint32 hasta);
     // Ticks all, unticks all or inverts, then counts the totals again; a negative accion does nothing.
     void CambioMasivo(qint16 accion);
     void AcumularFila(qint32 fila, int signo);

@@ -6,6 +6,7 @@
 #include "toolkit/FocusValidator.h"
 #include "toolkit/KeyPreview.h"
 #include "toolkit/NumberFormat.h"
+#include "toolkit/Twips.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/lmFormPlacement.h"
 #include "vontarelis/data/sqlFunctions.h"
@@ -22,6 +23,7 @@
 #include "vontarelis/ui/HandlerGuard.h"
 
 #include <QKeyEvent>
+#include <QCursor>
 #include <QLabel>
 #include <QTimer>
 
@@ -91,6 +93,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
 
     wireFields();
     wireGrid();
+    wireHints();
 }
 
 frmSelectFacturas::~frmSelectFacturas()
@@ -156,12 +159,28 @@ void frmSelectFacturas::wireGrid()
     connect(detalles, &toolkit::FlexGrid::MouseDown, this, [this](qint16 button, qint16, double, double) {
         Guarded(location(QStringLiteral("detalles_MouseDown")), [&] { detalles_MouseDown(button); });
     });
-    m_validator->setEnterHandler(detalles, [this] {
-        Guarded(location(QStringLiteral("detalles_GotFocus")), [this] {
-            MostrarAyuda(QStringLiteral("Haga clic (o pulse la barra espaciadora) en una fila para cambiar su estado de "
-                                        "selección. Botón derecho para cambios \"masivos\""));
+    connect(detalles, &toolkit::FlexGrid::ContextKey, this,
+            [this] { Guarded(location(QStringLiteral("detalles_ContextKey")), [this] { detalles_ContextKey(); }); });
+}
+
+// Controls without an entry check still say what they expect when the focus reaches them.
+void frmSelectFacturas::wireHints()
+{
+    const std::pair<QWidget *, QString> hints[] = {
+        {ui->cbZonaDespacho, QStringLiteral("Elija la zona de despacho con las flechas")},
+        {ui->chkFiltrarZona, QStringLiteral("Barra espaciadora: cargar sólo las facturas de la zona elegida")},
+        {ui->cbCargarFacturas, QStringLiteral("Enter o barra espaciadora: cargar las facturas")},
+        {ui->detalles,
+         QStringLiteral("Espacio: marcar/desmarcar la selección · Mayús+flechas: elegir filas · Ctrl+A: todas · "
+                        "Menú o Mayús+F10: cambios masivos")},
+        {ui->cbOk, QStringLiteral("Enter o Alt+P: registrar la guía con las facturas marcadas")},
+        {ui->cbCancelar, QStringLiteral("Enter: cerrar la ventana sin registrar")},
+    };
+    for (const auto &[control, hint] : hints) {
+        m_validator->setEnterHandler(control, [this, name = control->objectName(), hint] {
+            Guarded(location(name + QStringLiteral("_GotFocus")), [&] { MostrarAyuda(hint); });
         });
-    });
+    }
 }
 
 void frmSelectFacturas::showEvent(QShowEvent *event)
@@ -266,6 +285,8 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
     ui->lblqFacturas->setCaption(QStringLiteral("0"));
     MostrarCarga();
+    // What follows a load is ticking: the grid takes the keys without a Tab to reach it.
+    ui->detalles->setFocus(Qt::OtherFocusReason);
 }
 
 void frmSelectFacturas::MostrarTotales()
@@ -297,21 +318,35 @@ void frmSelectFacturas::detalles_KeyPress(qint16 &keyAscii)
         omitirTecla = false;
         return;
     }
-    if (keyAscii == BarraEspaciadora && m_seleccion->CambiarSeleccion(ui->detalles->Row()))
+    if (keyAscii == BarraEspaciadora && m_seleccion->CambiarRango(ui->detalles->Row(), ui->detalles->RowSel()))
         MostrarTotales();
 }
 
 void frmSelectFacturas::detalles_MouseDown(qint16 button)
 {
-    if (button == BotonDerecho) {
-        const qint16 accion = ui->UCPopup1->PopupPA(
-            {QStringLiteral("Seleccionar todas"), QStringLiteral("Desmarcar todas"), QStringLiteral("Invertir seleccion")});
-        if (accion >= 0) {
-            m_seleccion->CambioMasivo(accion);
-            MostrarTotales();
-        }
-    }
+    if (button == BotonDerecho)
+        CambioMasivo(QCursor::pos());
     omitirTecla = true;
+}
+
+// The menu opens under the current row's tick, where the clerk's eyes are.
+void frmSelectFacturas::detalles_ContextKey()
+{
+    const toolkit::FlexGrid &detalles = *ui->detalles;
+    const QPoint debajo(toolkit::Twips::toPixelsX(detalles.CellLeft()),
+                        toolkit::Twips::toPixelsY(detalles.CellTop() + detalles.CellHeight()));
+    CambioMasivo(detalles.mapToGlobal(debajo));
+}
+
+void frmSelectFacturas::CambioMasivo(const QPoint &globalPos)
+{
+    const qint16 accion = ui->UCPopup1->PopupPA(
+        {QStringLiteral("&Seleccionar todas"), QStringLiteral("&Desmarcar todas"), QStringLiteral("&Invertir seleccion")},
+        globalPos);
+    if (accion < 0)
+        return;
+    m_seleccion->CambioMasivo(accion);
+    MostrarTotales();
 }
 
 // What "Procesar" checks before anything is written: the guide's invoice count, its vehicle

@@ -44,6 +44,7 @@ protected:
 private:
     void wireFields();
     void wireGrid();
+    void wireHints();
 
     void Form_Load();
     void Form_Unload();
@@ -54,6 +55,9 @@ private:
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);
     void detalles_MouseDown(qint16 button);
+    void detalles_ContextKey();
+    // The bulk-change menu at that point of the screen, and the totals after the change.
+    void CambioMasivo(const QPoint &globalPos);
 
     void MostrarTotales();
     void MostrarCarga();
