@@ -243,6 +243,7 @@ void frmSelectFacturas::VolverAlDiseno()
     ui->lblqFacturas->setCaption(QStringLiteral("0"));
     ui->lblPesoSel->setCaption(QStringLiteral("0,000"));
     ui->lblValorSel->setCaption(QStringLiteral("0,00"));
+    guiaRegistrada.clear();
     MostrarAyuda(QString());
 }
 
@@ -259,7 +260,10 @@ void frmSelectFacturas::LlenarZonas()
 
 void frmSelectFacturas::MostrarAyuda(const QString &text)
 {
-    ui->StatusBar1->Panels(1)->setText(text);
+    // While the total labels show the guide just registered, every hint says so first.
+    const QString shown = guiaRegistrada.isEmpty() || text.isEmpty() ? guiaRegistrada + text
+                                                                    : guiaRegistrada + QStringLiteral(". ") + text;
+    ui->StatusBar1->Panels(1)->setText(shown);
 }
 
 void frmSelectFacturas::cbCargarFacturas_Click()
@@ -281,6 +285,7 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     }
     const QString mascara = CurrentEmpresa().MascaraMonetarios();
     m_seleccion->fill(result.rows, mascara);
+    guiaRegistrada.clear();
     ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
     ui->lblqFacturas->setCaption(QStringLiteral("0"));
@@ -405,10 +410,11 @@ void frmSelectFacturas::cbOk_Click()
                                                      m_seleccion->totals(), marcadas};
             const std::unique_ptr<GuiaDespacho> guia = GuideRegistration::store(request, *m_vehiculo);
             confirmada = true;
+            // The total labels keep this guide's figures; the status bar says whose they are.
+            guiaRegistrada = QStringLiteral("Guía %1 registrada").arg(numeroGuia(guia->id()));
             guia->ViewPrint(false);
             LimpiarFormulario();
-            // The total labels keep this guide's figures; the status bar says whose they are.
-            MostrarAyuda(QStringLiteral("Guía %1 registrada").arg(numeroGuia(guia->id())));
+            MostrarAyuda(QString());
         } catch (const std::exception &error) {
             trap(&error);
         } catch (...) {

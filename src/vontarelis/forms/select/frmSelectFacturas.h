@@ -80,6 +80,8 @@ private:
     bool omitirTecla = false;
     // Zone code of the guide, taken at the first attempt to register it.
     QString zona;
+    // "Guía N registrada" while the total labels still show that guide's figures.
+    QString guiaRegistrada;
     bool m_loaded = false;
 };
 
