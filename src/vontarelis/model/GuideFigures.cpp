@@ -1,16 +1,13 @@
 #include "vontarelis/model/GuideFigures.h"
 
-#include "vontarelis/entry/globales.h"
-
 namespace vontarelis {
 
-void GuideFigures::add(double peso, toolkit::Currency precioEfectivo, toolkit::Currency impuesto, double tipoCambio)
+void GuideFigures::add(double peso, double neto, double iva, int signo)
 {
-    const double tasa = tipoCambio == 0.0 ? gTipoCambio : tipoCambio;
-    ++facturas;
-    totalPeso += peso;
-    totalPrecioVenta += toolkit::Currency::fromDouble(precioEfectivo.toDouble() / tasa);
-    totalIVA += toolkit::Currency::fromDouble(impuesto.toDouble() / tasa);
+    totalPeso += signo * peso;
+    facturas += signo > 0 ? 1 : signo < 0 ? -1 : 0;
+    totalPrecioVenta += toolkit::Currency::fromDouble(signo * neto);
+    totalIVA += toolkit::Currency::fromDouble(signo * iva);
 }
 
 } // namespace vontarelis

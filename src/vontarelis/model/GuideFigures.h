@@ -6,19 +6,21 @@
 
 namespace vontarelis {
 
-// A guide's count, weight and value in the company's currency, added invoice by invoice the way
-// the creation dialog adds its ticked rows, so that the same invoices always give the same
-// figures, to the last decimal.
+// A guide's count, weight and value in the company's currency, named as the guide's properties
+// they become. The creation dialog keeps its running totals in one and the review adds the
+// linked invoices into another the same way, so the same invoices always give the same figures
+// to the last decimal.
 struct GuideFigures
 {
+    // Wider than the guide's 16-bit count, so that a selection beyond it is seen, not wrapped.
     qint32 facturas = 0;
     double totalPeso = 0.0;
     toolkit::Currency totalPrecioVenta;
     toolkit::Currency totalIVA;
 
-    // Amounts in the invoice's currency, divided by its rate (the company's when it has none) and
-    // rounded to money before they are added.
-    void add(double peso, toolkit::Currency precioEfectivo, toolkit::Currency impuesto, double tipoCambio);
+    // Adds (signo 1) or takes away (signo -1) one invoice whose amounts are already in the
+    // company's currency; each amount is rounded to money before it is added.
+    void add(double peso, double neto, double iva, int signo = 1);
 };
 
 } // namespace vontarelis

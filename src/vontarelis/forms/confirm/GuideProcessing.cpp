@@ -101,11 +101,12 @@ GuideFigures GuideProcessing::dispatchFigures(const QString &invoiceList)
                                                     "WHERE f.numero IN ")
                                          + invoiceList + QStringLiteral(" ORDER BY f.FechaTransaccion, f.numero"),
                                      {});
-    for (; !rs->Eof(); rs->MoveNext())
+    for (; !rs->Eof(); rs->MoveNext()) {
+        const double rate = InvoiceRows::rate(toolkit::toDouble(rs->Fields(QStringLiteral("tipocambio"))));
         figures.add(toolkit::toDouble(rs->Fields(QStringLiteral("peso"))),
-                    toolkit::toCurrency(rs->Fields(QStringLiteral("precioEfectivo"))),
-                    toolkit::toCurrency(rs->Fields(QStringLiteral("Impuesto1"))),
-                    toolkit::toDouble(rs->Fields(QStringLiteral("tipocambio"))));
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("precioEfectivo"))).toDouble() / rate,
+                    toolkit::toCurrency(rs->Fields(QStringLiteral("Impuesto1"))).toDouble() / rate);
+    }
     return figures;
 }
 

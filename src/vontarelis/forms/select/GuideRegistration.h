@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vontarelis/forms/select/RunningTotals.h"
+#include "vontarelis/model/GuideFigures.h"
 
 #include <QList>
 #include <QString>
@@ -26,7 +26,7 @@ public:
         QString codigoConductor;
         QString codigoVendedor;
         QString zona;
-        RunningTotals totals;
+        GuideFigures totals;
         // Invoice numbers in grid order.
         QList<qint32> facturas;
     };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "vontarelis/forms/select/InvoiceRow.h"
-#include "vontarelis/forms/select/RunningTotals.h"
+#include "vontarelis/model/GuideFigures.h"
 
 #include <QList>
 
@@ -57,15 +57,15 @@ public:
     // Takes the rows of these invoices out of the grid and, if ticked, out of the totals; gives
     // back each removed invoice's number and reference, in grid order.
     QList<std::pair<qint32, QString>> quitarFacturas(const QList<qint32> &numeros);
-    const RunningTotals &totals() const { return m_totals; }
-    void resetTotals() { m_totals = RunningTotals(); }
+    const GuideFigures &totals() const { return m_totals; }
+    void resetTotals() { m_totals = GuideFigures(); }
 
 private:
     bool hasInvoice(qint32 fila) const;
     bool isTicked(qint32 fila) const;
 
     toolkit::FlexGrid &m_grid;
-    RunningTotals m_totals;
+    GuideFigures m_totals;
 };
 
 } // namespace vontarelis

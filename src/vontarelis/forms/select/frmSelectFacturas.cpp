@@ -296,7 +296,7 @@ void frmSelectFacturas::cbCargarFacturas_Click()
 
 void frmSelectFacturas::MostrarTotales()
 {
-    const RunningTotals &totals = m_seleccion->totals();
+    const GuideFigures &totals = m_seleccion->totals();
     ui->lblValorSel->setCaption(
         toolkit::NumberFormat::format(totals.totalPrecioVenta + totals.totalIVA, CurrentEmpresa().MascaraMonetarios()));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(totals.totalPeso, MascaraPeso));
