@@ -1,5 +1,7 @@
 #include "hostlibs/PassiveNotice.h"
 
+#include <QEvent>
+
 namespace hostlibs {
 
 namespace {
@@ -28,6 +30,15 @@ PassiveNotice::PassiveNotice(QWidget &window)
     m_timer.setSingleShot(true);
     m_timer.setInterval(ShownMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
+    // A box of its own on screen, it would outlive a dialog that closes before its time is up.
+    window.installEventFilter(this);
+}
+
+bool PassiveNotice::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Hide)
+        close();
+    return QLabel::eventFilter(watched, event);
 }
 
 void PassiveNotice::add(const QString &text)

@@ -18,6 +18,9 @@ public:
     // The window's notice, made on first use; the window owns it.
     static void show(QWidget &window, const QString &text);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     explicit PassiveNotice(QWidget &window);
     void add(const QString &text);

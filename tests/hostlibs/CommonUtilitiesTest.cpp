@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -112,7 +113,10 @@ TEST(CommonUtilities, ANoticeShowsOverTheActiveWindowWithoutTakingItsFocusAndJoi
     QApplication::setActiveWindow(&question);
     question.hide();
     utilities.ShowNotice("Se imprimió en el archivo tres.pdf");
-    const auto *onDialog = dialog.findChild<QLabel *>("avisoPasivo", Qt::FindDirectChildrenOnly);
+    QPointer<QLabel> onDialog = dialog.findChild<QLabel *>("avisoPasivo", Qt::FindDirectChildrenOnly);
     ASSERT_NE(onDialog, nullptr);
     EXPECT_TRUE(onDialog->isVisible());
+    // A dialog that closes takes its notice with it.
+    dialog.hide();
+    EXPECT_TRUE(onDialog.isNull() || !onDialog->isVisible());
 }
