@@ -137,7 +137,15 @@ TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhat
                                     "Imprimir guía… Ctrl+P", "Tipos de vehículo… Ctrl+T"}));
     EXPECT_EQ(QStringList({label(w, "lblEmpresa"), label(w, "stbEmpresa"), label(w, "stbUsuario")}),
               QStringList({"Distribuidora de Prueba, C.A.", "Empresa: Distribuidora de Prueba, C.A.", "Usuario: OPERADOR"}));
-    EXPECT_TRUE(label(w, "stbBaseDatos").endsWith("marbelisto.db"));
+    // The database the session works on: the server and database on PostgreSQL, else the file.
+    const marbelisto::DatabaseSource &source = host.databaseSource();
+    if (source.isServer()) {
+        const auto url = marbelisto::PostgresUrl::parse(source.address());
+        EXPECT_EQ(label(w, "stbBaseDatos"),
+                  u"Base de datos: PostgreSQL %1:%2/%3"_s.arg(url.host()).arg(url.port()).arg(url.databaseName()));
+    } else {
+        EXPECT_TRUE(label(w, "stbBaseDatos").endsWith("/marbelisto.db")) << label(w, "stbBaseDatos").toStdString();
+    }
     EXPECT_EQ(list().rowCount(), 2);
     EXPECT_EQ(label(w, "lblCuenta"), u"2 guías"_s);
     EXPECT_EQ(figures(), u"1 1"_s);

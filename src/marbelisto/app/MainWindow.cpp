@@ -31,6 +31,14 @@ QString userCode(host::IFramework &framework)
     return user ? user->codigo() : QString();
 }
 
+// The database this session works on; a framework of another host works on its data folder's.
+QString databaseShown(host::IFramework &framework)
+{
+    if (const auto *own = dynamic_cast<const Framework *>(&framework))
+        return own->database().description();
+    return DataFolder(framework.DataPath()).databaseFile();
+}
+
 } // namespace
 
 MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSource activator, const QDate &today,
@@ -74,7 +82,7 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tools->addActions({m_dispatch->newGuide(), m_dispatch->review(), m_dispatch->print()});
 
-    m_status = new SessionStatusBar(DataFolder(framework.DataPath()).databaseFile(), userCode(framework), this);
+    m_status = new SessionStatusBar(databaseShown(framework), userCode(framework), this);
     setStatusBar(m_status);
     framework.TemaUI()->configurarFormulario(this);
 

@@ -27,6 +27,8 @@ public:
     // This session's own connection; every instance has a connection name of its own,
     // so two instances over one database are two sessions.
     virtual QSqlDatabase connection() const = 0;
+    // The file, or the server and database (never a password), for the clerk to see.
+    virtual QString description() const = 0;
 
     // The statement as this engine runs it.
     virtual QString nativeSql(const QString &sql) const = 0;

@@ -213,6 +213,11 @@ QSqlDatabase PostgresDatabase::connection() const
     return db;
 }
 
+QString PostgresDatabase::description() const
+{
+    return QStringLiteral("PostgreSQL %1").arg(m_url.server());
+}
+
 QString PostgresDatabase::nativeSql(const QString &sql) const
 {
     return sql;

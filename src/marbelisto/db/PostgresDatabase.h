@@ -37,6 +37,7 @@ public:
     PostgresDatabase &operator=(const PostgresDatabase &) = delete;
 
     QSqlDatabase connection() const override;
+    QString description() const override;
     QString nativeSql(const QString &sql) const override;
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;

@@ -99,6 +99,11 @@ QSqlDatabase SqliteDatabase::connection() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
+QString SqliteDatabase::description() const
+{
+    return connection().databaseName();
+}
+
 QString SqliteDatabase::nativeSql(const QString &sql) const
 {
     return DboPrefix::strip(InvoiceWeight::inlineCalls(sql));

@@ -36,6 +36,7 @@ public:
     SqliteDatabase &operator=(const SqliteDatabase &) = delete;
 
     QSqlDatabase connection() const override;
+    QString description() const override;
     QString nativeSql(const QString &sql) const override;
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;

@@ -116,6 +116,8 @@ std::shared_ptr<const host::Detalles> GuiaDespacho::detalles()
 void GuiaDespacho::startProcess()
 {
     m_cacheDetalles.reset();
+    // The object goes on as the row it wrote, weight included.
+    m_totalPeso = GuideFigures::toGrams(m_totalPeso);
     SqlExecute(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                               "totalPrecioVenta, totalIVA, vendedor, zona) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                {m_codigoConductor, m_idVehiculo, m_fecha, m_operador, QVariant::fromValue(m_facturas), m_totalPeso,
@@ -144,7 +146,7 @@ bool GuiaDespacho::storeDispatchFigures(const GuideFigures &figures) const
     return SqlExecute(
         QStringLiteral("UPDATE gdVontarelis SET facturasDespacho = ?, totalPesoDespacho = ?, "
                        "totalPrecioVentaDespacho = ?, totalIVADespacho = ? WHERE id = ? AND Cerrada = 0"),
-        {figures.facturas, figures.totalPeso, QVariant::fromValue(figures.totalPrecioVenta),
+        {figures.facturas, GuideFigures::toGrams(figures.totalPeso), QVariant::fromValue(figures.totalPrecioVenta),
          QVariant::fromValue(figures.totalIVA), m_id})
            != 0;
 }

@@ -19,8 +19,12 @@ struct GuideFigures
     toolkit::Currency totalIVA;
 
     // Adds (signo 1) or takes away (signo -1) one invoice whose amounts are already in the
-    // company's currency; each amount is rounded to money before it is added.
+    // company's currency; each amount is rounded to money, and the weight to the gram, before
+    // it is added.
     void add(double peso, double neto, double iva, int signo = 1);
+
+    // A weight in kilograms to the gram, as the screens show it and the guide stores it.
+    static double toGrams(double kilos);
 };
 
 } // namespace vontarelis

@@ -87,6 +87,8 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
     guia.setCodigoVendedor(QString());
     const QDateTime marked(QDate(2020, 1, 2), QTime(3, 4, 5));
     guia.setHoraRegistro(marked);
+    // A host may hand over a weight with float noise: the row holds it as shown, to the gram.
+    guia.setTotalPeso(0.1 + 0.2);
     const auto cached = guia.detalles();
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     guia.startProcess();
@@ -108,6 +110,16 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
     EXPECT_GE(reloaded.horaRegistro(), before);
     EXPECT_LE(reloaded.horaRegistro(), QDateTime::currentDateTime().addSecs(1));
     EXPECT_EQ(fieldsOf(reloaded), fieldsOf(guia)) << "every field stored, vendedor empty and the guide open";
+    EXPECT_EQ(reloaded.totalPeso(), 0.3);
+
+    // A review of 5,000 invoices of 0.1369 kg weighs what its lines show, 0.137 kg each.
+    vontarelis::GuideFigures review;
+    for (int line = 0; line < 5000; ++line)
+        review.add(0.1369, 0.0, 0.0);
+    review.add(0.1369, 0.0, 0.0, -1);
+    ASSERT_TRUE(guia.storeDispatchFigures(review));
+    EXPECT_EQ(toolkit::toDouble(host.scalar("SELECT totalPesoDespacho FROM gdVontarelis WHERE id = ?", {guia.id()})),
+              684.863);
 }
 
 TEST_F(GuiaDespachoTest, NumbersAreOursWhenAnotherWorkstationInsertsMeanwhile)
