@@ -23,7 +23,7 @@ void makeOlder(const marbelisto::Database &database)
             statements << "DROP TRIGGER " + query.value(0).toString();
     }
     statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg";
-    for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho"})
+    for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho", "version"})
         statements << QStringLiteral("ALTER TABLE gdVontarelis DROP COLUMN %1").arg(column);
     for (const QString &statement : statements)
         ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
@@ -42,7 +42,7 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
         QSqlQuery query(database->connection());
         ASSERT_TRUE(query.exec("SELECT t.nombre, t.capacidadKg, g.facturas, g.facturasDespacho, g.totalPesoDespacho, "
-                               "g.totalPrecioVentaDespacho, g.totalIVADespacho FROM gdTiposVehiculo t, gdVontarelis g"));
+                               "g.totalPrecioVentaDespacho, g.totalIVADespacho, g.version FROM gdTiposVehiculo t, gdVontarelis g"));
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("Camión"));
         // First opening: the new columns, empty; the second finds them and keeps what was stored.
@@ -51,6 +51,7 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         EXPECT_EQ(query.value(2).toInt(), 2);
         for (int column = 3; column < 7; ++column)
             EXPECT_TRUE(query.value(column).isNull()) << column;
+        EXPECT_EQ(query.value(7), QVariant(0)) << "a guide stored before versions starts at 0";
         ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
         // The guide was closed before the rules came: they keep it so from now on.
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 1)"));

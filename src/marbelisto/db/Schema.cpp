@@ -101,7 +101,8 @@ const char *const tables[] = {
 
     // The figures recorded at registration (facturas to totalIVA) are never rewritten; a review
     // stores those of the invoices that travelled in the columns ending in "Despacho", NULL
-    // until the guide is first reviewed. Every other column is read without a test for NULL.
+    // until the guide is first reviewed; each review also counts one more version, so that it
+    // never overwrites another desk's. Every other column is read without a test for NULL.
     "CREATE TABLE gdVontarelis ("
     " id $IDENTITY,"
     " conductor TEXT NOT NULL,"
@@ -119,7 +120,8 @@ const char *const tables[] = {
     " facturasDespacho INTEGER,"
     " totalPesoDespacho $REAL,"
     " totalPrecioVentaDespacho $MONEY,"
-    " totalIVADespacho $MONEY)",
+    " totalIVADespacho $MONEY,"
+    " version INTEGER NOT NULL DEFAULT 0)",
 
     "CREATE TABLE gdFacturasGuia ("
     " idGuia INTEGER NOT NULL,"

@@ -11,7 +11,8 @@ namespace marbelisto {
 
 namespace {
 
-// Columns that came after the first version, each NULL in the rows that were already there.
+// Columns that came after the first version, each NULL (or its default) in the rows that were
+// already there.
 struct AddedColumn
 {
     const char *table;
@@ -27,6 +28,8 @@ const AddedColumn addedColumns[] = {
     {"gdVontarelis", "totalPesoDespacho", "$REAL"},
     {"gdVontarelis", "totalPrecioVentaDespacho", "$MONEY"},
     {"gdVontarelis", "totalIVADespacho", "$MONEY"},
+    // Counts the reviews that changed the guide, so that a review never overwrites another's.
+    {"gdVontarelis", "version", "INTEGER NOT NULL DEFAULT 0"},
 };
 
 bool hasColumn(const Database &database, const QString &table, const QString &column)

@@ -141,13 +141,19 @@ GuideFigures GuiaDespacho::figures() const
     return GuideFigures{m_facturas, m_totalPeso, m_totalPrecioVenta, m_totalIVA};
 }
 
-bool GuiaDespacho::storeDispatchFigures(const GuideFigures &figures) const
+qint32 GuiaDespacho::version() const
 {
-    return SqlExecute(
-        QStringLiteral("UPDATE gdVontarelis SET facturasDespacho = ?, totalPesoDespacho = ?, "
-                       "totalPrecioVentaDespacho = ?, totalIVADespacho = ? WHERE id = ? AND Cerrada = 0"),
-        {figures.facturas, GuideFigures::toGrams(figures.totalPeso), QVariant::fromValue(figures.totalPrecioVenta),
-         QVariant::fromValue(figures.totalIVA), m_id})
+    return toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT version FROM gdVontarelis WHERE id = ?"), {m_id}));
+}
+
+bool GuiaDespacho::storeDispatchFigures(const GuideFigures &figures, qint32 version) const
+{
+    return SqlExecute(QStringLiteral("UPDATE gdVontarelis SET facturasDespacho = ?, totalPesoDespacho = ?, "
+                                     "totalPrecioVentaDespacho = ?, totalIVADespacho = ?, version = version + 1 "
+                                     "WHERE id = ? AND Cerrada = 0 AND version = ?"),
+                      {figures.facturas, GuideFigures::toGrams(figures.totalPeso),
+                       QVariant::fromValue(figures.totalPrecioVenta), QVariant::fromValue(figures.totalIVA), m_id,
+                       version})
            != 0;
 }
 

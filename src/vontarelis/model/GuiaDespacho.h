@@ -63,11 +63,13 @@ public:
 
     // What the guide shows and prints: the last review's figures, else those of registration.
     GuideFigures figures() const;
-    // Stores a review's figures on the guide's row, only while the guide is open; false, with
-    // nothing written, when it is closed (or gone). Inside the caller's transaction, the row
-    // then stays locked against a close from elsewhere until the commit. The object shows them
-    // once loaded again.
-    bool storeDispatchFigures(const GuideFigures &figures) const;
+    // The guide's version now: every review that changes it counts one more.
+    qint32 version() const;
+    // Stores a review's figures on the guide's row and counts its version on, only while the
+    // guide is open and still at the version the review started from; false, with nothing
+    // written, otherwise. Inside the caller's transaction, the row then stays locked against
+    // another desk until the commit. The object shows them once loaded again.
+    bool storeDispatchFigures(const GuideFigures &figures, qint32 version) const;
 
     // A site's script sees the figures the guide prints, so its own variables agree with them.
     QVariantMap documentFields() const override;

@@ -117,7 +117,7 @@ TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
     for (int line = 0; line < 5000; ++line)
         review.add(0.1369, 0.0, 0.0);
     review.add(0.1369, 0.0, 0.0, -1);
-    ASSERT_TRUE(guia.storeDispatchFigures(review));
+    ASSERT_TRUE(guia.storeDispatchFigures(review, guia.version()));
     EXPECT_EQ(toolkit::toDouble(host.scalar("SELECT totalPesoDespacho FROM gdVontarelis WHERE id = ?", {guia.id()})),
               684.863);
 }

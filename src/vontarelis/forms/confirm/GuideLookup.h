@@ -35,6 +35,9 @@ public:
     void clearHeader();
     // True when that number is the guide on screen, which then stays as the user left it.
     bool keepShown(double numero);
+    // The guide on screen, 0 when none, and its version as its invoices were read.
+    qint32 shown() const { return m_shown; }
+    qint32 shownVersion() const { return m_version; }
 
 private:
     // Lists the guide's invoices; false when it has none.
@@ -44,8 +47,8 @@ private:
     HeaderLabels m_header;
     SelectionTotals &m_totals;
     InvoiceRows &m_rows;
-    // The guide on screen, 0 when none.
     qint32 m_shown = 0;
+    qint32 m_version = 0;
 };
 
 } // namespace vontarelis

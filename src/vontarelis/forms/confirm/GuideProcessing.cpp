@@ -15,8 +15,8 @@ const QString Location = QStringLiteral("frmConfirmarBruvelos::cbOk_Click");
 
 } // namespace
 
-GuideProcessing::GuideProcessing(GuiaDespacho &guia, const InvoiceRows &rows, bool cerrarGuia)
-    : m_guia(guia), m_rows(rows), m_cerrarGuia(cerrarGuia)
+GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia)
+    : m_guia(guia), m_version(version), m_rows(rows), m_cerrarGuia(cerrarGuia)
 {
 }
 
@@ -35,8 +35,7 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
     try {
         if (!store(list)) {
             SqlAbortTransaction();
-            utilities.ShowMessage(QStringLiteral("Guía cerrada"));
-            return Outcome::Closed;
+            return refused();
         }
     } catch (const std::exception &error) {
         SqlAbortTransaction();
@@ -45,6 +44,22 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
     }
     print();
     return Outcome::Processed;
+}
+
+GuideProcessing::Outcome GuideProcessing::refused() const
+{
+    host::ICommonUtilities &utilities = hostlibs::CommonUtilities();
+    if (!m_guia.Load(m_guia.id()) || m_guia.Cerrada()) {
+        utilities.ShowMessage(QStringLiteral("Guía cerrada"));
+        return Outcome::Closed;
+    }
+    // The ticks on screen were set over invoices another desk has changed since: they are
+    // dropped only when the clerk says so.
+    if (utilities.AskYesNo(QStringLiteral("Otra estación de trabajo cambió esta guía mientras usted la revisaba; no se "
+                                          "guardó nada.\r\n¿Desea cargarla de nuevo? Se perderán las marcas que hizo."),
+                           true, QString()))
+        return Outcome::Reload;
+    return Outcome::NotConfirmed;
 }
 
 void GuideProcessing::print()
@@ -115,7 +130,7 @@ bool GuideProcessing::store(const QString &invoiceList)
     SqlBeginTransaction();
     // First the guide's own row, checked open and locked: a close from elsewhere waits for this
     // commit, or came first and nothing is written.
-    if (!m_guia.storeDispatchFigures(dispatchFigures(invoiceList)))
+    if (!m_guia.storeDispatchFigures(dispatchFigures(invoiceList), m_version))
         return false;
     SqlExecute(QStringLiteral("DELETE FROM gdFacturasGuia WHERE idGuia = ?"), {m_guia.id()});
     if (!invoiceList.isEmpty())

@@ -13,7 +13,8 @@ class InvoiceRows;
 
 // "Procesar": makes the ticked rows the guide's set of invoices, stores the figures of those
 // invoices beside the ones recorded at registration (which stay) and, when asked, closes the
-// guide for good, all in one transaction that first makes sure the guide is still open; then
+// guide for good, all in one transaction that first makes sure the guide is still open and as
+// it was shown (no other desk reviewed it meanwhile); then
 // prints the guide again. A failure inside the transaction is trapped here: the transaction is
 // discarded, the error reported as "frmConfirmarBruvelos::cbOk_Click", and the dialog is left as
 // it was. Once the commit happened, a failing print is reported the same way and changes
@@ -31,9 +32,13 @@ public:
         Closed,
         // Reported; the dialog keeps the guide, its ticks and totals.
         Failed,
+        // Another desk changed the guide since it was shown; nothing was written and the user
+        // chose to see it as it is now.
+        Reload,
     };
 
-    GuideProcessing(GuiaDespacho &guia, const InvoiceRows &rows, bool cerrarGuia);
+    // The version is the guide's as the rows on screen were read.
+    GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia);
 
     Outcome Procesar();
 
@@ -43,12 +48,16 @@ private:
     QString invoiceList() const;
     // The figures of the invoices in the list, as the creation dialog would total them.
     static GuideFigures dispatchFigures(const QString &invoiceList);
-    // False, with the transaction still to be aborted, when the guide is closed.
+    // False, with the transaction still to be aborted, when the guide is closed or was
+    // changed by another desk since it was shown.
     bool store(const QString &invoiceList);
+    // Tells the user why nothing was written, asking whether to reload a changed guide.
+    Outcome refused() const;
     void print();
     static void report(const std::exception &error);
 
     GuiaDespacho &m_guia;
+    qint32 m_version;
     const InvoiceRows &m_rows;
     bool m_cerrarGuia;
 };

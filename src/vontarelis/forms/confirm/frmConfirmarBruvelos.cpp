@@ -248,8 +248,10 @@ void frmConfirmarBruvelos::cbCancelar_Click()
 void frmConfirmarBruvelos::cbOk_Click()
 {
     const GuideProcessing::Outcome outcome =
-        GuideProcessing(*guia, *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
-    if (outcome == GuideProcessing::Outcome::Processed || outcome == GuideProcessing::Outcome::Closed)
+        GuideProcessing(*guia, m_lookup->shownVersion(), *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
+    if (outcome == GuideProcessing::Outcome::Reload && m_lookup->Buscar(m_lookup->shown()))
+        return;
+    if (outcome != GuideProcessing::Outcome::NotConfirmed && outcome != GuideProcessing::Outcome::Failed)
         LimpiarFormulario();
 }
 

@@ -231,6 +231,40 @@ TEST_F(ProcessFixture, AGuideClosedAtAnotherWorkstationWhileOnScreenIsRefusedWit
     expectEmptied();
 }
 
+// Two desks review one guide: the second "Procesar" finds another version and writes nothing.
+TEST_F(ProcessFixture, AReviewOfAGuideAnotherDeskChangedMeanwhileWritesNothingAndReloadsOnlyIfAsked)
+{
+    const qint32 guide = fiveInvoiceGuide();
+    open();
+    enterGuide(guide);
+    clickRow(1);
+    // Desk B's review took an invoice off and closed nothing.
+    const auto other = host.openSecondConnection();
+    other->ExecuteSQLA("DELETE FROM gdFacturasGuia WHERE idGuia = ? AND NumeroFactura = ?", {guide, facturas[3]});
+    other->ExecuteSQLA("UPDATE gdVontarelis SET version = version + 1 WHERE id = ?", {guide});
+    const QStringList shown = screen();
+
+    utilities->answer(false);
+    click("cbOk");
+    ASSERT_EQ(utilities->questions.size(), 1u);
+    EXPECT_TRUE(utilities->questions[0].prompt.startsWith(u"Otra estación de trabajo cambió esta guía"_s));
+    EXPECT_EQ(screen(), shown) << "no keeps the ticks on screen";
+    QList<qint32> left = facturas;
+    left.removeAt(3);
+    EXPECT_EQ(links(guide), sorted(left)) << "desk B's removal stands";
+    EXPECT_EQ(dispatched(guide), "|||");
+
+    utilities->answer(true);
+    click("cbOk");
+    EXPECT_EQ(marks(), QStringList(4, "þ")) << "yes shows the guide as it is now, every invoice ticked";
+    EXPECT_EQ(links(guide), sorted(left));
+    procesar({false});
+    EXPECT_EQ(links(guide), sorted(left));
+    EXPECT_EQ(dispatched(guide).left(2), u"4|"_s);
+    EXPECT_TRUE(utilities->errors.empty());
+    EXPECT_EQ(prints().size(), 1);
+}
+
 TEST_F(ConfirmFixture, TheDatabaseRefusesEveryChangeToAClosedGuideWhateverProgramWrites)
 {
     const qint32 closed = guia({factura("C", 1, QDate(2024, 3, 1), 1, 0)}, true);
