@@ -49,7 +49,7 @@ QString DatabaseSource::address() const
 
 QString DatabaseSource::description() const
 {
-    return isServer() ? QStringLiteral("PostgreSQL %1").arg(m_url->server()) : m_file;
+    return isServer() ? m_url->description() : m_file;
 }
 
 std::unique_ptr<Database> DatabaseSource::open() const

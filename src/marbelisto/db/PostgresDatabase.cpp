@@ -215,7 +215,7 @@ QSqlDatabase PostgresDatabase::connection() const
 
 QString PostgresDatabase::description() const
 {
-    return QStringLiteral("PostgreSQL %1").arg(m_url.server());
+    return m_url.description();
 }
 
 QString PostgresDatabase::nativeSql(const QString &sql) const

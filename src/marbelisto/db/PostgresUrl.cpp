@@ -52,6 +52,11 @@ QString PostgresUrl::server() const
     return QStringLiteral("%1:%2/%3").arg(m_host).arg(m_port).arg(m_databaseName);
 }
 
+QString PostgresUrl::description() const
+{
+    return QStringLiteral("PostgreSQL ") + server();
+}
+
 PostgresUrl PostgresUrl::withDatabase(const QString &databaseName) const
 {
     PostgresUrl result = *this;

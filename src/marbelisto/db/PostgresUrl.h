@@ -24,6 +24,8 @@ public:
 
     // "host:port/dbname", for messages: never a password.
     QString server() const;
+    // "PostgreSQL host:port/dbname", the database as the clerk is shown it.
+    QString description() const;
     // The same server with another database, as the one a fresh test database is made from.
     PostgresUrl withDatabase(const QString &databaseName) const;
     QString toString() const;

@@ -77,6 +77,8 @@ bool GuiaDespacho::Load(qint32 n)
     if (rs->Eof())
         return false;
     loadInstance(*rs);
+    // Read with the row, so that it is the version of exactly what was loaded.
+    m_version = toolkit::toLong(rs->Fields(QStringLiteral("version")));
     return true;
 }
 
@@ -139,11 +141,6 @@ GuideFigures GuiaDespacho::figures() const
     if (m_despacho)
         return *m_despacho;
     return GuideFigures{m_facturas, m_totalPeso, m_totalPrecioVenta, m_totalIVA};
-}
-
-qint32 GuiaDespacho::version() const
-{
-    return toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT version FROM gdVontarelis WHERE id = ?"), {m_id}));
 }
 
 bool GuiaDespacho::storeDispatchFigures(const GuideFigures &figures, qint32 version) const

@@ -63,8 +63,8 @@ public:
 
     // What the guide shows and prints: the last review's figures, else those of registration.
     GuideFigures figures() const;
-    // The guide's version now: every review that changes it counts one more.
-    qint32 version() const;
+    // The version of the row Load read: every review that changes the guide counts one more.
+    qint32 version() const { return m_version; }
     // Stores a review's figures on the guide's row and counts its version on, only while the
     // guide is open and still at the version the review started from; false, with nothing
     // written, otherwise. Inside the caller's transaction, the row then stays locked against
@@ -91,6 +91,7 @@ private:
     bool m_cerrada = false;
     // Those of the last review; nothing for a guide never reviewed.
     std::optional<GuideFigures> m_despacho;
+    qint32 m_version = 0;
     std::shared_ptr<host::Detalles> m_cacheDetalles;
 };
 

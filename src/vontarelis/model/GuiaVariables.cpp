@@ -94,6 +94,7 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
     const auto found = variablesByName().constFind(name);
     if (found == variablesByName().cend())
         return false;
+    const GuideFigures figures = guia.figures();
     switch (*found) {
     case Variable::Numero:
         answer(guia.id(), toolkit::NumberFormat::format(double(guia.id()), QStringLiteral("000000")), vRetBuffer,
@@ -121,25 +122,24 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
         answerText(guia.operador(), vRetBuffer, sRetString);
         break;
     case Variable::Facturas: {
-        const qint32 facturas = guia.figures().facturas;
+        const qint32 facturas = figures.facturas;
         // An Integer, as the guide's field is, unless a review counted more than one holds.
         const QVariant value = facturas == qint16(facturas) ? QVariant::fromValue(qint16(facturas)) : QVariant(facturas);
         answer(value, toolkit::NumberFormat::format(double(facturas), QStringLiteral("#,##0")), vRetBuffer, sRetString);
         break;
     }
     case Variable::Peso:
-        answer(guia.figures().totalPeso,
-               toolkit::NumberFormat::format(guia.figures().totalPeso, QStringLiteral("#,##0.000")), vRetBuffer,
-               sRetString);
+        answer(figures.totalPeso, toolkit::NumberFormat::format(figures.totalPeso, QStringLiteral("#,##0.000")),
+               vRetBuffer, sRetString);
         break;
     case Variable::ValorNeto:
-        answerMoney(guia.figures().totalPrecioVenta, vRetBuffer, sRetString);
+        answerMoney(figures.totalPrecioVenta, vRetBuffer, sRetString);
         break;
     case Variable::TotalIva:
-        answerMoney(guia.figures().totalIVA, vRetBuffer, sRetString);
+        answerMoney(figures.totalIVA, vRetBuffer, sRetString);
         break;
     case Variable::TotalGeneral:
-        answerMoney(guia.figures().totalPrecioVenta + guia.figures().totalIVA, vRetBuffer, sRetString);
+        answerMoney(figures.totalPrecioVenta + figures.totalIVA, vRetBuffer, sRetString);
         break;
     case Variable::CodigoVendedor:
         answerText(guia.codigoVendedor(), vRetBuffer, sRetString);

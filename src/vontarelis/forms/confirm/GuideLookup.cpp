@@ -77,7 +77,8 @@ bool GuideLookup::Buscar(double numero)
         utilities.ShowMessage(QStringLiteral("Guía cerrada"));
         return false;
     }
-    // Read before the invoices: a change made after it shows as another version at "Procesar".
+    // The row's, read before the invoices: a change made after it shows as another version at
+    // "Procesar".
     m_version = m_guia.version();
     MostrarGuia();
     m_shown = m_guia.id();

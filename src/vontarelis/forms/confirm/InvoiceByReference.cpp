@@ -59,7 +59,6 @@ bool InvoiceByReference::isValidReference(const QString &reference)
     return pattern.match(reference).hasMatch();
 }
 
-
 InvoiceByReference::InvoiceByReference(const GuiaDespacho &guia, InvoiceRows &rows, SelectionTotals &totals)
     : m_guia(guia), m_rows(rows), m_totals(totals)
 {

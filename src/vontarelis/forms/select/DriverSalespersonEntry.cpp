@@ -27,7 +27,6 @@ void showName(toolkit::CodeLookupBox &box, const QString &name)
     box.setText(name);
 }
 
-
 } // namespace
 
 DriverSalespersonEntry::DriverSalespersonEntry(toolkit::CodeLookupBox &conductor, toolkit::CodeLookupBox &vendedor)

@@ -22,8 +22,8 @@
 #include "vontarelis/model/GuiaDespacho.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
-#include <QKeyEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
