@@ -1,9 +1,15 @@
+#include "marbelisto/db/Database.h"
+#include "marbelisto/db/DatabaseSource.h"
+#include "marbelisto/db/QueryRunner.h"
 #include "support/TestHost.h"
 
 #include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
+#include <thread>
 
 using testsupport::TestHost;
 using toolkit::toLong;
@@ -47,6 +53,79 @@ TEST(SqlDialect, IdentCurrentFollowsEveryConnectionWhileScopeIdentityIsEachOnesO
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT SCOPE_IDENTITY()"))), 3);
     host.exec(QStringLiteral("DELETE FROM gdVontarelis"));
     EXPECT_EQ(insertGuide(host.framework(), QStringLiteral("C")), 4);
+}
+
+namespace {
+
+// One workstation registering guides of two invoices each on its own connection; a fifth of
+// them fail before the commit, at random: an invoice the engine refuses (already on the guide),
+// or the program gone mid-transaction (its connection dropped, as when it is killed or the network
+// fails). Returns the numbers its committed guides received.
+QList<qint32> registerAtDesk(const marbelisto::DatabaseSource &source, int desk, int registrations)
+{
+    QList<qint32> numbers;
+    std::mt19937 random(desk);
+    std::unique_ptr<marbelisto::Database> database = source.open();
+    for (int registration = 0; registration < registrations; ++registration) {
+        const bool fails = random() % 5 == 0;
+        const bool dropsConnection = random() % 2 == 0;
+        const qint32 invoice = desk * 10000 + registration * 2;
+        const marbelisto::QueryRunner sql(*database);
+        database->beginTransaction();
+        try {
+            sql.execute(QStringLiteral("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, "
+                                       "totalPeso, totalPrecioVenta, totalIVA, vendedor, zona) "
+                                       "VALUES (?, 1, '2024-03-01', 'OP', 2, 0, 0, 0, '', '')"),
+                        {QString::number(desk)});
+            const qint32 guide = toLong(sql.scalar(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
+            const QString link = QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)");
+            sql.execute(link, {guide, invoice});
+            if (fails && dropsConnection) {
+                database = source.open();
+                continue;
+            }
+            sql.execute(link, {guide, fails ? invoice : invoice + 1});
+            database->commitTransaction();
+            numbers.append(guide);
+        } catch (const toolkit::Error &) {
+            database->rollbackTransaction();
+        }
+    }
+    return numbers;
+}
+
+} // namespace
+
+// A registration that rolls back gives its number back, on every engine, while another desk
+// registers at the same time; each desk's invoices go on the guide its own insert numbered.
+TEST(SqlDialect, TwoDesksRegisteringWithFailuresLeaveGuideNumbersWithoutGapOrRepeat)
+{
+    TestHost host;
+    constexpr int registrations = 200;
+    QList<qint32> numbers[2];
+    std::thread first([&] { numbers[0] = registerAtDesk(host.databaseSource(), 1, registrations); });
+    std::thread second([&] { numbers[1] = registerAtDesk(host.databaseSource(), 2, registrations); });
+    first.join();
+    second.join();
+
+    const qint32 registered = qint32(numbers[0].size() + numbers[1].size());
+    EXPECT_GT(numbers[0].size(), registrations / 2);
+    EXPECT_LT(numbers[0].size(), registrations);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis"))), registered);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(DISTINCT id) FROM gdVontarelis"))), registered);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT MIN(id) FROM gdVontarelis"))), 1);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT MAX(id) FROM gdVontarelis"))), registered);
+    EXPECT_EQ(identCurrent(host.framework()), registered);
+    for (int desk = 1; desk <= 2; ++desk) {
+        for (const qint32 guide : numbers[desk - 1]) {
+            EXPECT_EQ(host.scalar(QStringLiteral("SELECT conductor FROM gdVontarelis WHERE id = ?"), {guide}),
+                      QVariant(QString::number(desk)));
+            EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia WHERE idGuia = ? "
+                                                        "AND NumeroFactura / 10000 = ?"),
+                                         {guide, desk})),
+                      2);
+        }
+    }
 }
 
 TEST(SqlDialect, PesoFacturaNetsReturnsAndIgnoresOtherVouchers)

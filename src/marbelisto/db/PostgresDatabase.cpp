@@ -30,19 +30,6 @@ const char *const collation =
 const char *const schema = "CREATE SCHEMA dbo";
 
 const char *const extras[] = {
-    // SQL Server's seed before the first insert is the sequence's start value, which is what
-    // last_value holds until the sequence is first used; tables without identity give NULL.
-    "CREATE FUNCTION IDENT_CURRENT(tabla text) RETURNS bigint LANGUAGE plpgsql STABLE AS $$\n"
-    "DECLARE secuencia text; actual bigint;\n"
-    "BEGIN\n"
-    "  SELECT pg_get_serial_sequence(a.attrelid::regclass::text, a.attname) INTO secuencia\n"
-    "    FROM pg_attribute a\n"
-    "    WHERE a.attrelid = to_regclass(tabla) AND a.attidentity <> '' AND NOT a.attisdropped;\n"
-    "  IF secuencia IS NULL THEN RETURN NULL; END IF;\n"
-    "  EXECUTE format('SELECT last_value FROM %s', secuencia) INTO actual;\n"
-    "  RETURN actual;\n"
-    "END $$",
-
     // This session's latest generated key, never another workstation's; NULL before any.
     "CREATE FUNCTION SCOPE_IDENTITY() RETURNS bigint LANGUAGE plpgsql VOLATILE AS $$\n"
     "BEGIN\n"

@@ -12,6 +12,14 @@ namespace marbelisto {
 class Schema
 {
 public:
+    // Rules an older database may lack: statements that are safe to run again, and a query
+    // whose count is 0 while a database lacks them (empty: nothing to add on this engine).
+    struct Rules
+    {
+        QStringList statements;
+        QString present;
+    };
+
     struct Types
     {
         QString identity;   // a key the engine numbers, readable with IDENT_CURRENT
@@ -24,10 +32,10 @@ public:
         // espanol_ci (locale 'es-u-ks-level2', not deterministic), the case-blind form of "es-x-icu".
         QString spanishText;
         QString keyedTable; // clause after a table keyed by its own columns
-        // The triggers that keep a closed guide as it was closed, each statement safe to run
-        // again, and a count that is 0 while a database lacks them.
-        QStringList closedGuide;
-        QString hasClosedGuide;
+        // The triggers that keep a closed guide as it was closed.
+        Rules closedGuide;
+        // How the identity tables take their numbers, where the engine's own way leaves gaps.
+        Rules numbering;
     };
 
     static Schema sqlite();
@@ -39,10 +47,9 @@ public:
 
     // The statements that create every table, index and trigger, in order.
     QStringList statements() const;
-    // A closed guide refuses every change to its links and its row (see statements()).
-    QStringList closedGuideRules() const;
-    // A query whose count is 0 while the database lacks those rules.
-    QString closedGuideRulesPresent() const;
+    // In the order statements() creates them: a closed guide refuses every change to its
+    // links and its row; identity tables number without gaps.
+    QList<Rules> rules() const;
     // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
     QString spelled(const QString &statement) const;
 

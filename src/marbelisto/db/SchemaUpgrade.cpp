@@ -46,10 +46,12 @@ QSqlQuery run(const Database &database, const QString &statement)
     return query;
 }
 
-bool hasClosedGuideRules(const Database &database, const Schema &schema)
+bool lacks(const Database &database, const Schema::Rules &rules)
 {
-    QSqlQuery query = run(database, schema.closedGuideRulesPresent());
-    return query.next() && query.value(0).toInt() > 0;
+    if (rules.present.isEmpty())
+        return false;
+    QSqlQuery query = run(database, rules.present);
+    return !query.next() || query.value(0).toInt() == 0;
 }
 
 } // namespace
@@ -64,17 +66,19 @@ void SchemaUpgrade::apply(Database &database)
             run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                                              .arg(table, column, QString::fromLatin1(added.type))));
     }
-    if (hasClosedGuideRules(database, schema))
-        return;
-    // All the rules or none: a database never keeps half of them.
-    database.beginTransaction();
-    try {
-        for (const QString &statement : schema.closedGuideRules())
-            run(database, statement);
-        database.commitTransaction();
-    } catch (...) {
-        database.rollbackTransaction();
-        throw;
+    for (const Schema::Rules &rules : schema.rules()) {
+        if (!lacks(database, rules))
+            continue;
+        // All the rules or none: a database never keeps half of them.
+        database.beginTransaction();
+        try {
+            for (const QString &statement : rules.statements)
+                run(database, statement);
+            database.commitTransaction();
+        } catch (...) {
+            database.rollbackTransaction();
+            throw;
+        }
     }
 }
 
