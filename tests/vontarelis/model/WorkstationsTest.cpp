@@ -133,6 +133,7 @@ TEST_F(WorkstationsTest, ARegistrationKilledAtAnyMomentLeavesWholeGuidesAndNoStr
                               "SELECT COUNT(*) FROM gdVehiculos v "
                               "WHERE NOT EXISTS (SELECT 1 FROM gdVontarelis g WHERE g.idVehiculo = v.id)"})
         EXPECT_EQ(count(stray), 0) << stray;
+    EXPECT_EQ(count("SELECT MAX(id) - COUNT(*) FROM gdVontarelis"), 0) << "a killed registration kept its number";
     // The database takes the next registration as if nothing had happened.
     registerGuide(host.framework(), "DESPUES", 0, 900000);
     EXPECT_EQ(count("SELECT COUNT(*) FROM gdFacturasGuia f INNER JOIN gdVontarelis g ON g.id = f.idGuia "
