@@ -217,10 +217,10 @@ const char *const postgresNumbering[] = {
     "DECLARE numero bigint; secuencia regclass;\n"
     "BEGIN\n"
     "  IF NEW.id IS NULL THEN\n"
-    "    UPDATE gdNumeracion SET ultimo = ultimo + 1 WHERE tabla = TG_TABLE_NAME RETURNING ultimo INTO numero;\n"
+    "    UPDATE dbo.gdNumeracion SET ultimo = ultimo + 1 WHERE tabla = TG_TABLE_NAME RETURNING ultimo INTO numero;\n"
     "    NEW.id := numero;\n"
     "  ELSE\n"
-    "    UPDATE gdNumeracion SET ultimo = GREATEST(ultimo, NEW.id) WHERE tabla = TG_TABLE_NAME;\n"
+    "    UPDATE dbo.gdNumeracion SET ultimo = GREATEST(ultimo, NEW.id) WHERE tabla = TG_TABLE_NAME;\n"
     "  END IF;\n"
     "  secuencia := format('%I.%I', TG_TABLE_SCHEMA, TG_TABLE_NAME || '_numero')::regclass;\n"
     "  PERFORM setval(secuencia, NEW.id, false);\n"
@@ -229,7 +229,7 @@ const char *const postgresNumbering[] = {
     "END $$",
     // SQL Server's answer before the first insert is the seed, 1; a table without identity gives NULL.
     "CREATE OR REPLACE FUNCTION IDENT_CURRENT(tabla text) RETURNS bigint LANGUAGE sql STABLE AS $$\n"
-    "  SELECT GREATEST(n.ultimo, 1) FROM gdNumeracion n JOIN pg_class c ON c.relname = n.tabla\n"
+    "  SELECT GREATEST(n.ultimo, 1) FROM dbo.gdNumeracion n JOIN pg_class c ON c.relname = n.tabla\n"
     "  WHERE c.oid = to_regclass($1)\n"
     "$$",
 };
