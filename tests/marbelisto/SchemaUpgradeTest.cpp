@@ -1,7 +1,10 @@
 // A database made by an earlier version is opened as today's, on the engine under test.
 #include "marbelisto/db/Database.h"
+#include "marbelisto/db/Schema.h"
 #include "support/TestHost.h"
 
+#include <QSignalSpy>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -10,13 +13,14 @@
 namespace {
 
 // What the first version lacked: vehicle capacities, the figures of a review, the rules that
-// keep a closed guide closed.
+// keep a closed guide closed, the server's notice to the other desks.
 void makeOlder(const marbelisto::Database &database)
 {
     QSqlQuery query(database.connection());
     QStringList statements;
     if (database.connection().driverName() == QLatin1String("QPSQL")) {
-        statements << "DROP FUNCTION gd_guia_cerrada() CASCADE" << "DROP FUNCTION gd_guia_cerrada_enlace() CASCADE";
+        statements << "DROP FUNCTION gd_guia_cerrada() CASCADE" << "DROP FUNCTION gd_guia_cerrada_enlace() CASCADE"
+                   << "DROP FUNCTION gd_aviso_guias() CASCADE";
     } else {
         ASSERT_TRUE(query.exec("SELECT name FROM sqlite_master WHERE type = 'trigger'"));
         while (query.next())
@@ -57,6 +61,14 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 1)"));
         EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
             << query.lastError().text().toStdString();
+        // A change to the links is told to whoever listens.
+        QSqlDriver *driver = database->connection().driver();
+        if (driver->dbmsType() == QSqlDriver::PostgreSQL) {
+            ASSERT_TRUE(driver->subscribeToNotification(QString::fromLatin1(marbelisto::Schema::ChangeChannel)));
+            QSignalSpy notices(driver, &QSqlDriver::notification);
+            ASSERT_TRUE(query.exec("DELETE FROM gdFacturasGuia WHERE idGuia = 0"));
+            EXPECT_TRUE(notices.wait(1000));
+        }
     }
 }
 

@@ -193,6 +193,30 @@ const char *const postgresClosedGuide[] = {
     " FOR EACH ROW EXECUTE FUNCTION gd_guia_cerrada_enlace()",
 };
 
+// Every desk's main window listens on this channel: the server tells it when a guide is
+// registered, reviewed or closed. A statement-level trigger with an empty payload sends one
+// notice per transaction, however many invoices the guide links.
+const char *const postgresChangeNotice[] = {
+    "CREATE OR REPLACE FUNCTION gd_aviso_guias() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    "BEGIN\n"
+    "  PERFORM pg_notify('$CHANNEL', '');\n"
+    "  RETURN NULL;\n"
+    "END $$",
+    "CREATE OR REPLACE TRIGGER gd_aviso_guias AFTER INSERT OR UPDATE OR DELETE ON gdVontarelis"
+    " FOR EACH STATEMENT EXECUTE FUNCTION gd_aviso_guias()",
+    // Created last: an older database that has it has them all.
+    "CREATE OR REPLACE TRIGGER gd_aviso_enlaces AFTER INSERT OR UPDATE OR DELETE ON gdFacturasGuia"
+    " FOR EACH STATEMENT EXECUTE FUNCTION gd_aviso_guias()",
+};
+
+QStringList postgresChangeNoticeRules()
+{
+    QStringList result;
+    for (const char *statement : postgresChangeNotice)
+        result.append(QString::fromUtf8(statement).replace(QLatin1String("$CHANNEL"), QLatin1String(Schema::ChangeChannel)));
+    return result;
+}
+
 template<std::size_t N>
 QStringList withRefusal(const char *const (&statements)[N])
 {
@@ -224,6 +248,9 @@ Schema Schema::sqlite()
         .closedGuide = withRefusal(sqliteClosedGuide),
         .hasClosedGuide = QStringLiteral(
             "SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' AND name = 'gd_guia_cerrada_borrada'"),
+        // A file notifies nobody: the other desks look at its data version.
+        .changeNotice = {},
+        .hasChangeNotice = {},
     });
 }
 
@@ -242,6 +269,9 @@ Schema Schema::postgres()
         .closedGuide = withRefusal(postgresClosedGuide),
         .hasClosedGuide = QStringLiteral("SELECT COUNT(*) FROM pg_trigger "
                                          "WHERE tgrelid = 'gdfacturasguia'::regclass AND tgname = 'gd_guia_cerrada_enlace'"),
+        .changeNotice = postgresChangeNoticeRules(),
+        .hasChangeNotice = QStringLiteral("SELECT COUNT(*) FROM pg_trigger "
+                                          "WHERE tgrelid = 'gdfacturasguia'::regclass AND tgname = 'gd_aviso_enlaces'"),
     });
 }
 
@@ -254,7 +284,7 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
-    return result + m_types.closedGuide;
+    return result + m_types.closedGuide + m_types.changeNotice;
 }
 
 QStringList Schema::closedGuideRules() const
@@ -265,6 +295,16 @@ QStringList Schema::closedGuideRules() const
 QString Schema::closedGuideRulesPresent() const
 {
     return m_types.hasClosedGuide;
+}
+
+QStringList Schema::changeNoticeRules() const
+{
+    return m_types.changeNotice;
+}
+
+QString Schema::changeNoticeRulesPresent() const
+{
+    return m_types.hasChangeNotice;
 }
 
 QString Schema::spelled(const QString &statement) const

@@ -28,7 +28,14 @@ public:
         // again, and a count that is 0 while a database lacks them.
         QStringList closedGuide;
         QString hasClosedGuide;
+        // What tells the listeners of ChangeChannel that guides changed, and a count that is 0
+        // while a database lacks it; none on an engine without notifications.
+        QStringList changeNotice;
+        QString hasChangeNotice;
     };
+
+    // The channel a server notifies on when a guide or its links change.
+    static constexpr const char *ChangeChannel = "gdvontarelis";
 
     static Schema sqlite();
     static Schema postgres();
@@ -43,6 +50,10 @@ public:
     QStringList closedGuideRules() const;
     // A query whose count is 0 while the database lacks those rules.
     QString closedGuideRulesPresent() const;
+    // Notices to the other desks when guides change; empty where the engine has none.
+    QStringList changeNoticeRules() const;
+    // A query whose count is 0 while the database lacks them; empty where there are none.
+    QString changeNoticeRulesPresent() const;
     // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
     QString spelled(const QString &statement) const;
 

@@ -46,10 +46,26 @@ QSqlQuery run(const Database &database, const QString &statement)
     return query;
 }
 
-bool hasClosedGuideRules(const Database &database, const Schema &schema)
+bool hasRules(const Database &database, const QString &present)
 {
-    QSqlQuery query = run(database, schema.closedGuideRulesPresent());
+    QSqlQuery query = run(database, present);
     return query.next() && query.value(0).toInt() > 0;
+}
+
+// All the rules or none: a database never keeps half of them.
+void addRules(Database &database, const QStringList &rules, const QString &present)
+{
+    if (rules.isEmpty() || hasRules(database, present))
+        return;
+    database.beginTransaction();
+    try {
+        for (const QString &statement : rules)
+            run(database, statement);
+        database.commitTransaction();
+    } catch (...) {
+        database.rollbackTransaction();
+        throw;
+    }
 }
 
 } // namespace
@@ -64,18 +80,8 @@ void SchemaUpgrade::apply(Database &database)
             run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                                              .arg(table, column, QString::fromLatin1(added.type))));
     }
-    if (hasClosedGuideRules(database, schema))
-        return;
-    // All the rules or none: a database never keeps half of them.
-    database.beginTransaction();
-    try {
-        for (const QString &statement : schema.closedGuideRules())
-            run(database, statement);
-        database.commitTransaction();
-    } catch (...) {
-        database.rollbackTransaction();
-        throw;
-    }
+    addRules(database, schema.closedGuideRules(), schema.closedGuideRulesPresent());
+    addRules(database, schema.changeNoticeRules(), schema.changeNoticeRulesPresent());
 }
 
 } // namespace marbelisto
