@@ -66,8 +66,8 @@ private:
 
 void addGuide(host::IFramework &desk, bool closed = false)
 {
-    desk.ExecuteSQLA("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
-              "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)",
+    desk.ExecuteSQLA("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                     "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)",
                      {QDate(2024, 3, 1).startOfDay(), closed});
 }
 
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, TheListFollowsWhatAnotherDeskDoesAndTheClerkKeepsHisPlace
     ASSERT_EQ(std::pair(w.guides().selectedNumero(), table.verticalScrollBar()->value()), std::pair(22, 30));
 
     addGuide(*desk);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return label(w, "lblCuenta") == u"63 guías"_s; }, soon)) << label(w, "lblCuenta").toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label(w, "lblCuenta") == u"63 guías"_s; }, soon));
     EXPECT_EQ(figures(), u"62 1"_s);
     EXPECT_EQ(std::pair(w.guides().selectedNumero(), table.verticalScrollBar()->value()), std::pair(22, 30));
     EXPECT_EQ(table.currentIndex().column(), 3);

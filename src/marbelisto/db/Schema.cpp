@@ -213,7 +213,8 @@ QStringList postgresChangeNoticeRules()
 {
     QStringList result;
     for (const char *statement : postgresChangeNotice)
-        result.append(QString::fromUtf8(statement).replace(QLatin1String("$CHANNEL"), QLatin1String(Schema::ChangeChannel)));
+        result.append(
+            QString::fromUtf8(statement).replace(QLatin1String("$CHANNEL"), QLatin1String(Schema::ChangeChannel)));
     return result;
 }
 
