@@ -1,5 +1,6 @@
 #include "marbelisto/app/ActivatorLoader.h"
 #include "marbelisto/app/MainWindow.h"
+#include "marbelisto/db/DatabaseWatcher.h"
 #include "marbelisto/ui/GuideListModel.h"
 #include "marbelisto/ui/GuideListPanel.h"
 #include "marbelisto/ui/GuideTableView.h"
@@ -16,6 +17,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -60,11 +64,16 @@ private:
     }
 };
 
+void addGuide(host::IFramework &desk, bool closed = false)
+{
+    desk.ExecuteSQLA("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                     "totalPrecioVenta, totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)",
+                     {QDate(2024, 3, 1).startOfDay(), closed});
+}
+
 void addGuide(TestHost &host, bool closed = false)
 {
-    host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
-              "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, ?, 'OP', 1, 10, 100, 16, '', '', ?)",
-              {QDate(2024, 3, 1).startOfDay(), closed});
+    addGuide(host.framework(), closed);
 }
 
 QString label(const QWidget &window, const char *name)
@@ -228,6 +237,85 @@ TEST_F(MainWindowTest, AnErrorFromTheComponentIsReportedAndTheWindowGoesOn)
                                      QStringLiteral("%1 No se encontró el componente marbelisto").arg(toolkit::ErrCannotCreateObject)}));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(list().rowCount(), 2) << "the list is read again after a failed call as well";
+}
+
+TEST_F(MainWindowTest, TheListFollowsWhatAnotherDeskDoesAndTheClerkKeepsHisPlace)
+{
+    for (int guide = 0; guide < 60; ++guide)
+        addGuide(host);
+    marbelisto::MainWindow &w = open();
+    const auto desk = host.openSecondConnection();
+    // The server tells at once; a file is looked at every few seconds.
+    const int soon = host.databaseSource().isServer() ? 1000 : 3 * marbelisto::DatabaseWatcher::PollInterval;
+    marbelisto::GuideTableView &table = w.guides().table();
+    table.setCurrentIndex(list().index(40, 3));
+    table.verticalScrollBar()->setValue(30);
+    ASSERT_EQ(std::pair(w.guides().selectedNumero(), table.verticalScrollBar()->value()), std::pair(22, 30));
+
+    addGuide(*desk);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label(w, "lblCuenta") == u"63 guías"_s; }, soon));
+    EXPECT_EQ(figures(), u"62 1"_s);
+    EXPECT_EQ(std::pair(w.guides().selectedNumero(), table.verticalScrollBar()->value()), std::pair(22, 30));
+    EXPECT_EQ(table.currentIndex().column(), 3);
+
+    // The other desk closes a guide while a dialog is open here: nothing moves under it, and
+    // the window reads the change once the dialog has gone.
+    QString whileOpen;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        desk->ExecuteSQLA(u"UPDATE gdVontarelis SET Cerrada = 1 WHERE id = 22"_s, {});
+        QTest::qWait(marbelisto::DatabaseWatcher::PollInterval + 500);
+        whileOpen = figures();
+        dialog->close();
+    });
+    w.findChild<QAction *>("actTiposVehiculo")->trigger();
+    EXPECT_EQ(whileOpen, u"62 1"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return figures() == u"61 2"_s; }, soon)) << figures().toStdString();
+    EXPECT_EQ(w.guides().selectedNumero(), 22);
+    EXPECT_TRUE(utilities->errors.empty());
+}
+
+TEST_F(MainWindowTest, WhileTheServerIsOutOfReachTheStatusBarSaysSoAndTheWindowFollowsAgainOnceItIsBack)
+{
+    if (!host.databaseSource().isServer())
+        GTEST_SKIP() << "an embedded SQLite file cannot go away";
+    marbelisto::MainWindow &w = open();
+    const auto desk = host.openSecondConnection();
+    const QVariant session = host.scalar(u"SELECT pg_backend_pid()"_s);
+    // Connections to the test's database are refused from another database, as a restarting
+    // server refuses them.
+    const auto server = marbelisto::PostgresUrl::parse(testsupport::TestDatabase::serverAddress());
+    const QString database = marbelisto::PostgresUrl::parse(host.databaseSource().address()).databaseName();
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(u"QPSQL"_s, u"outage"_s);
+        admin.setHostName(server.host());
+        admin.setPort(server.port());
+        admin.setUserName(server.user());
+        admin.setDatabaseName(server.databaseName());
+        ASSERT_TRUE(admin.open()) << admin.lastError().text().toStdString();
+    }
+    const auto admin = [](const QString &sql) {
+        QSqlQuery query(QSqlDatabase::database(u"outage"_s));
+        EXPECT_TRUE(query.exec(sql)) << query.lastError().text().toStdString();
+    };
+    const auto *outage = w.findChild<QLabel *>("stbConexion");
+    ASSERT_NE(outage, nullptr);
+    EXPECT_TRUE(outage->isHidden());
+
+    admin(u"ALTER DATABASE %1 ALLOW_CONNECTIONS false"_s.arg(database));
+    admin(u"SELECT pg_terminate_backend(%1, 10000)"_s.arg(session.toInt()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !outage->isHidden(); }, 3 * marbelisto::DatabaseWatcher::PollInterval));
+    EXPECT_EQ(outage->text(), u"Sin conexión con el servidor"_s);
+    admin(u"ALTER DATABASE %1 ALLOW_CONNECTIONS true"_s.arg(database));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outage->isHidden(); }, 3 * marbelisto::DatabaseWatcher::PollInterval));
+
+    // The new session listens as the old one did.
+    addGuide(*desk);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list().rowCount() == 3; }, 1000));
+    EXPECT_TRUE(utilities->errors.empty());
+    EXPECT_TRUE(utilities->messages.empty());
+    QSqlDatabase::removeDatabase(u"outage"_s);
 }
 
 TEST(ActivatorLoader, ReleaseDeletesTheComponentsDialogsWhileTheApplicationLivesAndALaterLoadStartsAfresh)

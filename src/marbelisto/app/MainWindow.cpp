@@ -1,6 +1,7 @@
 #include "marbelisto/app/MainWindow.h"
 
 #include "marbelisto/app/DatabaseSummary.h"
+#include "marbelisto/db/DatabaseWatcher.h"
 #include "marbelisto/host/DataFolder.h"
 #include "marbelisto/host/Framework.h"
 #include "marbelisto/ui/GuideListPanel.h"
@@ -15,6 +16,7 @@
 #include "vontarelis/host/ITheme.h"
 #include "vontarelis/host/IUser.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -48,6 +50,11 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     setWindowTitle(QStringLiteral("Marbelisto"));
     setObjectName(QStringLiteral("MainWindow"));
 
+    // Watching starts before the first read, so a change in between is not missed. A modal
+    // dialog of this desk holds the connection, and what it shows would move under the clerk.
+    if (auto *own = dynamic_cast<Framework *>(&framework))
+        m_watcher = new DatabaseWatcher(own->database(), [] { return QApplication::activeModalWidget() != nullptr; },
+                                        this);
     auto *central = new QWidget(this);
     m_guides = new GuideListPanel(framework, today, central);
     m_dispatch = new DispatchActions(framework, std::move(activator), [this] { return m_guides->selectedNumero(); },
@@ -87,6 +94,11 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     framework.TemaUI()->configurarFormulario(this);
 
     connect(m_dispatch, &DispatchActions::finished, this, &MainWindow::refresh);
+    if (m_watcher) {
+        m_status->setReachable(m_watcher->reachable());
+        connect(m_watcher, &DatabaseWatcher::reachableChanged, m_status, &SessionStatusBar::setReachable);
+        connect(m_watcher, &DatabaseWatcher::changed, this, &MainWindow::followOtherDesks);
+    }
     connect(m_guides, &GuideListPanel::guideChosen, m_dispatch, &DispatchActions::printGuide);
     refreshSummary();
     m_guides->table().setFocus();
@@ -94,8 +106,38 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
 
 void MainWindow::refresh()
 {
+    if (m_watcher)
+        m_watcher->settle();
     refreshSummary();
-    m_guides->refresh();
+    try {
+        m_guides->follow();
+    } catch (const toolkit::Error &error) {
+        hostlibs::CommonUtilities().ReportError(0, error.number(), error.description(),
+                                                QStringLiteral("MainWindow::refresh"));
+    }
+}
+
+// Nobody asked for this read, so a failure opens no box: what is shown stays, the status bar
+// tells an outage, and the next change reads again.
+void MainWindow::followOtherDesks()
+{
+    try {
+        const DatabaseSummary summary(m_framework);
+        m_guides->follow();
+        m_summary->show(summary);
+        m_status->setCompany(summary.companyName());
+    } catch (const toolkit::Error &) {
+        m_status->showMessage(QStringLiteral("No se pudo leer lo que cambiaron los otros puestos"), 10000);
+    }
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // The modal dialog that blocked this window is gone: what other desks did meanwhile is read
+    // now, once the dialog has left the application's modal stack.
+    if (event->type() == QEvent::WindowUnblocked && m_watcher)
+        QMetaObject::invokeMethod(m_watcher, &DatabaseWatcher::resume, Qt::QueuedConnection);
+    return QMainWindow::event(event);
 }
 
 void MainWindow::editVehicleTypes()

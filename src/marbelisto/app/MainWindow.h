@@ -13,13 +13,15 @@ class IFramework;
 
 namespace marbelisto {
 
+class DatabaseWatcher;
 class GuideListPanel;
 class SessionStatusBar;
 class SummaryPanel;
 
 // The window a dispatcher works in all day: the menu "Despacho" (new guide, review, print
 // again), the latest guides with their filters, the figures of the books, and the session in
-// the status bar. Everything shown is read again when a dialog of the component closes.
+// the status bar. Everything shown is read again when a dialog of the component closes, and
+// when another desk changes the guides while no dialog is open here.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -36,11 +38,16 @@ public slots:
     // Reads the figures and the list again, after work that changed them.
     void refresh();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void editVehicleTypes();
     void refreshSummary();
+    void followOtherDesks();
 
     host::IFramework &m_framework;
+    DatabaseWatcher *m_watcher = nullptr;
     DispatchActions *m_dispatch;
     GuideListPanel *m_guides;
     SummaryPanel *m_summary;

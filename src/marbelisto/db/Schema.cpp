@@ -195,6 +195,31 @@ const char *const postgresClosedGuide[] = {
     " FOR EACH ROW EXECUTE FUNCTION gd_guia_cerrada_enlace()",
 };
 
+// Every desk's main window listens on this channel: the server tells it when a guide is
+// registered, reviewed or closed. A statement-level trigger with an empty payload sends one
+// notice per transaction, however many invoices the guide links.
+const char *const postgresChangeNotice[] = {
+    "CREATE OR REPLACE FUNCTION gd_aviso_guias() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    "BEGIN\n"
+    "  PERFORM pg_notify('$CHANNEL', '');\n"
+    "  RETURN NULL;\n"
+    "END $$",
+    "CREATE OR REPLACE TRIGGER gd_aviso_guias AFTER INSERT OR UPDATE OR DELETE ON gdVontarelis"
+    " FOR EACH STATEMENT EXECUTE FUNCTION gd_aviso_guias()",
+    // Created last: an older database that has it has them all.
+    "CREATE OR REPLACE TRIGGER gd_aviso_enlaces AFTER INSERT OR UPDATE OR DELETE ON gdFacturasGuia"
+    " FOR EACH STATEMENT EXECUTE FUNCTION gd_aviso_guias()",
+};
+
+QStringList postgresChangeNoticeRules()
+{
+    QStringList result;
+    for (const char *statement : postgresChangeNotice)
+        result.append(
+            QString::fromUtf8(statement).replace(QLatin1String("$CHANNEL"), QLatin1String(Schema::ChangeChannel)));
+    return result;
+}
+
 template<std::size_t N>
 QStringList withRefusal(const char *const (&statements)[N])
 {
@@ -299,6 +324,8 @@ Schema Schema::sqlite()
                                        "AND name = 'gd_guia_cerrada_borrada'")},
         // AUTOINCREMENT counts in sqlite_sequence, inside the transaction: a rollback gives the number back.
         .numbering = {},
+        // A file notifies nobody: the other desks look at its data version.
+        .changeNotice = {},
     });
 }
 
@@ -322,6 +349,9 @@ Schema Schema::postgres()
                       QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = '%1'::regclass "
                                      "AND tgname = 'gd_numerar'")
                           .arg(identityTables().constLast())},
+        .changeNotice = {postgresChangeNoticeRules(),
+                         QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = 'gdfacturasguia'::regclass "
+                                        "AND tgname = 'gd_aviso_enlaces'")},
     });
 }
 
@@ -341,7 +371,7 @@ QStringList Schema::statements() const
 
 QList<Schema::Rules> Schema::rules() const
 {
-    return {m_types.closedGuide, m_types.numbering};
+    return {m_types.closedGuide, m_types.numbering, m_types.changeNotice};
 }
 
 QString Schema::spelled(const QString &statement) const

@@ -36,7 +36,13 @@ public:
         Rules closedGuide;
         // How the identity tables take their numbers, where the engine's own way leaves gaps.
         Rules numbering;
+        // What tells the listeners of ChangeChannel that guides changed; none on an engine
+        // without notifications.
+        Rules changeNotice;
     };
+
+    // The channel a server notifies on when a guide or its links change.
+    static constexpr const char *ChangeChannel = "gdvontarelis";
 
     static Schema sqlite();
     static Schema postgres();
@@ -48,7 +54,8 @@ public:
     // The statements that create every table, index and trigger, in order.
     QStringList statements() const;
     // In the order statements() creates them: a closed guide refuses every change to its
-    // links and its row; identity tables number without gaps.
+    // links and its row; identity tables number without gaps; the other desks hear of
+    // every change to guides.
     QList<Rules> rules() const;
     // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
     QString spelled(const QString &statement) const;

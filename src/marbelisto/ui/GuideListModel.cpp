@@ -50,23 +50,35 @@ void GuideListModel::setFilter(const GuideFilter &filter)
 
 void GuideListModel::reload()
 {
-    const QScopedValueRollback fetching(m_fetching, true);
-    beginResetModel();
-    m_rows.clear();
-    m_total = 0;
     try {
-        const auto company = std::dynamic_pointer_cast<host::ICompany>(m_framework.CrearObjeto(QStringLiteral("Empresa")));
-        m_moneyMask = company ? company->MascaraMonetarios() : QStringLiteral("#,##0.00");
-        const GuideListQuery list = query();
-        m_total = toolkit::toLong(m_framework.ReadScalarA(list.countSql(), list.countParameters()));
-        m_rows = readPage(0);
-        settleTotal(m_rows.size());
+        reread(PageSize);
     } catch (...) {
+        beginResetModel();
         m_rows.clear();
         m_total = 0;
         endResetModel();
         throw;
     }
+}
+
+void GuideListModel::reread(int rows)
+{
+    const QScopedValueRollback fetching(m_fetching, true);
+    const auto company = std::dynamic_pointer_cast<host::ICompany>(m_framework.CrearObjeto(QStringLiteral("Empresa")));
+    m_moneyMask = company ? company->MascaraMonetarios() : QStringLiteral("#,##0.00");
+    const GuideListQuery list = query();
+    const qint64 total = toolkit::toLong(m_framework.ReadScalarA(list.countSql(), list.countParameters()));
+    std::vector<Row> read;
+    std::size_t lastPage = 0;
+    do {
+        std::vector<Row> page = readPage(int(read.size()));
+        lastPage = page.size();
+        std::move(page.begin(), page.end(), std::back_inserter(read));
+    } while (lastPage == std::size_t(PageSize) && read.size() < std::size_t(rows));
+    beginResetModel();
+    m_rows = std::move(read);
+    m_total = total;
+    settleTotal(lastPage);
     endResetModel();
 }
 

@@ -29,6 +29,9 @@ public:
     // Raise toolkit::Error when the database fails; the list is then empty.
     void setFilter(const GuideFilter &filter);
     void reload();
+    // Reads the list again as far as rows reach, in whole pages; a failure raises and leaves
+    // the list as it was.
+    void reread(int rows);
 
     GuideFilter filter() const { return m_filter; }
     // How many guides the filter lets through, fetched or not.

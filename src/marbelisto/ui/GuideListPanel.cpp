@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace marbelisto {
@@ -69,6 +70,24 @@ qint32 GuideListPanel::selectedNumero() const
 {
     const QModelIndex current = m_table->currentIndex();
     return current.isValid() ? m_model->numero(current.row()) : 0;
+}
+
+void GuideListPanel::follow()
+{
+    const qint32 selected = selectedNumero();
+    const int column = std::max(m_table->currentIndex().column(), 0);
+    QScrollBar *scroll = m_table->verticalScrollBar();
+    const int scrolled = scroll->value();
+    m_model->reread(m_model->rowCount());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->numero(row) == selected) {
+            m_table->setCurrentIndex(m_model->index(row, column));
+            break;
+        }
+    }
+    // The scroll range is only known once the view has laid the new rows out.
+    m_table->doItemsLayout();
+    scroll->setValue(scrolled);
 }
 
 void GuideListPanel::refresh()

@@ -27,6 +27,10 @@ public:
     // The guide of the selected row; 0 when none is selected.
     qint32 selectedNumero() const;
 
+    // Reads the list again where the clerk is: the selected guide stays selected and the list
+    // scrolled as it was. A failure raises toolkit::Error and leaves the list as it was.
+    void follow();
+
 public slots:
     // Reads the first page again; a failure is reported and leaves the list empty.
     void refresh();

@@ -14,6 +14,13 @@ SessionStatusBar::SessionStatusBar(const QString &database, const QString &user,
     const QString home = QDir::homePath();
     if (home.size() > 1 && shown.startsWith(home + u'/'))
         shown = u'~' + shown.mid(home.size());
+    m_outage = panel(QStringLiteral("stbConexion"), QStringLiteral("Sin conexión con el servidor"),
+                     QStringLiteral("El programa vuelve a conectarse solo en cuanto el servidor responda"));
+    QFont bold = m_outage->font();
+    bold.setBold(true);
+    m_outage->setFont(bold);
+    m_outage->hide();
+    addPermanentWidget(m_outage);
     addPermanentWidget(panel(QStringLiteral("stbBaseDatos"), QStringLiteral("Base de datos: %1").arg(shown), database));
     m_company = panel(QStringLiteral("stbEmpresa"), QString(), QStringLiteral("Empresa"));
     addPermanentWidget(m_company);
@@ -24,6 +31,11 @@ SessionStatusBar::SessionStatusBar(const QString &database, const QString &user,
 void SessionStatusBar::setCompany(const QString &name)
 {
     m_company->setText(QStringLiteral("Empresa: %1").arg(name));
+}
+
+void SessionStatusBar::setReachable(bool reachable)
+{
+    m_outage->setVisible(!reachable);
 }
 
 QLabel *SessionStatusBar::panel(const QString &name, const QString &text, const QString &toolTip)

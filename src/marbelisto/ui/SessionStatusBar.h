@@ -16,11 +16,14 @@ public:
     SessionStatusBar(const QString &database, const QString &user, QWidget *parent = nullptr);
 
     void setCompany(const QString &name);
+    // While the server is out of reach a panel says so, before the others.
+    void setReachable(bool reachable);
 
 private:
     QLabel *panel(const QString &name, const QString &text, const QString &toolTip);
 
     QLabel *m_company;
+    QLabel *m_outage;
 };
 
 } // namespace marbelisto
