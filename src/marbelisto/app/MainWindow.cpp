@@ -98,6 +98,11 @@ void MainWindow::refresh()
     m_guides->refresh();
 }
 
+void MainWindow::warn(const QString &text)
+{
+    m_status->warn(text);
+}
+
 void MainWindow::editVehicleTypes()
 {
     // The types are edited on the host's own connection; another framework has none to give.

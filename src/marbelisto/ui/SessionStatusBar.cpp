@@ -26,6 +26,15 @@ void SessionStatusBar::setCompany(const QString &name)
     m_company->setText(QStringLiteral("Empresa: %1").arg(name));
 }
 
+void SessionStatusBar::warn(const QString &text)
+{
+    QLabel *warning = panel(QStringLiteral("stbAviso"), text, text);
+    // Cut where the window ends rather than widen it; the tooltip holds the whole text.
+    warning->setMinimumWidth(1);
+    warning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(warning, 1);
+}
+
 QLabel *SessionStatusBar::panel(const QString &name, const QString &text, const QString &toolTip)
 {
     auto *label = new QLabel(text, this);

@@ -16,6 +16,8 @@ public:
     SessionStatusBar(const QString &database, const QString &user, QWidget *parent = nullptr);
 
     void setCompany(const QString &name);
+    // Beside the session's panels until the window closes; messages of the moment cover it.
+    void warn(const QString &text);
 
 private:
     QLabel *panel(const QString &name, const QString &text, const QString &toolTip);
