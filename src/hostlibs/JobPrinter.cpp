@@ -2,11 +2,12 @@
 
 #include "hostlibs/PageRenderer.h"
 #include "hostlibs/PdfFileName.h"
+#include "hostlibs/PrivateFiles.h"
 #include "hostlibs/ReadablePreview.h"
 
 #include "toolkit/Error.h"
 
-#include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -39,7 +40,10 @@ void preparePrinter(QPrinter &printer, const PrintJob &job)
 
 int printToPdf(const PrintJob &job, const QString &path)
 {
-    QPdfWriter writer(path);
+    QFile file(path);
+    if (!PrivateFiles::openNew(file))
+        fail(QStringLiteral("No se pudo crear el archivo «%1»: %2").arg(path, file.errorString()));
+    QPdfWriter writer(&file);
     writer.setTitle(documentTitle(job));
     writer.setCreator(QStringLiteral("Marbelisto"));
     writer.setResolution(600);
@@ -57,7 +61,7 @@ PrintResult JobPrinter::print(const PrintJob &job, const PrintDestination &desti
     result.number = job.number;
     switch (destination.kind()) {
     case PrintDestination::Kind::PdfFolder: {
-        if (!QDir().mkpath(destination.name()))
+        if (!PrivateFiles::makeFolder(destination.name()))
             fail(QStringLiteral("No se pudo crear la carpeta de impresión «%1»").arg(destination.name()));
         const QString path = PdfFileName::inFolder(destination.name(), job.documentType, job.number,
                                                    QDateTime::currentDateTime());

@@ -1,7 +1,9 @@
 #include "marbelisto/app/InitCommand.h"
+#include "marbelisto/host/BookAccess.h"
 #include "marbelisto/host/Framework.h"
 
 #include "VerbRun.h"
+#include "support/FileModes.h"
 #include "support/TestDatabase.h"
 #include "toolkit/VariantConvert.h"
 
@@ -24,6 +26,13 @@ QString readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void registerGuide(marbelisto::Framework &session)
+{
+    session.ExecuteSQLA("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                        "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C01', 1, ?, 'ADMIN', 0, 0, 0, 0, '', '')",
+                        {QDate(2024, 6, 28).startOfDay()});
 }
 
 // A data folder to be made from a template folder of the test's own.
@@ -74,9 +83,7 @@ TEST_F(InitTest, CreatesTheBooksAndTheTemplateFilesAndReplacesThemOnlyWhenForced
     EXPECT_EQ(number("SELECT IDENT_CURRENT('gdVontarelis')"), last);
     {
         marbelisto::Framework session(database.source().open(), marbelisto::DataFolder(data), "ADMIN");
-        session.ExecuteSQLA("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
-                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C01', 1, ?, 'ADMIN', 0, 0, 0, 0, '', '')",
-                            {QDate(2024, 6, 28).startOfDay()});
+        registerGuide(session);
         EXPECT_EQ(toolkit::toLong(session.ReadScalarA("SELECT SCOPE_IDENTITY()", {})), last + 1);
         session.ExecuteSQLA("INSERT INTO Facturas (serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion) "
                             "VALUES ('Z', 1, 'X', 'X', ?)",
@@ -100,6 +107,41 @@ TEST_F(InitTest, CreatesTheBooksAndTheTemplateFilesAndReplacesThemOnlyWhenForced
     EXPECT_FALSE(init(other, {}).startsWith("Error: "));
     EXPECT_TRUE(QFile::exists(other + "/marbelisto.db"));
     EXPECT_EQ(readFile(other + "/FormatoDespacho.txt"), u"propio\n"_s);
+}
+
+// Whatever the umask: the folders init makes, the book and the files SQLite keeps beside it while
+// a guide is registered reach nobody but their owner.
+TEST_F(InitTest, TheBooksReachOnlyTheirOwnerAndAFolderOthersCanWriteInIsRefused)
+{
+    const testsupport::UmaskScope permissive(0);
+    const testsupport::TestDatabase database(data);
+    const QString book = data + "/marbelisto.db";
+    ASSERT_FALSE(init(data, verbtest::dbOption(database.source())).startsWith("Error: "));
+    EXPECT_EQ(testsupport::fileMode(root.filePath("datos")), 0700);
+    EXPECT_EQ(testsupport::fileMode(data), 0700);
+    if (!database.source().isServer()) {
+        EXPECT_EQ(testsupport::fileMode(book), 0600);
+        {
+            marbelisto::Framework session(database.source().open(), marbelisto::DataFolder(data), "ADMIN");
+            registerGuide(session);
+            for (const char *companion : {"-wal", "-shm"})
+                EXPECT_EQ(testsupport::fileMode(book + companion), 0600) << companion;
+        }
+        // A folder that hands its files to its group (setgid) shares the book with that group on purpose.
+        const auto setMode = [](const QString &path, mode_t mode) { return ::chmod(QFile::encodeName(path).constData(), mode) == 0; };
+        ASSERT_TRUE(setMode(data, 02770) && setMode(book, 0660));
+        const marbelisto::BookAccess access(marbelisto::DataFolder(data), book);
+        EXPECT_EQ(access.warning(), QString());
+        ASSERT_TRUE(setMode(book, 0664));
+        EXPECT_TRUE(access.warning().endsWith("(lectura). Para quitárselo: chmod o-rwx " + book)) << access.warning().toStdString();
+    }
+
+    const QString shared = root.filePath("compartida");
+    ASSERT_TRUE(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 0777) == 0);
+    const QString refused = init(shared, {});
+    for (const QString &part : {u"Error: "_s, "pueden escribir en la carpeta «" + shared + u'»', "chmod go-rwx " + shared})
+        EXPECT_TRUE(refused.contains(part)) << refused.toStdString();
+    EXPECT_TRUE(QDir(shared).isEmpty());
 }
 
 TEST_F(InitTest, RefusesAWrongInvoiceCountWithoutLeavingADatabase)

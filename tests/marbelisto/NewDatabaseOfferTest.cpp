@@ -70,7 +70,7 @@ TEST(NewDatabaseOffer, TheFirstStartCreatesAnEmptyOrADemoDatabaseOrNothing)
         const NewDatabaseOffer::Choice choice = NewDatabaseOffer::ask(c.folder.path());
         ASSERT_EQ(int(choice), int(c.choice)) << c.button;
         if (choice != NewDatabaseOffer::Choice::Cancel)
-            NewDatabaseOffer::create(marbelisto::CommandContext(parser, c.folder.path(), "ANA", out), choice);
+            NewDatabaseOffer::create(marbelisto::CommandContext(parser, c.folder.path(), "ANA", out, out), choice);
     }
 
     EXPECT_EQ(count(empty.path(), "facturas") + count(empty.path(), "gdVontarelis"), 0);

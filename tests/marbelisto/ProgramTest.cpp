@@ -112,6 +112,11 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
     QTemporaryDir data;
     const ProgramRun init = runProgram({"init", "--data", data.path(), "--demo", "--invoices", "120"});
     ASSERT_EQ(init.exitCode, 0) << init.err;
+    // A book its group may read is named once on the command line and in the status bar, with the remedy.
+    const QString book = data.filePath("marbelisto.db");
+    ASSERT_TRUE(QFile::setPermissions(book, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QString warning = "Otras cuentas de este equipo tienen acceso a los datos: «" + book +
+                            "» (lectura). Para quitárselo: chmod go-rwx " + book;
     // Started as a service is, with no variable that names a user.
     QProcessEnvironment environment = environmentWith("MARBELISTO_MENU_PROBE", "1");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -119,6 +124,8 @@ TEST(Program, TheWindowOnADemoFolderOpensEveryDialogOfTheMenuAndListsTheDemosGui
         environment.remove(name);
     const ProgramRun probe = runProgram({"--data", data.path()}, environment);
     ASSERT_EQ(probe.exitCode, 0) << probe.err;
+    EXPECT_EQ(probe.err.count("Aviso: " + warning + u'\n'), 1) << probe.err;
+    EXPECT_TRUE(probe.out.contains(u'\n' + warning + "\nUsuario: ")) << probe.out;
     QProcess id;
     id.start("id", {"-un"});
     ASSERT_TRUE(id.waitForFinished());

@@ -14,7 +14,8 @@
 namespace verbtest {
 
 // Runs a verb in this process as the command line does after parsing: the common options, then
-// the verb's own; what it printed comes back line by line. Errors the verb raises pass through.
+// the verb's own; what it printed, warnings included, comes back line by line. Errors the verb
+// raises pass through.
 inline QStringList runVerb(marbelisto::Command &command, const QString &dataPath, const QStringList &arguments,
                            const QString &user = QStringLiteral("OPERADOR"))
 {
@@ -26,7 +27,7 @@ inline QStringList runVerb(marbelisto::Command &command, const QString &dataPath
         throw std::runtime_error(parser.errorText().toStdString());
     QString output;
     QTextStream out(&output);
-    EXPECT_EQ(command.run(marbelisto::CommandContext(parser, dataPath, user, out)), 0) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(command.run(marbelisto::CommandContext(parser, dataPath, user, out, out)), 0) << arguments.join(u' ').toStdString();
     out.flush();
     return output.split(u'\n', Qt::SkipEmptyParts);
 }

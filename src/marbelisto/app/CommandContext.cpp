@@ -1,16 +1,18 @@
 #include "marbelisto/app/CommandContext.h"
 
+#include "marbelisto/host/BookAccess.h"
 #include "marbelisto/host/Framework.h"
 
 #include "toolkit/Error.h"
 
 #include <QCommandLineParser>
+#include <QTextStream>
 
 namespace marbelisto {
 
 CommandContext::CommandContext(const QCommandLineParser &parser, const QString &dataPath, const QString &userCode,
-                               QTextStream &out)
-    : m_parser(parser), m_dataPath(dataPath), m_userCode(userCode), m_out(out)
+                               QTextStream &out, QTextStream &err)
+    : m_parser(parser), m_dataPath(dataPath), m_userCode(userCode), m_out(out), m_err(err)
 {
 }
 
@@ -31,7 +33,23 @@ std::unique_ptr<Framework> CommandContext::openFramework() const
                                             "«marbelisto init --data %1 --demo»")
                                  .arg(m_dataPath),
                              QStringLiteral("marbelisto"));
-    return std::make_unique<Framework>(source.open(), DataFolder(m_dataPath), m_userCode);
+    auto framework = std::make_unique<Framework>(source.open(), DataFolder(m_dataPath), m_userCode);
+    warnAboutAccess();
+    return framework;
+}
+
+QString CommandContext::accessWarning() const
+{
+    return BookAccess(DataFolder(m_dataPath), databaseSource().file()).warning();
+}
+
+void CommandContext::warnAboutAccess() const
+{
+    const QString warning = accessWarning();
+    if (warning.isEmpty())
+        return;
+    m_err << QStringLiteral("Aviso: %1\n").arg(warning);
+    m_err.flush();
 }
 
 } // namespace marbelisto

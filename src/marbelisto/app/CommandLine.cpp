@@ -132,7 +132,8 @@ int CommandLine::run(int &argc, char **argv)
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
     QtTranslation::install(*application, QLocale());
     try {
-        const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out);
+        const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out,
+                                     err);
         return command->run(context);
     } catch (const toolkit::Error &error) {
         out.flush();

@@ -69,6 +69,8 @@ int GuiCommand::run(const CommandContext &context)
     int exitCode = 0;
     {
         MainWindow window(*framework, &ActivatorLoader::load);
+        if (const QString warning = context.accessWarning(); !warning.isEmpty())
+            window.warn(warning);
         window.resize(1180, 700);
         window.show();
         exitCode = MenuProbe::requested() ? MenuProbe(window, context.out()).run() : QApplication::exec();

@@ -3,13 +3,14 @@
 #include "marbelisto/app/CommandContext.h"
 #include "marbelisto/db/DatabaseSource.h"
 #include "marbelisto/demo/DemoData.h"
+#include "marbelisto/host/BookAccess.h"
 #include "marbelisto/host/DataFolder.h"
 
+#include "hostlibs/PrivateFiles.h"
 #include "toolkit/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -68,6 +69,8 @@ int InitCommand::run(const CommandContext &context)
 {
     const DataFolder folder(context.dataPath());
     const DatabaseSource source = context.databaseSource();
+    if (const QString refusal = BookAccess(folder, source.file()).refusal(); !refusal.isEmpty())
+        fail(refusal);
     const bool force = context.parser().isSet(QStringLiteral("force"));
     if (!source.isServer() && source.mayExist() && !force)
         fail(QStringLiteral("Ya existe una base de datos en «%1»; no se sobrescribe. "
@@ -77,7 +80,7 @@ int InitCommand::run(const CommandContext &context)
     if (!demo && context.parser().isSet(QStringLiteral("invoices")))
         fail(QStringLiteral("La opción --invoices solo vale junto con --demo"));
     const int invoices = demo ? invoiceCount(context) : 0;
-    if (!QDir().mkpath(folder.path()))
+    if (!hostlibs::PrivateFiles::makeFolder(folder.path()))
         fail(QStringLiteral("No se pudo crear la carpeta «%1»").arg(folder.path()));
 
     try {

@@ -11,7 +11,8 @@ namespace marbelisto {
 
 // "init": a new data folder with the database (schema, and the demo books with --demo)
 // and the template files. The database is the data folder's SQLite file or, with --db, an
-// empty PostgreSQL database. Never touches an existing one unless given --force.
+// empty PostgreSQL database. Never touches an existing one unless given --force, nor a folder
+// other accounts may write in. What it creates only its owner can reach.
 class InitCommand : public Command
 {
 public:

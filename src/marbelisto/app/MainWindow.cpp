@@ -140,6 +140,11 @@ bool MainWindow::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void MainWindow::warn(const QString &text)
+{
+    m_status->warn(text);
+}
+
 void MainWindow::editVehicleTypes()
 {
     // The types are edited on the host's own connection; another framework has none to give.

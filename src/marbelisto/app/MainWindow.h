@@ -33,6 +33,8 @@ public:
     QMenu *menuDespacho() const { return m_menuDespacho; }
     DispatchActions &dispatch() const { return *m_dispatch; }
     GuideListPanel &guides() const { return *m_guides; }
+    // A warning that stays in the status bar while the window is open.
+    void warn(const QString &text);
 
 public slots:
     // Reads the figures and the list again, after work that changed them.

@@ -42,8 +42,10 @@ int MenuProbe::run()
     }
     const GuideListModel &list = m_window.guides().model();
     m_out << QStringLiteral("lista: %1 de %2 guías, primera %3\n").arg(list.rowCount()).arg(list.total()).arg(list.numero(0));
-    if (const auto *user = m_window.findChild<QLabel *>(QStringLiteral("stbUsuario")))
-        m_out << user->text() << u'\n';
+    for (const char *panel : {"stbAviso", "stbUsuario"}) {
+        if (const auto *label = m_window.findChild<QLabel *>(QString::fromLatin1(panel)))
+            m_out << label->text() << u'\n';
+    }
     m_out.flush();
     return 0;
 }

@@ -50,7 +50,7 @@ void NewDatabaseOffer::create(const CommandContext &context, Choice choice)
     parser.parse(arguments);
     QString report;
     QTextStream out(&report);
-    const CommandContext initContext(parser, context.dataPath(), context.userCode(), out);
+    const CommandContext initContext(parser, context.dataPath(), context.userCode(), out, context.err());
     // The demo books take a moment; the user sees that something is under way.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {

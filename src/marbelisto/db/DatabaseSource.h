@@ -26,6 +26,8 @@ public:
     bool mayExist() const;
     // The PostgreSQL address as --db takes it; empty for SQLite.
     QString address() const;
+    // The SQLite file; empty for a server.
+    QString file() const { return m_file; }
     // The file, or the server and database (never a password), for messages.
     QString description() const;
 

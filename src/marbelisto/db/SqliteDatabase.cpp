@@ -8,9 +8,11 @@
 #include "marbelisto/db/SpanishCollation.h"
 #include "marbelisto/db/SqliteFunctions.h"
 
+#include "hostlibs/PrivateFiles.h"
 #include "toolkit/Currency.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -57,6 +59,11 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::create(const QString &file)
 {
     if (QFileInfo::exists(file))
         throw databaseError(QStringLiteral("La base de datos «%1» ya existe").arg(file));
+    // SQLite would make the file 0644; its -wal, -shm and journal take the mode of the file.
+    QFile privateFile(file);
+    if (!hostlibs::PrivateFiles::openNew(privateFile))
+        throw databaseError(QStringLiteral("No se pudo crear la base de datos «%1»: %2").arg(file, privateFile.errorString()));
+    privateFile.close();
     std::unique_ptr<SqliteDatabase> database(new SqliteDatabase(file));
     // Readers never wait for the writer, so one workstation's query does not stall another's guide.
     database->run(QStringLiteral("PRAGMA journal_mode=WAL"));

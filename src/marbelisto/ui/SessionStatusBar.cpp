@@ -38,6 +38,15 @@ void SessionStatusBar::setReachable(bool reachable)
     m_outage->setVisible(!reachable);
 }
 
+void SessionStatusBar::warn(const QString &text)
+{
+    QLabel *warning = panel(QStringLiteral("stbAviso"), text, text);
+    // Cut where the window ends rather than widen it; the tooltip holds the whole text.
+    warning->setMinimumWidth(1);
+    warning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(warning, 1);
+}
+
 QLabel *SessionStatusBar::panel(const QString &name, const QString &text, const QString &toolTip)
 {
     auto *label = new QLabel(text, this);

@@ -18,6 +18,8 @@ public:
     void setCompany(const QString &name);
     // While the server is out of reach a panel says so, before the others.
     void setReachable(bool reachable);
+    // Beside the session's panels until the window closes; messages of the moment cover it.
+    void warn(const QString &text);
 
 private:
     QLabel *panel(const QString &name, const QString &text, const QString &toolTip);

@@ -1,5 +1,6 @@
 #include "vontarelis/data/UserSettings.h"
 
+#include "hostlibs/PrivateFiles.h"
 #include "toolkit/Error.h"
 
 #include <QSettings>
@@ -31,9 +32,11 @@ void UserSettings::save(const QString &application, const QString &section, cons
                         const QString &value)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    // Private before the first write: the store keeps the mode of the file it replaces.
+    const bool kept = hostlibs::PrivateFiles::keepPrivate(store.fileName());
     store.setValue(address(section, key), value);
     store.sync();
-    if (store.status() != QSettings::NoError)
+    if (!kept || store.status() != QSettings::NoError)
         throw toolkit::Error(toolkit::ErrInvalidCall,
                              QStringLiteral("No se pudo guardar la configuración en %1").arg(store.fileName()),
                              QStringLiteral("UserSettings"));

@@ -5,7 +5,7 @@
 namespace vontarelis {
 
 // The per-user settings store, addressed by application, section and key; values are text.
-// It lives under the user's configuration folder (XDG_CONFIG_HOME).
+// It lives under the user's configuration folder (XDG_CONFIG_HOME), readable by that user only.
 class UserSettings
 {
 public:

@@ -1,4 +1,5 @@
 #include "hostlibs/HostLibraries.h"
+#include "support/FileModes.h"
 #include "toolkit/Twips.h"
 #include "vontarelis/data/UserSettings.h"
 #include "vontarelis/data/lmFormPlacement.h"
@@ -63,8 +64,11 @@ protected:
 
 TEST_F(Settings, TheIniOverridesTheStoreAnEmptyIniValueFallsThroughAndBadTextGivesTheDefault)
 {
+    const testsupport::UmaskScope permissive(0);
     save("Opciones", "Impresora", "almacen");
     save("Opciones", "Copias", "2");
+    // The store is its user's alone, whatever the umask.
+    EXPECT_EQ(testsupport::fileMode(QSettings(QSettings::NativeFormat, QSettings::UserScope, "QRN").fileName()), 0600);
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Impresora", "ninguna").toString(), "almacen");
     EXPECT_EQ(GetIniSetting("QRN", "Opciones", "Falta", "ninguna").toString(), "ninguna");
 

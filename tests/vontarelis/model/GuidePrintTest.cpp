@@ -4,6 +4,7 @@
 #include "hostlibs/HostLibraries.h"
 #include "hostlibs/PrintResult.h"
 #include "hostlibs/StandardPrintHost.h"
+#include "support/FileModes.h"
 #include "support/PdfQrCodes.h"
 #include "support/PdfText.h"
 #include "toolkit/DateFormat.h"
@@ -58,7 +59,7 @@ protected:
     GuidePrintTest()
     {
         previousPrintHost = hostlibs::InstallPrintHost(std::make_unique<RecordingPrintHost>(results));
-        host.setPrinterFolder(printed.path());
+        host.setPrinterFolder(folder());
         host.addZona("Z1", "Centro y Este");
         host.addVendedor("C07", "Pedro Alcántara Ruiz", true);
         host.addVendedor("V02", "Lucía Benítez");
@@ -119,7 +120,9 @@ protected:
         return results.size() > before ? results.back() : hostlibs::PrintResult();
     }
 
-    QStringList pdfs() const { return testsupport::pdfFilesIn(printed.path()); }
+    // A folder the first print makes.
+    QString folder() const { return printed.filePath("impresos"); }
+    QStringList pdfs() const { return testsupport::pdfFilesIn(folder()); }
 
     QTemporaryDir printed;
     std::vector<hostlibs::PrintResult> results;
@@ -129,6 +132,7 @@ protected:
 
 TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
 {
+    const testsupport::UmaskScope permissive(0);
     host.addItem("P-300", "Pasta larga 1 kg", 1.0);
     host.addItem("A-100", "Aceite de maíz 1 l", 0.92);
     host.addItem("H-200", "Harina de maíz 1 kg", 1.0);
@@ -141,6 +145,8 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     print(guia, false);
 
     ASSERT_EQ(pdfs().size(), 1);
+    EXPECT_EQ(testsupport::fileMode(folder()), 0700);
+    EXPECT_EQ(testsupport::fileMode(pdfs().first()), 0600);
     const QString text = pdfText(pdfs().first());
     for (const char *expected : {"000042", "Pedro Alcántara Ruiz", "A12BC3D", "Ford", "F-350", "8YPZF16N8A8123456",
                                  "Lucía Benítez", "Centro y Este", "Distribuidora de Prueba, C.A.", "1,500.500",
