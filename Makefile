@@ -34,3 +34,13 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The readers of site-written text under libFuzzer: a clang build of their own, apart from $(BUILD).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+fuzz: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -12,6 +12,7 @@ packages=(
   postgresql postgresql-client libpq-dev
   libqrencode-dev zbar-tools
   qt6-translations-l10n
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

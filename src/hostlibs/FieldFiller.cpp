@@ -56,6 +56,20 @@ int FieldFiller::layoutWidth(const QString &line)
     return int(width);
 }
 
+bool FieldFiller::fieldsFit(const QString &line)
+{
+    for (auto it = fieldPattern().globalMatch(line); it.hasNext();) {
+        const QString width = it.next().captured(2);
+        if (width.isEmpty())
+            continue;
+        bool isNumber = false;
+        const qint64 digits = QStringView(width).mid(width.startsWith(u'-') ? 1 : 0).toLongLong(&isNumber);
+        if (!isNumber || digits > WidestField)
+            return false;
+    }
+    return true;
+}
+
 QString FieldFiller::fillWhole(const QString &line, host::IDocument &document)
 {
     return fillLine(line, document, false);

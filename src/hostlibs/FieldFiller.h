@@ -25,9 +25,15 @@ public:
 
     const QStringList &unknownNames() const { return m_unknown; }
 
+    // A field wider than this is no layout but a slip of the keyboard, which would take
+    // gigabytes to print.
+    static constexpr int WidestField = 1000;
+
     // The width a format line is laid out for: its text, with each field of a width counted at
-    // that width.
+    // that width. Its fields fit WidestField.
     static int layoutWidth(const QString &line);
+    // Whether every field of the line is at most WidestField wide.
+    static bool fieldsFit(const QString &line);
 
 private:
     QString fillLine(const QString &line, host::IDocument &document, bool wrap);

@@ -64,6 +64,10 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
         return format.m_footer;
     };
     for (const QString &line : lines) {
+        if (!FieldFiller::fieldsFit(line))
+            fail(QStringLiteral("El formato de impresión «%1» tiene un campo de más de %2 caracteres de ancho")
+                     .arg(origin)
+                     .arg(FieldFiller::WidestField));
         if (isMarker(line, "[QR]")) {
             if (inQr)
                 fail(QStringLiteral("El formato de impresión «%1» abre [QR] dentro de otro bloque [QR]").arg(origin));

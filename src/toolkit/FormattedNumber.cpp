@@ -75,11 +75,12 @@ Span findNumber(const QString &text, const QString &decimal, const QString &grou
 }
 
 // Whether the points of "1.234.567" group thousands: a first group of one to three digits
-// that is no lone zero, then groups of exactly three.
+// that is no lone zero ("0.125" is plain text), then groups of exactly three. A mask that pads
+// with zeros writes a first group such as "001".
 bool groupsThousands(const QString &integer, QChar separator)
 {
     const QStringList groups = integer.split(separator);
-    if (groups.size() < 2 || groups.first().isEmpty() || groups.first().size() > 3 || groups.first().startsWith(u'0'))
+    if (groups.size() < 2 || groups.first().isEmpty() || groups.first().size() > 3 || groups.first() == u"0")
         return false;
     return std::all_of(groups.begin() + 1, groups.end(), [](const QString &g) { return g.size() == 3; });
 }

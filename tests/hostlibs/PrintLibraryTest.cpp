@@ -76,7 +76,8 @@ TEST(PrintLibraryTest, FormatSplitsAroundItsDetailBlockAndRefusesBrokenOnesByNam
               QList<QStringList>({{"Cabecera", ""}, {"{CODIGO}", "{DESCRIPCION}"}, {"Pie"}}));
     EXPECT_EQ(hostlibs::PrintFormat::parse(QStringLiteral("solo\ncabecera"), QString()).header().size(), 2);
 
-    for (const char *broken : {"a\n[DETALLE]\nb\n", "a\n[/DETALLE]\n", "[DETALLE]\n[/DETALLE]\n[DETALLE]\n[/DETALLE]"})
+    for (const char *broken : {"a\n[DETALLE]\nb\n", "a\n[/DETALLE]\n", "[DETALLE]\n[/DETALLE]\n[DETALLE]\n[/DETALLE]",
+                               "{NUMERO,1001}", "[DETALLE]\n{A,-2147483648}\n[/DETALLE]", "[QR]\n{A, 99999999999}\n[/QR]"})
         EXPECT_TRUE(raised([&] { hostlibs::PrintFormat::parse(QString::fromUtf8(broken), QStringLiteral("roto.txt")); })
                         .description().contains(QStringLiteral("«roto.txt»")))
             << broken;

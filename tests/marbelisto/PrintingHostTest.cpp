@@ -153,6 +153,7 @@ TEST(UserReportTest, UnusableDefinitionsFailNamingTheFile)
     const std::pair<QByteArray, const char *> broken[] = {
         {"[titulo]\nT\n" + query, "[columnas]"},
         {query + "[columnas]\nid | Número\n", "línea 4"},
+        {query + "[columnas]\nid | Número | 1001\n", "1000"},
         {query + "[columnas]\nid | Número | 8 | arriba\n", "arriba"},
         {query + "[columnas]\nid | Número | 8 | derecha | 0 | contar\n", "suma"},
         {"Informe\n" + query, "línea 1"},

@@ -13,6 +13,12 @@ bool hasScheme(const QUrl &url)
     return url.scheme() == QLatin1String("postgresql") || url.scheme() == QLatin1String("postgres");
 }
 
+// An IPv6 address stands in brackets, so that its colons are not taken for the port's.
+QString hostText(const QString &host)
+{
+    return host.contains(u':') ? u'[' + host + u']' : host;
+}
+
 } // namespace
 
 bool PostgresUrl::names(const QString &text)
@@ -49,7 +55,7 @@ PostgresUrl PostgresUrl::parse(const QString &text)
 
 QString PostgresUrl::server() const
 {
-    return QStringLiteral("%1:%2/%3").arg(m_host).arg(m_port).arg(m_databaseName);
+    return QStringLiteral("%1:%2/%3").arg(hostText(m_host)).arg(m_port).arg(m_databaseName);
 }
 
 QString PostgresUrl::description() const
@@ -66,8 +72,14 @@ PostgresUrl PostgresUrl::withDatabase(const QString &databaseName) const
 
 QString PostgresUrl::toString() const
 {
-    const QString user = m_user.isEmpty() ? QString() : m_user + u'@';
-    return QStringLiteral("postgresql://%1%2").arg(user, server());
+    // Written by QUrl, so that a name holding "@", "/" or "%" reads back as itself.
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setUserName(m_user, QUrl::DecodedMode);
+    url.setHost(m_host);
+    url.setPort(m_port);
+    url.setPath(u'/' + m_databaseName, QUrl::DecodedMode);
+    return url.toString();
 }
 
 } // namespace marbelisto

@@ -9,6 +9,9 @@ namespace marbelisto {
 // characters, its alignment, an optional number or date mask, and whether it is summed.
 struct ReportColumn
 {
+    // Wider is a slip of the keyboard, which would take gigabytes to lay out.
+    static constexpr int WidestWidth = 1000;
+
     QString field;
     QString caption;
     int width = 10;

@@ -44,8 +44,9 @@ ReportColumn columnOf(const QString &line, const QString &origin, int lineNumber
     column.caption = parts.at(1);
     bool isNumber = false;
     column.width = parts.at(2).toInt(&isNumber);
-    if (column.field.isEmpty() || !isNumber || column.width < 1)
-        failAt(origin, lineNumber, QStringLiteral("la columna necesita un campo y un ancho positivo"));
+    if (column.field.isEmpty() || !isNumber || column.width < 1 || column.width > ReportColumn::WidestWidth)
+        failAt(origin, lineNumber,
+               QStringLiteral("la columna necesita un campo y un ancho de 1 a %1").arg(ReportColumn::WidestWidth));
     column.alignment = alignmentOf(parts.value(3), origin, lineNumber);
     column.mask = parts.value(4);
     const QString sum = parts.value(5).toLower();

@@ -6,13 +6,12 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
+#include "vontarelis/forms/confirm/InvoiceReference.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 #include "vontarelis/host/IInputBox.h"
 #include "vontarelis/host/IInvoice.h"
 #include "vontarelis/model/GuiaDespacho.h"
-
-#include <QRegularExpression>
 
 namespace vontarelis {
 
@@ -42,22 +41,7 @@ QString askReference()
         4500, false, 14, QString());
 }
 
-// A valid reference's correlative beyond a Long names no invoice the host can hold.
-bool fitsInvoiceNumber(const QString &reference)
-{
-    bool fits = false;
-    reference.section(QLatin1Char('-'), 1).toInt(&fits);
-    return fits;
-}
-
 } // namespace
-
-bool InvoiceByReference::isValidReference(const QString &reference)
-{
-    // Whole text only ("$" alone would let a trailing line feed through), ASCII digits only.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Z0-9]{1,3}-[0-9]+")));
-    return pattern.match(reference).hasMatch();
-}
 
 InvoiceByReference::InvoiceByReference(const GuiaDespacho &guia, InvoiceRows &rows, SelectionTotals &totals)
     : m_guia(guia), m_rows(rows), m_totals(totals)
@@ -72,11 +56,11 @@ void InvoiceByReference::Agregar()
         const QString reference = askReference();
         if (reference.isEmpty())
             return;
-        if (!isValidReference(reference)) {
+        if (!InvoiceReference::isValid(reference)) {
             utilities.ShowMessage(InvalidReference);
             continue;
         }
-        const bool found = fitsInvoiceNumber(reference) && factura->LoadByRefSerie(reference);
+        const bool found = InvoiceReference::fitsInvoiceNumber(reference) && factura->LoadByRefSerie(reference);
         const QString message = found ? refusal(*factura) : QStringLiteral("Factura no localizada");
         if (message.isEmpty())
             break;

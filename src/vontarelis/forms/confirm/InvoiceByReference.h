@@ -18,10 +18,6 @@ class SelectionTotals;
 class InvoiceByReference
 {
 public:
-    // "<serie>-<numero>": one to three upper-case letters or ASCII digits, a hyphen and a
-    // correlative number, nothing before or after.
-    static bool isValidReference(const QString &reference);
-
     InvoiceByReference(const GuiaDespacho &guia, InvoiceRows &rows, SelectionTotals &totals);
 
     void Agregar();
