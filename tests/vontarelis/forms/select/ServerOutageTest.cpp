@@ -1,0 +1,104 @@
+#include "SelectDialogTest.h"
+
+#include "support/TestDatabase.h"
+#include "toolkit/FramedLabel.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace selecttest {
+
+namespace {
+
+// A PostgreSQL server of the test's own, made before the test host's database so that the
+// database lives there; the test stops it and starts it again on the same port and data. On
+// the SQLite run there is none.
+class OwnServer
+{
+protected:
+    OwnServer()
+    {
+        if (!testsupport::TestDatabase::postgresRequested() || testsupport::TestDatabase::serverAddress().isEmpty())
+            return;
+        m_shared = {qgetenv("MARBELISTO_TEST_DB"), qgetenv("PGPASSFILE")};
+        qputenv("MARBELISTO_TEST_DB", cluster("start").trimmed());
+        qputenv("PGPASSFILE", m_folder.filePath("pgpass").toUtf8());
+    }
+    ~OwnServer()
+    {
+        if (!running())
+            return;
+        cluster("stop");
+        qputenv("MARBELISTO_TEST_DB", m_shared.first);
+        qputenv("PGPASSFILE", m_shared.second);
+    }
+
+    bool running() const { return !m_shared.first.isEmpty(); }
+    QByteArray cluster(const char *action)
+    {
+        QProcess script;
+        script.start(u"bash"_s, {QStringLiteral(VONTARELIS_PG_CLUSTER), QString::fromLatin1(action), m_folder.path()});
+        const bool finished = script.waitForFinished(120000);
+        EXPECT_TRUE(finished && script.exitCode() == 0) << action << ": " << script.readAllStandardError().toStdString();
+        return script.readAllStandardOutput();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    std::pair<QByteArray, QByteArray> m_shared;
+};
+
+class ServerOutageTest : public OwnServer, public SelectDialogTest
+{
+protected:
+    QString nextGuide() const { return control<toolkit::FramedLabel>("numeroProximaGuia")->text(); }
+    bool waitForNextGuide(const QString &shown) { return QTest::qWaitFor([&] { return nextGuide() == shown; }, 7000); }
+};
+
+} // namespace
+
+TEST_F(ServerOutageTest, TheRefreshWaitsOutAStoppedServerQuietlyProcesarSaysItOnceAndTheSameDialogRegistersAfterwards)
+{
+    if (!running())
+        GTEST_SKIP() << "an embedded SQLite file cannot go away";
+    openToRegister(false);
+    enterDriverAndKnownVehicle();
+    load();
+    clickRow(2);
+    clickRow(3);
+    const QStringList shown = entries();
+    ASSERT_EQ(nextGuide(), u"0000002"_s);
+
+    cluster("stop");
+    QElapsedTimer outage;
+    outage.start();
+    EXPECT_TRUE(waitForNextGuide(u"Sin conexión"_s));
+    QTest::qWait(5000);
+    click("cbOk");
+    ASSERT_EQ(utilities->shownErrors.size(), 1u);
+    const auto &[text, details] = utilities->shownErrors.front();
+    EXPECT_EQ(text, u"No hay conexión con el servidor PostgreSQL «%1». Revise la red o el servidor y vuelva a intentarlo."_s.arg(
+                        marbelisto::PostgresUrl::parse(host.databaseSource().address()).server()));
+    EXPECT_TRUE(details.contains(u"127.0.0.1"_s) && details.endsWith(u"frmSelectFacturas::cbOk_Click"_s))
+        << details.toStdString();
+    EXPECT_EQ(entries(), shown);
+    QTest::qWait(int(qMax(0LL, 20000 - outage.elapsed())));
+    EXPECT_EQ(nextGuide(), u"Sin conexión"_s);
+    EXPECT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
+    EXPECT_TRUE(utilities->messages.empty()) << utilities->messages.join(u'\n').toStdString();
+
+    cluster("start");
+    EXPECT_TRUE(waitForNextGuide(u"0000002"_s));
+    utilities->answer(false);
+    click("cbOk");
+    EXPECT_EQ(utilities->shownErrors.size() + utilities->errors.size(), 1u);
+    EXPECT_EQ(rows("SELECT g.id, l.NumeroFactura FROM gdVontarelis g INNER JOIN gdFacturasGuia l ON l.idGuia = g.id "
+                   "WHERE g.id > 1 ORDER BY l.NumeroFactura"),
+              QList<QVariantList>({{2, facturas[1]}, {2, facturas[2]}}));
+    EXPECT_EQ(printed(), 1);
+    EXPECT_EQ(nextGuide(), u"0000003"_s);
+}
+
+} // namespace selecttest
