@@ -15,9 +15,9 @@ enum ErrorNumber : qint32 {
     ErrInvalidNull = 94,
     ErrCannotCreateObject = 429,
     ErrNoCurrentRecord = 3021,
+    ErrItemNotFound = 3265,
     // The database cannot be reached for now (server stopped, network down); trying again later may work.
     ErrNoConnection = 3709,
-    ErrItemNotFound = 3265,
     ErrDatabase = -2147467259,
     ErrScript = 1000,
 };
