@@ -2,8 +2,9 @@
 # A throwaway PostgreSQL cluster for the tests, in a folder of its own, on a loopback port.
 #
 #   pg-cluster.sh start DIR   creates and starts the cluster in DIR (an empty folder) and prints
-#                             its URL; DIR/pgpass holds the password, for PGPASSFILE
-#   pg-cluster.sh stop DIR    stops it (the folder stays for the caller to remove)
+#                             its URL; DIR/pgpass holds the password, for PGPASSFILE. A cluster
+#                             that DIR already holds starts again on its port with its data.
+#   pg-cluster.sh stop DIR    stops it (the folder stays, to start again or for the caller to remove)
 #
 # The server refuses to run as root: a root caller runs it as the "postgres" user that
 # Debian's package creates. The password never appears on a command line.
@@ -38,7 +39,20 @@ free_port() {
   exit 1
 }
 
+launch() {
+  as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/data/server.log" -w -t 60 \
+    -o "-c listen_addresses=127.0.0.1 -p $1 -c unix_socket_directories='$dir/socket' -c fsync=off -c max_connections=200" \
+    start >/dev/null
+}
+
 start() {
+  if [ -f "$dir/url" ]; then
+    local url
+    url=$(cat "$dir/url")
+    launch "$(echo "$url" | sed -E 's|.*:([0-9]+)/.*|\1|')"
+    echo "$url"
+    return
+  fi
   mkdir -p "$dir"
   chmod 755 "$dir"
   local password port
@@ -50,9 +64,7 @@ start() {
   as_owner "$bindir/initdb" -D "$dir/data" -U "$user" --pwfile="$dir/pwfile" \
     --auth=scram-sha-256 --encoding=UTF8 --locale=C.UTF-8 >"$dir/initdb.log"
   rm -f "$dir/pwfile"
-  as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/data/server.log" -w -t 60 \
-    -o "-c listen_addresses=127.0.0.1 -p $port -c unix_socket_directories='$dir/socket' -c fsync=off -c max_connections=200" \
-    start >/dev/null
+  launch "$port"
   ( umask 077; printf '127.0.0.1:%s:*:%s:%s\n' "$port" "$user" "$password" > "$dir/pgpass" )
   echo "postgresql://$user@127.0.0.1:$port/postgres" | tee "$dir/url"
 }

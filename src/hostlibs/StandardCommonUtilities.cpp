@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 namespace hostlibs {
@@ -93,8 +94,18 @@ bool StandardCommonUtilities::AskYesNo(const QString &prompt, bool defaultYes, c
 
 void StandardCommonUtilities::ReportError(qint32, qint32 number, const QString &description, const QString &source)
 {
-    const QString text = QStringLiteral("Error %1: %2\n\nOrigen: %3").arg(number).arg(description, source);
-    QMessageBox::critical(dialogParent(), m_applicationName, text);
+    ShowError(QStringLiteral("Error %1: %2\n\nOrigen: %3").arg(number).arg(description, source), QString());
+}
+
+void StandardCommonUtilities::ShowError(const QString &text, const QString &details)
+{
+    if (m_errorsOnScreen.contains(text))
+        return;
+    m_errorsOnScreen << text;
+    const auto closed = qScopeGuard([this, &text] { m_errorsOnScreen.removeOne(text); });
+    QMessageBox box(QMessageBox::Critical, m_applicationName, text, QMessageBox::Ok, dialogParent());
+    box.setDetailedText(details);
+    box.exec();
 }
 
 QString StandardCommonUtilities::FormatText(const QString &templateText, const QVariantList &arguments) const

@@ -2,6 +2,8 @@
 
 #include "vontarelis/host/ICommonUtilities.h"
 
+#include <QStringList>
+
 namespace hostlibs {
 
 // The library's own CommonUtilities: Qt message boxes, modal forms, Enter as Tab.
@@ -19,7 +21,10 @@ public:
     // Beside the active window (PassiveNotice); with no window there is no one to tell.
     void ShowNotice(const QString &text) override;
     bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
+    // Error boxes: one that is already on screen is not opened again over itself, as a timer or
+    // a second click while it shows would otherwise pile them up.
     void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;
+    void ShowError(const QString &text, const QString &details) override;
 
     QString FormatText(const QString &templateText, const QVariantList &arguments) const override;
     QString ExtractCode(const QString &listText) const override;
@@ -30,6 +35,7 @@ private:
     QWidget *dialogParent() const;
 
     QString m_applicationName;
+    QStringList m_errorsOnScreen;
 };
 
 } // namespace hostlibs

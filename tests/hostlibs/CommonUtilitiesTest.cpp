@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -119,4 +120,31 @@ TEST(CommonUtilities, ANoticeShowsOverTheActiveWindowWithoutTakingItsFocusAndJoi
     // A dialog that closes takes its notice with it.
     dialog.hide();
     EXPECT_TRUE(onDialog.isNull() || !onDialog->isVisible());
+}
+
+TEST(CommonUtilities, AnErrorBoxKeepsItsDetailsApartAndTheSameErrorIsNotStackedOnItWhileItShows)
+{
+    StandardCommonUtilities utilities;
+    const QString text = "No hay conexión con el servidor PostgreSQL «db:5432/oficina».";
+    int boxes = 0;
+    // Each box that comes up is looked at and closed; one that comes up over another counts too.
+    QObject scope;
+    std::function<void()> closeBox = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return QTimer::singleShot(10, &scope, closeBox);
+        ++boxes;
+        EXPECT_EQ(std::pair(box->text(), box->detailedText()), std::pair(text, QString("Connection refused")));
+        QTimer::singleShot(100, &scope, closeBox);
+        // The next tick of a refresh fails again while the first box shows.
+        if (boxes == 1)
+            utilities.ShowError(text, "Connection refused");
+        box->button(QMessageBox::Ok)->click();
+    };
+    QTimer::singleShot(0, &scope, closeBox);
+    utilities.ShowError(text, "Connection refused");
+    EXPECT_EQ(boxes, 1);
+    // Once closed, the same error shows again.
+    utilities.ShowError(text, "Connection refused");
+    EXPECT_EQ(boxes, 2);
 }

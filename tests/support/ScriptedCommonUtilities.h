@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -50,6 +51,7 @@ public:
     {
         errors.push_back({number, description, source});
     }
+    void ShowError(const QString &text, const QString &details) override { shownErrors.push_back({text, details}); }
     void ShowForm(std::unique_ptr<QDialog> &form) override
     {
         shownForms.push_back(form.get());
@@ -65,6 +67,8 @@ public:
     QStringList notices;
     std::vector<Question> questions;
     std::vector<ReportedError> errors;
+    // Text and details of each ShowError.
+    std::vector<std::pair<QString, QString>> shownErrors;
     std::vector<QDialog *> shownForms;
     // Runs in place of the modal loop; a test drives the form here.
     std::function<void(std::unique_ptr<QDialog> &)> onShowForm;

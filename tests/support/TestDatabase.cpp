@@ -13,11 +13,10 @@ namespace testsupport {
 
 namespace {
 
-const QString serverConnection = QStringLiteral("marbelisto-test-server");
-
-// One administrative session per test program, on the database the address names.
+// One administrative session per test program and server, on the database the address names.
 QSqlDatabase server(const marbelisto::PostgresUrl &url)
 {
+    const QString serverConnection = QStringLiteral("marbelisto-test-server-") + url.server();
     if (QSqlDatabase::contains(serverConnection))
         return QSqlDatabase::database(serverConnection);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), serverConnection);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "toolkit/Error.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 
 #include <vector>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace marbelisto {
@@ -39,6 +42,9 @@ public:
     // Whether a query may stream its rows (forward only) while other queries run on the
     // same connection before its last row is read, as nested recordsets do.
     virtual bool streamsNestedQueries() const = 0;
+    // What a statement that failed on this session raises: the engine's own message, or, when
+    // the connection went away with it, that the database cannot be reached.
+    virtual toolkit::Error statementError(const QSqlError &error) const = 0;
 
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;

@@ -1,5 +1,7 @@
 #include "marbelisto/db/DatabaseError.h"
 
+#include "marbelisto/db/PostgresUrl.h"
+
 #include <QSqlError>
 
 namespace marbelisto {
@@ -19,6 +21,15 @@ toolkit::Error databaseError(const QSqlError &error)
 toolkit::Error databaseError(const QString &message)
 {
     return toolkit::Error(toolkit::ErrDatabase, message, source);
+}
+
+toolkit::Error unreachableServer(const PostgresUrl &url, const QString &engineText)
+{
+    return toolkit::Error(toolkit::ErrNoConnection,
+                          QStringLiteral("No hay conexión con el servidor PostgreSQL «%1». Revise la red o el servidor "
+                                         "y vuelva a intentarlo.")
+                              .arg(url.server()),
+                          source, engineText);
 }
 
 } // namespace marbelisto

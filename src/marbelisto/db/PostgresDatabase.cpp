@@ -161,9 +161,7 @@ void PostgresDatabase::reconnect(QSqlDatabase &db) const
 {
     db.close();
     if (!db.open())
-        throw databaseError(QStringLiteral("Se perdió la conexión con el servidor PostgreSQL «%1» y no se pudo "
-                                           "restablecer: %2")
-                                .arg(m_url.server(), connectionFailure(db)));
+        throw unreachableServer(m_url, connectionFailure(db));
     prepareSession();
 }
 
@@ -251,6 +249,14 @@ bool PostgresDatabase::streamsNestedQueries() const
     return false;
 }
 
+toolkit::Error PostgresDatabase::statementError(const QSqlError &error) const
+{
+    if (!lost(QSqlDatabase::database(m_connectionName, false)))
+        return databaseError(error);
+    const QString engineText = error.databaseText().trimmed();
+    return unreachableServer(m_url, engineText.isEmpty() ? error.text() : engineText);
+}
+
 void PostgresDatabase::beginTransaction()
 {
     run(QStringLiteral("BEGIN"));
@@ -291,7 +297,7 @@ void PostgresDatabase::run(const QString &sql) const
 {
     QSqlQuery query(connection());
     if (!query.exec(sql))
-        throw databaseError(query.lastError());
+        throw statementError(query.lastError());
 }
 
 } // namespace marbelisto

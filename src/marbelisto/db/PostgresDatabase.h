@@ -18,7 +18,8 @@ namespace marbelisto {
 //
 // A connection the server dropped is opened again for the next operation outside a
 // transaction; inside one, the transaction is lost with it (the server rolled it back) and
-// rolling back afterwards is no error.
+// rolling back afterwards is no error. While the server cannot be reached, every operation
+// raises ErrNoConnection naming the server, with libpq's own words as the details.
 //
 // Result columns of type numeric(19,4) arrive as Currency, timestamps as QDateTime. Every
 // statement is prepared on the server, so only queries and data changes pass through it.
@@ -42,6 +43,7 @@ public:
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;
     bool streamsNestedQueries() const override;
+    toolkit::Error statementError(const QSqlError &error) const override;
 
     void beginTransaction() override;
     void commitTransaction() override;

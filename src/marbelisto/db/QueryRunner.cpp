@@ -1,7 +1,6 @@
 #include "marbelisto/db/QueryRunner.h"
 
 #include "marbelisto/db/Database.h"
-#include "marbelisto/db/DatabaseError.h"
 #include "marbelisto/db/SqlRecordset.h"
 #include "marbelisto/db/SqliteRecordset.h"
 
@@ -16,11 +15,11 @@ QSqlQuery QueryRunner::execute(const QString &sql, const QVariantList &parameter
     QSqlQuery query(m_database.connection());
     query.setForwardOnly(m_database.streamsNestedQueries());
     if (!query.prepare(m_database.nativeSql(sql)))
-        throw databaseError(query.lastError());
+        throw m_database.statementError(query.lastError());
     for (int i = 0; i < parameters.size(); ++i)
         query.bindValue(i, m_database.parameter(parameters.at(i)));
     if (!query.exec())
-        throw databaseError(query.lastError());
+        throw m_database.statementError(query.lastError());
     return query;
 }
 

@@ -146,6 +146,11 @@ bool SqliteDatabase::streamsNestedQueries() const
     return true;
 }
 
+toolkit::Error SqliteDatabase::statementError(const QSqlError &error) const
+{
+    return databaseError(error);
+}
+
 // IMMEDIATE takes the write lock at once: two workstations that both mean to write
 // then queue up instead of deadlocking halfway through a guide.
 void SqliteDatabase::beginTransaction()

@@ -41,6 +41,7 @@ public:
     QVariant parameter(const QVariant &value) const override;
     std::vector<ColumnKind> columnKinds(const QSqlQuery &query) const override;
     bool streamsNestedQueries() const override;
+    toolkit::Error statementError(const QSqlError &error) const override;
 
     void beginTransaction() override;
     void commitTransaction() override;

@@ -31,6 +31,9 @@ public:
     virtual void ShowNotice(const QString &text) = 0;
     virtual bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) = 0;
     virtual void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) = 0;
+    // An error told in the user's words: text says what happened and what to do; details (what a
+    // server answered, where it happened) show only when the user asks for them.
+    virtual void ShowError(const QString &text, const QString &details) = 0;
 
     // "%1", "%2", ... replaced by the text of the first, second, ... argument.
     virtual QString FormatText(const QString &templateText, const QVariantList &arguments) const = 0;

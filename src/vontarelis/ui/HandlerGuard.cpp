@@ -15,6 +15,14 @@ void ReportUntrappedError(const QString &location, const std::exception *error) 
 {
     try {
         const auto *known = dynamic_cast<const toolkit::Error *>(error);
+        // An error that tells the user what happened in its description keeps the technical words
+        // for the box's details.
+        if (known && !known->details().isEmpty()) {
+            hostlibs::CommonUtilities().ShowError(
+                known->description(),
+                QStringLiteral("%1\n\nError %2 en %3").arg(known->details()).arg(known->number()).arg(location));
+            return;
+        }
         const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
         const QString description = known ? known->description()
                                   : error ? QString::fromLocal8Bit(error->what())

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace vontarelis {
 
-// Reports, through CommonUtilities.ReportError, an error that a dialog handler did not trap.
+// Reports, through CommonUtilities.ReportError, an error that a dialog handler did not trap, or
+// through ShowError one that carries details apart from its description.
 // Never throws: a report that fails itself is only logged.
 void ReportUntrappedError(const QString &location, const std::exception *error) noexcept;
 

@@ -1,11 +1,11 @@
 #include "vontarelis/forms/confirm/GuideProcessing.h"
 
 #include "hostlibs/HostLibraries.h"
-#include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/model/GuiaDespacho.h"
+#include "vontarelis/ui/HandlerGuard.h"
 
 namespace vontarelis {
 
@@ -39,7 +39,7 @@ GuideProcessing::Outcome GuideProcessing::Procesar()
         }
     } catch (const std::exception &error) {
         SqlAbortTransaction();
-        report(error);
+        ReportUntrappedError(Location, &error);
         return Outcome::Failed;
     }
     print();
@@ -70,16 +70,8 @@ void GuideProcessing::print()
         m_guia.invalidateDetalles();
         m_guia.ViewPrint(false);
     } catch (const std::exception &error) {
-        report(error);
+        ReportUntrappedError(Location, &error);
     }
-}
-
-void GuideProcessing::report(const std::exception &error)
-{
-    const auto *known = dynamic_cast<const toolkit::Error *>(&error);
-    const qint32 number = known ? known->number() : toolkit::ErrInvalidCall;
-    const QString description = known ? known->description() : QString::fromLocal8Bit(error.what());
-    hostlibs::CommonUtilities().ReportError(0, number, description, Location);
 }
 
 bool GuideProcessing::confirmClosing() const

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <exception>
-
 namespace vontarelis {
 
 class GuiaDespacho;
@@ -54,7 +52,6 @@ private:
     // Tells the user why nothing was written, asking whether to reload a changed guide.
     Outcome refused() const;
     void print();
-    static void report(const std::exception &error);
 
     GuiaDespacho &m_guia;
     qint32 m_version;

@@ -3,6 +3,7 @@
 #include "ui_frmSelectFacturas.h"
 
 #include "hostlibs/HostLibraries.h"
+#include "toolkit/Error.h"
 #include "toolkit/FocusValidator.h"
 #include "toolkit/KeyPreview.h"
 #include "toolkit/NumberFormat.h"
@@ -399,7 +400,10 @@ void frmSelectFacturas::cbOk_Click()
             if (!confirmada)
                 m_vehiculo->restore(antes);
             SqlAbortTransaction();
-            if (!confirmada && QuitarFacturasTomadas(marcadas))
+            // Which invoices other desks took is asked only of a server that answers.
+            const auto *known = dynamic_cast<const toolkit::Error *>(error);
+            const bool sinConexion = known && known->number() == toolkit::ErrNoConnection;
+            if (!confirmada && !sinConexion && QuitarFacturasTomadas(marcadas))
                 return;
             ReportUntrappedError(handler, error);
         };
@@ -467,10 +471,19 @@ void frmSelectFacturas::VaciarEntradas()
     MostrarCarga();
 }
 
+// The refresh runs by itself every few seconds: a server out of reach is said in the label,
+// never in a box, and the next tick tries again.
 void frmSelectFacturas::MostrarProximaGuia()
 {
-    const qint32 actual = toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {}));
-    ui->numeroProximaGuia->setCaption(numeroGuia(double(actual) + 1));
+    try {
+        const qint32 actual =
+            toolkit::toLong(SqlReadScalar(QStringLiteral("SELECT IDENT_CURRENT('gdVontarelis')"), {}));
+        ui->numeroProximaGuia->setCaption(numeroGuia(double(actual) + 1));
+    } catch (const toolkit::Error &error) {
+        if (error.number() != toolkit::ErrNoConnection)
+            throw;
+        ui->numeroProximaGuia->setCaption(QStringLiteral("Sin conexión"));
+    }
 }
 
 } // namespace vontarelis
