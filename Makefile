@@ -1,7 +1,7 @@
 # Set-up, build, tests and benchmarks on a fresh Debian 12 machine.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
-# Extra ctest arguments for the sanitized run, e.g. -E '_postgresql$$' for SQLite only.
+# Extra ctest arguments for the sanitized run, e.g. -E _postgresql for SQLite only.
 SANITIZE_TESTS ?=
 DATA ?= demo-data
 JOBS ?= $(shell nproc)
