@@ -1,10 +1,13 @@
 # Set-up, build, tests and benchmarks on a fresh Debian 12 machine.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+# Extra ctest arguments for the sanitized run, e.g. -E _postgresql for SQLite only.
+SANITIZE_TESTS ?=
 DATA ?= demo-data
 JOBS ?= $(shell nproc)
 MARBELISTO = $(BUILD)/bin/marbelisto
 
-.PHONY: deps build test demo bench clean
+.PHONY: deps build test test-sanitize demo bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -15,6 +18,12 @@ build: deps
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its own.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVONTARELIS_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) $(SANITIZE_TESTS)
 
 # The window needs a display; without one, say how to get a virtual one rather than fail in Qt.
 demo:
@@ -33,7 +42,7 @@ bench: build
 	cmake --build $(BUILD) --target run-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # The readers of site-written text under libFuzzer: a clang build of their own, apart from $(BUILD).
 FUZZ_BUILD ?= build-fuzz

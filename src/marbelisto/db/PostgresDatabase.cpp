@@ -126,7 +126,10 @@ PostgresDatabase::PostgresDatabase(const PostgresUrl &url)
     db.setDatabaseName(url.databaseName());
     // No password here: libpq reads PGPASSFILE, ~/.pgpass or PGPASSWORD by itself.
     db.setUserName(url.user());
-    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=marbelisto"));
+    // The window runs its statements on its own thread: a server that stops answering (a cable
+    // pulled, a machine off) must fail within seconds, not after the system's TCP timeouts.
+    db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
+                                        "keepalives_count=3;tcp_user_timeout=10000;application_name=marbelisto"));
     // numeric arrives as its decimal text, so money reads back exact at any size.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
