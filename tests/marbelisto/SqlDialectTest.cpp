@@ -28,16 +28,6 @@ qint32 insertGuide(host::IFramework &framework, const QString &driver)
     return toLong(framework.ReadScalarA(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
 }
 
-// Invoices numbered from first to last, for the links of a test.
-void addInvoices(TestHost &host, int first, int last)
-{
-    host.exec(QStringLiteral("INSERT INTO facturas (numero, serie, correlativo, codigoCliente, NombreCliente, "
-                             "FechaTransaccion) WITH RECURSIVE n(i) AS (SELECT %1 UNION ALL SELECT i + 1 FROM n WHERE i < %2) "
-                             "SELECT i, 'A', i, 'C', 'C', '2024-03-01' FROM n")
-                  .arg(first)
-                  .arg(last));
-}
-
 qint32 identCurrent(host::IFramework &framework, const QString &table = QStringLiteral("gdVontarelis"))
 {
     return toLong(framework.ReadScalarA(QStringLiteral("SELECT IDENT_CURRENT('%1')").arg(table), {}));
@@ -48,7 +38,7 @@ qint32 identCurrent(host::IFramework &framework, const QString &table = QStringL
 TEST(SqlDialect, IdentCurrentFollowsEveryConnectionWhileScopeIdentityIsEachOnesOwn)
 {
     TestHost host;
-    addInvoices(host, 77, 77);
+    host.addFacturas(77, 77);
     EXPECT_EQ(identCurrent(host.framework()), 1);
     EXPECT_EQ(identCurrent(host.framework(), QStringLiteral("gdVehiculos")), 1);
     EXPECT_TRUE(toolkit::isNull(host.scalar(QStringLiteral("SELECT IDENT_CURRENT('gdFacturasGuia')"))));
@@ -117,7 +107,7 @@ TEST(SqlDialect, TwoDesksRegisteringWithFailuresLeaveGuideNumbersWithoutGapOrRep
 {
     TestHost host;
     constexpr int registrations = 200;
-    addInvoices(host, 10000, 20000 + 2 * registrations);
+    host.addFacturas(10000, 20000 + 2 * registrations);
     QList<qint32> numbers[2];
     std::thread first([&] { numbers[0] = registerAtDesk(host.databaseSource(), 1, registrations); });
     std::thread second([&] { numbers[1] = registerAtDesk(host.databaseSource(), 2, registrations); });
@@ -217,7 +207,7 @@ void expectRefused(TestHost &host, const QString &sql)
 TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
 {
     TestHost host;
-    addInvoices(host, 10, 11);
+    host.addFacturas(10, 11);
     EXPECT_EQ(insertGuide(host.framework(), QStringLiteral("C1")), 1);
     host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 10)"));
     for (const char *sql : {"INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (2, 11)",
@@ -252,7 +242,7 @@ TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
 TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
 {
     TestHost host;
-    addInvoices(host, 10, 11);
+    host.addFacturas(10, 11);
     insertGuide(host.framework(), QStringLiteral("C0"));
     host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 10)"));
     try {
