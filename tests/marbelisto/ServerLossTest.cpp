@@ -28,14 +28,17 @@ TEST(ServerLoss, TheHalfWrittenGuideRollsBackAndTheNextOperationReconnects)
     host::IFramework &workstation = host.framework();
     const auto other = host.openSecondConnection();
     const qint32 session = toLong(workstation.ReadScalarA(QStringLiteral("SELECT pg_backend_pid()"), {}));
+    const QDateTime day = QDate(2024, 3, 1).startOfDay();
+    const qint32 first = host.addFactura(QStringLiteral("A"), 1, QStringLiteral("CL1"), QStringLiteral("Bodega"), 1.0, 0.0, 1.0, day);
+    const qint32 second = host.addFactura(QStringLiteral("A"), 2, QStringLiteral("CL1"), QStringLiteral("Bodega"), 1.0, 0.0, 1.0, day);
 
     workstation.StartTransaction();
     insertGuide(workstation);
     const qint32 guide = toLong(workstation.ReadScalarA(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
-    workstation.ExecuteSQLA(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, 1)"), {guide});
+    workstation.ExecuteSQLA(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"), {guide, first});
     ASSERT_TRUE(other->ReadScalarA(QStringLiteral("SELECT pg_terminate_backend(?, 10000)"), {session}).toBool());
-    EXPECT_THROW(workstation.ExecuteSQLA(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, 2)"),
-                                         {guide}),
+    EXPECT_THROW(workstation.ExecuteSQLA(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"),
+                                         {guide, second}),
                  toolkit::Error);
     EXPECT_NO_THROW(workstation.AbortTransaction());
 

@@ -6,6 +6,9 @@
 #include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -35,6 +38,7 @@ qint32 identCurrent(host::IFramework &framework, const QString &table = QStringL
 TEST(SqlDialect, IdentCurrentFollowsEveryConnectionWhileScopeIdentityIsEachOnesOwn)
 {
     TestHost host;
+    host.addFacturas(77, 77);
     EXPECT_EQ(identCurrent(host.framework()), 1);
     EXPECT_EQ(identCurrent(host.framework(), QStringLiteral("gdVehiculos")), 1);
     EXPECT_TRUE(toolkit::isNull(host.scalar(QStringLiteral("SELECT IDENT_CURRENT('gdFacturasGuia')"))));
@@ -51,6 +55,7 @@ TEST(SqlDialect, IdentCurrentFollowsEveryConnectionWhileScopeIdentityIsEachOnesO
     // Linking invoices (a table without identity) keeps the guide's identity; deleting gives no number back.
     host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (3, 77)"));
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT SCOPE_IDENTITY()"))), 3);
+    host.exec(QStringLiteral("DELETE FROM gdFacturasGuia"));
     host.exec(QStringLiteral("DELETE FROM gdVontarelis"));
     EXPECT_EQ(insertGuide(host.framework(), QStringLiteral("C")), 4);
 }
@@ -102,6 +107,7 @@ TEST(SqlDialect, TwoDesksRegisteringWithFailuresLeaveGuideNumbersWithoutGapOrRep
 {
     TestHost host;
     constexpr int registrations = 200;
+    host.addFacturas(10000, 20000 + 2 * registrations);
     QList<qint32> numbers[2];
     std::thread first([&] { numbers[0] = registerAtDesk(host.databaseSource(), 1, registrations); });
     std::thread second([&] { numbers[1] = registerAtDesk(host.databaseSource(), 2, registrations); });
@@ -191,9 +197,53 @@ TEST(SqlDialect, StringDbQuotesSoThatAnyTextStaysData)
     }
 }
 
+void expectRefused(TestHost &host, const QString &sql)
+{
+    EXPECT_THROW(host.exec(sql), toolkit::Error) << sql.toStdString();
+}
+
+// Whatever program writes: a link names a guide and an invoice that exist, and stays while they
+// do; figures are not negative; a capacity is positive or not given.
+TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
+{
+    TestHost host;
+    host.addFacturas(10, 11);
+    EXPECT_EQ(insertGuide(host.framework(), QStringLiteral("C1")), 1);
+    host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 10)"));
+    for (const char *sql : {"INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (2, 11)",
+                            "INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 12)",
+                            "UPDATE gdFacturasGuia SET NumeroFactura = 12",
+                            "DELETE FROM facturas WHERE numero = 10",
+                            "DELETE FROM gdVontarelis",
+                            "UPDATE gdVontarelis SET totalPrecioVenta = -0.01",
+                            "UPDATE gdVontarelis SET totalPesoDespacho = -1",
+                            "INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
+                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES ('C', 0, '2024-03-01', 'OP', -1, 0, 0, 0, '', '')",
+                            "INSERT INTO gdTiposVehiculo (nombre, capacidadKg) VALUES ('Moto', 0)"})
+        expectRefused(host, QString::fromUtf8(sql));
+    host.exec(QStringLiteral("INSERT INTO gdTiposVehiculo (nombre) VALUES ('Moto')"));
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia WHERE NumeroFactura = 10"))), 1);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis WHERE totalPesoDespacho IS NULL "
+                                                "AND totalPrecioVenta = 0"))),
+              1);
+
+    // A closed guide stays so for a session that does not look in the component's schema first.
+    host.exec(QStringLiteral("UPDATE gdVontarelis SET Cerrada = 1, totalPesoDespacho = 0"));
+    const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
+    QSqlQuery query(database->connection());
+    const bool server = host.databaseSource().isServer();
+    ASSERT_TRUE(!server || query.exec(QStringLiteral("SET search_path = public")));
+    EXPECT_FALSE(query.exec(QStringLiteral("INSERT INTO %1gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 11)")
+                                .arg(server ? QStringLiteral("dbo.") : QString())));
+    EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
+        << query.lastError().text().toStdString();
+}
+
 TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
 {
     TestHost host;
+    host.addFacturas(10, 11);
+    insertGuide(host.framework(), QStringLiteral("C0"));
     host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 10)"));
     try {
         host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (2, 10)"));
@@ -210,7 +260,7 @@ TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
     EXPECT_THROW(host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) VALUES (?, 10)"), {guide}),
                  toolkit::Error);
     host.framework().AbortTransaction();
-    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis"))), 0);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis"))), 1);
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia"))), 1);
 
     // Committed work is there for another workstation.

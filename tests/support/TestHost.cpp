@@ -82,6 +82,15 @@ void TestHost::addMovimiento(qint32 numeroFactura, const QString &codigoItem, do
          {voucher, codigoItem, salidas, entradas});
 }
 
+void TestHost::addFacturas(qint32 first, qint32 last)
+{
+    exec(QStringLiteral("INSERT INTO facturas (numero, serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion) "
+                        "WITH RECURSIVE n(i) AS (SELECT %1 UNION ALL SELECT i + 1 FROM n WHERE i < %2) "
+                        "SELECT i, 'A', i, 'C', 'C', '2024-03-01' FROM n")
+             .arg(first)
+             .arg(last));
+}
+
 qint32 TestHost::addTipoVehiculo(const QString &nombre)
 {
     exec(QStringLiteral("INSERT INTO gdTiposVehiculo (nombre) VALUES (?)"), {nombre});

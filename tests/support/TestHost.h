@@ -52,6 +52,8 @@ public:
     qint32 addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
                       const QString &nombreCliente, double precioEfectivo, double impuesto, double tipocambio,
                       const QDateTime &fechaTransaccion, bool despachada = false);
+    // Invoices numbered first to last, for tests that only link them.
+    void addFacturas(qint32 first, qint32 last);
     // One movement line on the invoice's "FCT" warehouse voucher, made on first use.
     void addMovimiento(qint32 numeroFactura, const QString &codigoItem, double salidas, double entradas = 0.0);
     qint32 addTipoVehiculo(const QString &nombre);

@@ -88,7 +88,8 @@ const char *const tables[] = {
     "CREATE TABLE gdTiposVehiculo ("
     " id $IDENTITY,"
     " nombre $SPANISHTEXT NOT NULL,"
-    " capacidadKg $REAL)",
+    " capacidadKg $REAL,"
+    " CONSTRAINT gd_tipo_capacidad CHECK (capacidadKg > 0))",
 
     "CREATE TABLE gdVehiculos ("
     " id $IDENTITY,"
@@ -123,12 +124,15 @@ const char *const tables[] = {
     " totalPesoDespacho $REAL,"
     " totalPrecioVentaDespacho $MONEY,"
     " totalIVADespacho $MONEY,"
-    " version INTEGER NOT NULL DEFAULT 0)",
+    " version INTEGER NOT NULL DEFAULT 0,"
+    " CONSTRAINT gd_guia_cifras CHECK ($FIGURES))",
 
     "CREATE TABLE gdFacturasGuia ("
     " idGuia INTEGER NOT NULL,"
     " NumeroFactura INTEGER NOT NULL,"
-    " PRIMARY KEY (idGuia, NumeroFactura))$KEYED",
+    " PRIMARY KEY (idGuia, NumeroFactura),"
+    " CONSTRAINT gd_enlace_guia FOREIGN KEY (idGuia) REFERENCES gdVontarelis (id),"
+    " CONSTRAINT gd_enlace_factura FOREIGN KEY (NumeroFactura) REFERENCES facturas (numero))$KEYED",
 };
 
 const char *const indexes[] = {
@@ -143,6 +147,87 @@ const char *const indexes[] = {
     "CREATE UNIQUE INDEX ux_gdFacturasGuia_NumeroFactura ON gdFacturasGuia (NumeroFactura)",
     "CREATE UNIQUE INDEX ux_gdVehiculos_placas ON gdVehiculos (placas)",
 };
+
+// A guide's counts, weights and money; a figure a review has not written yet (NULL) passes.
+const char *const guideFigures =
+    "facturas >= 0 AND totalPeso >= 0 AND totalPrecioVenta >= 0 AND totalIVA >= 0"
+    " AND facturasDespacho >= 0 AND totalPesoDespacho >= 0 AND totalPrecioVentaDespacho >= 0"
+    " AND totalIVADespacho >= 0";
+
+// The rows of an older database that the constraints below would refuse, one text each.
+const char *const brokenRules =
+    "SELECT 'enlace de la guía ' || idGuia || ' a la factura ' || NumeroFactura || ': la guía no existe'"
+    " FROM gdFacturasGuia WHERE idGuia NOT IN (SELECT id FROM gdVontarelis)"
+    " UNION ALL SELECT 'enlace de la guía ' || idGuia || ' a la factura ' || NumeroFactura || ': la factura no existe'"
+    " FROM gdFacturasGuia WHERE NumeroFactura NOT IN (SELECT numero FROM facturas)"
+    " UNION ALL SELECT 'guía ' || id || ': cifras negativas' FROM gdVontarelis WHERE NOT ($FIGURES)"
+    " UNION ALL SELECT 'tipo de vehículo ' || id || ': capacidad no positiva' FROM gdTiposVehiculo"
+    " WHERE capacidadKg <= 0";
+
+// SQLite adds no constraint to a table that exists: an older file gets triggers that refuse
+// the same rows instead, rather than a rebuild of tables whose rows carry the guide numbers.
+const char *const sqliteConstraints[] = {
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_enlace_nuevo BEFORE INSERT ON gdFacturasGuia"
+    " WHEN NOT EXISTS (SELECT 1 FROM gdVontarelis WHERE id = NEW.idGuia)"
+    " OR NOT EXISTS (SELECT 1 FROM facturas WHERE numero = NEW.NumeroFactura)"
+    " BEGIN SELECT RAISE(ABORT, '$MISSING'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_enlace_cambiado BEFORE UPDATE ON gdFacturasGuia"
+    " WHEN NOT EXISTS (SELECT 1 FROM gdVontarelis WHERE id = NEW.idGuia)"
+    " OR NOT EXISTS (SELECT 1 FROM facturas WHERE numero = NEW.NumeroFactura)"
+    " BEGIN SELECT RAISE(ABORT, '$MISSING'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_guia_quitada BEFORE DELETE ON gdVontarelis"
+    " WHEN EXISTS (SELECT 1 FROM gdFacturasGuia WHERE idGuia = OLD.id)"
+    " BEGIN SELECT RAISE(ABORT, '$LINKED'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_guia_renumerada BEFORE UPDATE OF id ON gdVontarelis"
+    " WHEN NEW.id <> OLD.id AND EXISTS (SELECT 1 FROM gdFacturasGuia WHERE idGuia = OLD.id)"
+    " BEGIN SELECT RAISE(ABORT, '$LINKED'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_factura_quitada BEFORE DELETE ON facturas"
+    " WHEN EXISTS (SELECT 1 FROM gdFacturasGuia WHERE NumeroFactura = OLD.numero)"
+    " BEGIN SELECT RAISE(ABORT, '$LINKED'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_factura_renumerada BEFORE UPDATE OF numero ON facturas"
+    " WHEN NEW.numero <> OLD.numero AND EXISTS (SELECT 1 FROM gdFacturasGuia WHERE NumeroFactura = OLD.numero)"
+    " BEGIN SELECT RAISE(ABORT, '$LINKED'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_cifras_nuevas BEFORE INSERT ON gdVontarelis"
+    " WHEN NOT ($NEWFIGURES) BEGIN SELECT RAISE(ABORT, '$NEGATIVE'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_cifras_cambiadas BEFORE UPDATE ON gdVontarelis"
+    " WHEN NOT ($NEWFIGURES) BEGIN SELECT RAISE(ABORT, '$NEGATIVE'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_capacidad_nueva BEFORE INSERT ON gdTiposVehiculo"
+    " WHEN NEW.capacidadKg <= 0 BEGIN SELECT RAISE(ABORT, '$CAPACITY'); END",
+    // Created last: an older database that has it has them all.
+    "CREATE TRIGGER IF NOT EXISTS gd_regla_capacidad_cambiada BEFORE UPDATE ON gdTiposVehiculo"
+    " WHEN NEW.capacidadKg <= 0 BEGIN SELECT RAISE(ABORT, '$CAPACITY'); END",
+};
+
+const char *const postgresConstraints[] = {
+    "ALTER TABLE gdVontarelis ADD CONSTRAINT gd_guia_cifras CHECK ($FIGURES)",
+    "ALTER TABLE gdTiposVehiculo ADD CONSTRAINT gd_tipo_capacidad CHECK (capacidadKg > 0)",
+    "ALTER TABLE gdFacturasGuia ADD CONSTRAINT gd_enlace_guia FOREIGN KEY (idGuia) REFERENCES gdVontarelis (id)",
+    // Added last: an older database that has it has them all.
+    "ALTER TABLE gdFacturasGuia ADD CONSTRAINT gd_enlace_factura FOREIGN KEY (NumeroFactura) REFERENCES facturas (numero)",
+};
+
+template<std::size_t N>
+QStringList constraintStatements(const char *const (&statements)[N])
+{
+    static const QRegularExpression figure(QStringLiteral("\\b(\\w+) >="));
+    const QString figures = QString::fromUtf8(guideFigures);
+    const QString newFigures = QString(figures).replace(figure, QStringLiteral("NEW.\\1 >="));
+    QStringList result;
+    for (const char *statement : statements)
+        result.append(QString::fromUtf8(statement)
+                          .replace(QLatin1String("$NEWFIGURES"), newFigures)
+                          .replace(QLatin1String("$FIGURES"), figures)
+                          .replace(QLatin1String("$MISSING"), QStringLiteral("Enlace a una guía o una factura que no existe"))
+                          .replace(QLatin1String("$LINKED"), QStringLiteral("La guía o la factura tiene enlaces"))
+                          .replace(QLatin1String("$NEGATIVE"), QStringLiteral("Una guía no admite cifras negativas"))
+                          .replace(QLatin1String("$CAPACITY"), QStringLiteral("La capacidad de un tipo de vehículo debe ser positiva")));
+    return result;
+}
+
+QString brokenRulesQuery()
+{
+    return QString::fromUtf8(brokenRules).replace(QLatin1String("$FIGURES"), QString::fromUtf8(guideFigures));
+}
 
 // What the engine says when a statement meets a closed guide; each rule writes it as $REFUSAL.
 const char *const closedGuideRefusal = "Guía cerrada: no admite cambios en sus facturas ni en sus cifras";
@@ -176,11 +261,11 @@ const char *const postgresClosedGuide[] = {
     "DECLARE estado integer;\n"
     "BEGIN\n"
     "  IF TG_OP <> 'INSERT' THEN\n"
-    "    SELECT g.Cerrada INTO estado FROM gdVontarelis g WHERE g.id = OLD.idGuia FOR SHARE;\n"
+    "    SELECT g.Cerrada INTO estado FROM dbo.gdVontarelis g WHERE g.id = OLD.idGuia FOR SHARE;\n"
     "    IF estado <> 0 THEN RAISE EXCEPTION '$REFUSAL'; END IF;\n"
     "  END IF;\n"
     "  IF TG_OP = 'DELETE' THEN RETURN OLD; END IF;\n"
-    "  SELECT g.Cerrada INTO estado FROM gdVontarelis g WHERE g.id = NEW.idGuia FOR SHARE;\n"
+    "  SELECT g.Cerrada INTO estado FROM dbo.gdVontarelis g WHERE g.id = NEW.idGuia FOR SHARE;\n"
     "  IF estado <> 0 THEN RAISE EXCEPTION '$REFUSAL'; END IF;\n"
     "  RETURN NEW;\n"
     "END $$",
@@ -319,6 +404,11 @@ Schema Schema::sqlite()
         .spanishText = QStringLiteral("TEXT COLLATE ") + QLatin1String(SpanishCollation::Name),
         // Inserting into a table without rowid leaves the connection's last identity alone.
         .keyedTable = QStringLiteral(" WITHOUT ROWID"),
+        .constraints = {constraintStatements(sqliteConstraints),
+                        QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE (type = 'trigger' "
+                                       "AND name = 'gd_regla_capacidad_cambiada') OR (type = 'table' "
+                                       "AND name = 'gdFacturasGuia' AND sql LIKE '%gd_enlace_factura%')"),
+                        brokenRulesQuery()},
         .closedGuide = {withRefusal(sqliteClosedGuide),
                         QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' "
                                        "AND name = 'gd_guia_cerrada_borrada'")},
@@ -342,9 +432,15 @@ Schema Schema::postgres()
         .real = QStringLiteral("DOUBLE PRECISION"),
         .spanishText = QStringLiteral("TEXT COLLATE espanol_ci"),
         .keyedTable = QString(),
+        .constraints = {constraintStatements(postgresConstraints),
+                        QStringLiteral("SELECT COUNT(*) FROM pg_constraint WHERE conrelid = 'gdfacturasguia'::regclass "
+                                       "AND conname = 'gd_enlace_factura'"),
+                        brokenRulesQuery()},
+        // A function that names its tables without their schema counts as missing.
         .closedGuide = {withRefusal(postgresClosedGuide),
-                        QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = 'gdfacturasguia'::regclass "
-                                       "AND tgname = 'gd_guia_cerrada_enlace'")},
+                        QStringLiteral("SELECT COUNT(*) FROM pg_trigger t JOIN pg_proc p ON p.oid = t.tgfoid "
+                                       "WHERE t.tgrelid = 'gdfacturasguia'::regclass AND t.tgname = 'gd_guia_cerrada_enlace' "
+                                       "AND p.prosrc LIKE '%dbo.gdVontarelis%'")},
         .numbering = {postgresNumberingStatements(),
                       QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = '%1'::regclass "
                                      "AND tgname = 'gd_numerar'")
@@ -364,14 +460,15 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
-    for (const Rules &added : rules())
+    // A new table declares its constraints itself.
+    for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice})
         result += added.statements;
     return result;
 }
 
 QList<Schema::Rules> Schema::rules() const
 {
-    return {m_types.closedGuide, m_types.numbering, m_types.changeNotice};
+    return {m_types.constraints, m_types.closedGuide, m_types.numbering, m_types.changeNotice};
 }
 
 QString Schema::spelled(const QString &statement) const
@@ -384,7 +481,8 @@ QString Schema::spelled(const QString &statement) const
         .replace(QLatin1String("$NOW"), m_types.now)
         .replace(QLatin1String("$REAL"), m_types.real)
         .replace(QLatin1String("$SPANISHTEXT"), m_types.spanishText)
-        .replace(QLatin1String("$KEYED"), m_types.keyedTable);
+        .replace(QLatin1String("$KEYED"), m_types.keyedTable)
+        .replace(QLatin1String("$FIGURES"), QString::fromUtf8(guideFigures));
 }
 
 } // namespace marbelisto

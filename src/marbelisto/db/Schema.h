@@ -13,11 +13,13 @@ class Schema
 {
 public:
     // Rules an older database may lack: statements that are safe to run again, and a query
-    // whose count is 0 while a database lacks them (empty: nothing to add on this engine).
+    // whose count is 0 while a database lacks them (empty: nothing to add on this engine);
+    // where the rules refuse rows, a query that names in one text each row breaking them.
     struct Rules
     {
         QStringList statements;
         QString present;
+        QString broken = {};
     };
 
     struct Types
@@ -32,6 +34,9 @@ public:
         // espanol_ci (locale 'es-u-ks-level2', not deterministic), the case-blind form of "es-x-icu".
         QString spanishText;
         QString keyedTable; // clause after a table keyed by its own columns
+        // Links to existing guides and invoices, figures not negative, capacities positive;
+        // a new database has them in its tables.
+        Rules constraints;
         // The triggers that keep a closed guide as it was closed.
         Rules closedGuide;
         // How the identity tables take their numbers, where the engine's own way leaves gaps.
@@ -53,7 +58,8 @@ public:
 
     // The statements that create every table, index and trigger, in order.
     QStringList statements() const;
-    // In the order statements() creates them: a closed guide refuses every change to its
+    // In the order an older database gains them: links, figures and capacities keep their
+    // constraints; a closed guide refuses every change to its
     // links and its row; identity tables number without gaps; the other desks hear of
     // every change to guides.
     QList<Rules> rules() const;

@@ -54,6 +54,20 @@ bool lacks(const Database &database, const Schema::Rules &rules)
     return !query.next() || query.value(0).toInt() == 0;
 }
 
+// Rules are never forced onto rows that break them: whoever keeps the database decides.
+void refuseBrokenRows(const Database &database, const Schema::Rules &rules)
+{
+    if (rules.broken.isEmpty())
+        return;
+    QSqlQuery query = run(database, rules.broken);
+    QStringList rows;
+    while (query.next())
+        rows.append(query.value(0).toString());
+    if (!rows.isEmpty())
+        throw databaseError(QStringLiteral("La base de datos tiene datos que rompen sus reglas y no se modificó: %1")
+                                .arg(rows.join(QLatin1String("; "))));
+}
+
 } // namespace
 
 void SchemaUpgrade::apply(Database &database)
@@ -69,6 +83,7 @@ void SchemaUpgrade::apply(Database &database)
     for (const Schema::Rules &rules : schema.rules()) {
         if (!lacks(database, rules))
             continue;
+        refuseBrokenRows(database, rules);
         // All the rules or none: a database never keeps half of them.
         database.beginTransaction();
         try {

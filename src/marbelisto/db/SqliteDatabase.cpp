@@ -86,6 +86,8 @@ SqliteDatabase::SqliteDatabase(const QString &file)
         QSqlDatabase::removeDatabase(m_connectionName);
         throw databaseError(error);
     }
+    // SQLite leaves foreign keys unchecked unless each connection asks.
+    run(QStringLiteral("PRAGMA foreign_keys=ON"));
     m_collation = std::make_unique<SpanishCollation>(handle());
     m_functions = std::make_unique<SqliteFunctions>(handle());
 }

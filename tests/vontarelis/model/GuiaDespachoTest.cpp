@@ -83,6 +83,7 @@ TEST_F(GuiaDespachoTest, LoadFillsEveryFieldOrLeavesTheObjectAsItWas)
 
 TEST_F(GuiaDespachoTest, StartProcessStoresTheRowThenTheInvoicesLinkToIt)
 {
+    host.addFacturas(101, 104);
     GuiaDespacho guia = newGuide();
     guia.setCodigoVendedor(QString());
     const QDateTime marked(QDate(2020, 1, 2), QTime(3, 4, 5));
@@ -130,6 +131,7 @@ TEST_F(GuiaDespachoTest, NumbersAreOursWhenAnotherWorkstationInsertsMeanwhile)
         host.exec("INSERT INTO gdVehiculos (tipoVehiculo, placas) VALUES (1, 'OTRO' || (SELECT COUNT(*) FROM gdVehiculos))");
     });
     vontarelis::InitHostContext(racing);
+    host.addFacturas(501, 502);
 
     vontarelis::Vehiculo vehiculo;
     vehiculo.placas = "MINE01";

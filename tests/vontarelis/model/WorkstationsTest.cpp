@@ -22,8 +22,14 @@ const char *const WorkerOrders = "MARBELISTO_TEST_WORKER";
 // all in one transaction. Guide n of a workstation links invoices first + n * LinksPerGuide onwards.
 void registerGuide(host::IFramework &framework, const QString &tag, qint32 n, qint32 firstInvoice)
 {
+    const qint32 first = firstInvoice + n * LinksPerGuide;
     framework.StartTransaction();
     try {
+        // The host's invoices come with the guide, so that a killed registration leaves none.
+        for (qint32 link = 0; link < LinksPerGuide; ++link)
+            framework.ExecuteSQLA(QStringLiteral("INSERT INTO facturas (numero, serie, correlativo, codigoCliente, "
+                                                 "NombreCliente, FechaTransaccion) VALUES (?, ?, ?, 'C', 'C', '2024-03-01')"),
+                                  {first + link, tag, first + link});
         vontarelis::Vehiculo vehiculo;
         vehiculo.tipoVehiculo = 1;
         vehiculo.placas = QStringLiteral("%1-%2").arg(tag).arg(n);
@@ -38,7 +44,7 @@ void registerGuide(host::IFramework &framework, const QString &tag, qint32 n, qi
         guia.setZona("Z1");
         guia.startProcess();
         for (qint32 link = 0; link < LinksPerGuide; ++link)
-            guia.addFactura(firstInvoice + n * LinksPerGuide + link);
+            guia.addFactura(first + link);
         framework.CommitTransaction();
     } catch (...) {
         framework.AbortTransaction();
