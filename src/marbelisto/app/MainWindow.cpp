@@ -122,10 +122,8 @@ void MainWindow::refresh()
 void MainWindow::followOtherDesks()
 {
     try {
-        const DatabaseSummary summary(m_framework);
         m_guides->follow();
-        m_summary->show(summary);
-        m_status->setCompany(summary.companyName());
+        showSummary();
     } catch (const toolkit::Error &) {
         m_status->showMessage(QStringLiteral("No se pudo leer lo que cambiaron los otros puestos"), 10000);
     }
@@ -156,12 +154,17 @@ void MainWindow::editVehicleTypes()
     dialog.exec();
 }
 
+void MainWindow::showSummary()
+{
+    const DatabaseSummary summary(m_framework);
+    m_summary->show(summary);
+    m_status->setCompany(summary.companyName());
+}
+
 void MainWindow::refreshSummary()
 {
     try {
-        const DatabaseSummary summary(m_framework);
-        m_summary->show(summary);
-        m_status->setCompany(summary.companyName());
+        showSummary();
     } catch (const toolkit::Error &error) {
         hostlibs::CommonUtilities().ReportError(0, error.number(), error.description(),
                                                 QStringLiteral("MainWindow::refresh"));

@@ -45,6 +45,8 @@ protected:
 
 private:
     void editVehicleTypes();
+    // Reads the figures of the books and shows them; raises when the read fails.
+    void showSummary();
     void refreshSummary();
     void followOtherDesks();
 
