@@ -237,12 +237,20 @@ TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
                                 .arg(server ? QStringLiteral("dbo.") : QString())));
     EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
         << query.lastError().text().toStdString();
+
+    // A program that leaves SQLite's foreign keys off, as its own shell does, meets the same rules.
+    if (server)
+        return;
+    ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+    EXPECT_FALSE(query.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (99, 11)")));
+    EXPECT_FALSE(query.exec(QStringLiteral("DELETE FROM facturas WHERE numero = 10")));
 }
 
 TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
 {
     TestHost host;
     host.addFacturas(10, 11);
+    insertGuide(host.framework(), QStringLiteral("C0"));
     insertGuide(host.framework(), QStringLiteral("C0"));
     host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 10)"));
     try {
@@ -260,7 +268,7 @@ TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)
     EXPECT_THROW(host.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, numeroFactura) VALUES (?, 10)"), {guide}),
                  toolkit::Error);
     host.framework().AbortTransaction();
-    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis"))), 1);
+    EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdVontarelis"))), 2);
     EXPECT_EQ(toLong(host.scalar(QStringLiteral("SELECT COUNT(*) FROM gdFacturasGuia"))), 1);
 
     // Committed work is there for another workstation.

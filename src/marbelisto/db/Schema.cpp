@@ -164,8 +164,9 @@ const char *const brokenRules =
     " UNION ALL SELECT 'tipo de vehículo ' || id || ': capacidad no positiva' FROM gdTiposVehiculo"
     " WHERE capacidadKg <= 0";
 
-// SQLite adds no constraint to a table that exists: an older file gets triggers that refuse
-// the same rows instead, rather than a rebuild of tables whose rows carry the guide numbers.
+// SQLite adds no constraint to a table that exists, and checks foreign keys only on connections
+// that switch them on (its own shell does not): every file gets triggers that refuse the same
+// rows, rather than a rebuild of an older file's tables whose rows carry the guide numbers.
 const char *const sqliteConstraints[] = {
     "CREATE TRIGGER IF NOT EXISTS gd_regla_enlace_nuevo BEFORE INSERT ON gdFacturasGuia"
     " WHEN NOT EXISTS (SELECT 1 FROM gdVontarelis WHERE id = NEW.idGuia)"
@@ -405,10 +406,10 @@ Schema Schema::sqlite()
         // Inserting into a table without rowid leaves the connection's last identity alone.
         .keyedTable = QStringLiteral(" WITHOUT ROWID"),
         .constraints = {constraintStatements(sqliteConstraints),
-                        QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE (type = 'trigger' "
-                                       "AND name = 'gd_regla_capacidad_cambiada') OR (type = 'table' "
-                                       "AND name = 'gdFacturasGuia' AND sql LIKE '%gd_enlace_factura%')"),
+                        QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' "
+                                       "AND name = 'gd_regla_capacidad_cambiada'"),
                         brokenRulesQuery()},
+        .enforcesDeclaredConstraints = false,
         .closedGuide = {withRefusal(sqliteClosedGuide),
                         QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' "
                                        "AND name = 'gd_guia_cerrada_borrada'")},
@@ -436,6 +437,7 @@ Schema Schema::postgres()
                         QStringLiteral("SELECT COUNT(*) FROM pg_constraint WHERE conrelid = 'gdfacturasguia'::regclass "
                                        "AND conname = 'gd_enlace_factura'"),
                         brokenRulesQuery()},
+        .enforcesDeclaredConstraints = true,
         // A function that names its tables without their schema counts as missing.
         .closedGuide = {withRefusal(postgresClosedGuide),
                         QStringLiteral("SELECT COUNT(*) FROM pg_trigger t JOIN pg_proc p ON p.oid = t.tgfoid "
@@ -460,7 +462,8 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
-    // A new table declares its constraints itself.
+    if (!m_types.enforcesDeclaredConstraints)
+        result += m_types.constraints.statements;
     for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice})
         result += added.statements;
     return result;

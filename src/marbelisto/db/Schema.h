@@ -34,9 +34,12 @@ public:
         // espanol_ci (locale 'es-u-ks-level2', not deterministic), the case-blind form of "es-x-icu".
         QString spanishText;
         QString keyedTable; // clause after a table keyed by its own columns
-        // Links to existing guides and invoices, figures not negative, capacities positive;
-        // a new database has them in its tables.
+        // Links to existing guides and invoices, figures not negative, capacities positive.
         Rules constraints;
+        // Whether the constraints a table declares hold for every program that writes it; where
+        // not (SQLite checks foreign keys only on connections that ask), a new database also
+        // gets the constraints' statements.
+        bool enforcesDeclaredConstraints;
         // The triggers that keep a closed guide as it was closed.
         Rules closedGuide;
         // How the identity tables take their numbers, where the engine's own way leaves gaps.
