@@ -1,6 +1,6 @@
 // A PostgreSQL address as a site writes it. An address is refused with a reported error or
 // read; a read address is one that names the engine, and the address written back from it reads
-// as the same user, server, port and database.
+// as the same user, server, port, database and encryption settings.
 #include "FuzzInput.h"
 
 #include "marbelisto/db/PostgresUrl.h"
@@ -10,10 +10,10 @@ namespace {
 
 QString parts(const marbelisto::PostgresUrl &url)
 {
-    return QStringLiteral("user «%1» host «%2» port %3 database «%4»")
+    return QStringLiteral("user «%1» host «%2» port %3 database «%4» sslmode «%5» sslrootcert «%6»")
         .arg(url.user(), url.host())
         .arg(url.port())
-        .arg(url.databaseName());
+        .arg(url.databaseName(), url.sslMode(), url.sslRootCertificate());
 }
 
 } // namespace

@@ -55,8 +55,8 @@ TEST(HostObjects, EmpresaAnswersItsVariablesAndUsuarioIsTheSignedInUser)
 {
     TestHost host("MGARCIA");
     EXPECT_EQ(make<host::IUser>(host, "usuario")->codigo(), u"MGARCIA"_s);
-    host.exec("UPDATE Empresa SET nombre = 'Marbelisto, C.A.', rif = 'J-1', direccion = 'La Urbina', "
-              "telefono = '0212-243.55.10'");
+    host.ownerExec("UPDATE Empresa SET nombre = 'Marbelisto, C.A.', rif = 'J-1', direccion = 'La Urbina', "
+                   "telefono = '0212-243.55.10'");
     const auto empresa = make<host::ICompany>(host, "EMPRESA");
     ASSERT_TRUE(empresa);
     const std::pair<const char *, const char *> answers[] = {{"EMPRESA", "Marbelisto, C.A."}, {"nombreEmpresa", "Marbelisto, C.A."},

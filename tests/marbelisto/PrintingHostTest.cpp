@@ -118,7 +118,7 @@ TEST(PrintFormatTest, ChoiceFollowsTheSettingsAndNeverFallsBackSilently)
         writeFile(host.dataPath() + name, "{NUMERO}\n");
 
     EXPECT_EQ(choose(), fallback);
-    host.exec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatosX', ' A.txt ; B.txt ;')");
+    host.ownerExec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatosX', ' A.txt ; B.txt ;')");
     EXPECT_EQ(choose(), host.dataPath() + "A.txt");
     {
         const hostlibs::InteractivePrintScope interactive(true);
@@ -133,9 +133,9 @@ TEST(PrintFormatTest, ChoiceFollowsTheSettingsAndNeverFallsBackSilently)
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         EXPECT_TRUE(errorOf(choose).contains("cancelada"));
     }
-    host.exec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoX', 'Uno.txt')");
+    host.ownerExec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoX', 'Uno.txt')");
     EXPECT_EQ(choose(), host.dataPath() + "Uno.txt");
-    host.exec("UPDATE Configuracion SET valor = 'Falta.txt' WHERE clave = 'FormatoX'");
+    host.ownerExec("UPDATE Configuracion SET valor = 'Falta.txt' WHERE clave = 'FormatoX'");
     EXPECT_TRUE(errorOf(choose).contains(host.dataPath() + "Falta.txt"));
 }
 

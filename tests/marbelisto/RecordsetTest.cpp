@@ -140,8 +140,8 @@ TEST(Recordset, OnTheServerEveryAmountOfTheColumnsRangeReadsBackExactly)
         GTEST_SKIP() << "SQLite keeps amounts as doubles";
     const QList<qint64> amounts = {999999999999999999, -999999999999999999, 123456789012345678, 1, -1, 0, 50000};
     for (int i = 0; i < amounts.size(); ++i)
-        host.exec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, precio) VALUES (?, 'x', ?)"),
-                  {QStringLiteral("M%1").arg(i), QVariant::fromValue(Currency::fromRaw(amounts.at(i)))});
+        host.ownerExec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, precio) VALUES (?, 'x', ?)"),
+                       {QStringLiteral("M%1").arg(i), QVariant::fromValue(Currency::fromRaw(amounts.at(i)))});
     const auto rows = host.framework().OpenRecordsetA(
         QStringLiteral("SELECT precio FROM ItemsInventario WHERE codigo LIKE 'M%' ORDER BY codigo"), {});
     for (const qint64 amount : amounts) {

@@ -60,11 +60,11 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
     host.addTipoVehiculo("Camión");
     host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
               "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, '2024-03-15 00:00:00', 'OP', 2, 5, 10, 1, '', '', 1)");
-    makeOlder(*host.openDatabase());
+    makeOlder(*host.ownerSource().open());
 
     for (int opening = 0; opening < 2; ++opening) {
         SCOPED_TRACE(opening);
-        const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
+        const std::unique_ptr<marbelisto::Database> database = host.ownerSource().open();
         QSqlQuery query(database->connection());
         ASSERT_TRUE(query.exec("SELECT t.nombre, t.capacidadKg, g.facturas, g.facturasDespacho, g.totalPesoDespacho, "
                                "g.totalPrecioVentaDespacho, g.totalIVADespacho, g.version FROM gdTiposVehiculo t, gdVontarelis g"));
@@ -104,14 +104,14 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
 TEST(SchemaUpgradeTest, AnOlderDatabaseWhoseRowsBreakTheRulesIsReportedAndLeftAlone)
 {
     testsupport::TestHost host;
-    const std::unique_ptr<marbelisto::Database> older = host.openDatabase();
+    const std::unique_ptr<marbelisto::Database> older = host.ownerSource().open();
     makeOlder(*older);
     QSqlQuery query(older->connection());
     ASSERT_TRUE(query.exec("INSERT INTO gdVontarelis (id, conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES (1, 'C01', 1, '2024-03-15', 'OP', 1, -2, 10, 1, '', '')"));
     ASSERT_TRUE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (7, 3)"));
     try {
-        host.openDatabase();
+        host.ownerSource().open();
         ADD_FAILURE() << "opened with rows that break the rules";
     } catch (const toolkit::Error &error) {
         for (const QString &row : {QStringLiteral("guía 1: cifras negativas"),

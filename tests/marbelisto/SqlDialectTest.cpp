@@ -14,6 +14,8 @@
 #include <random>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using testsupport::TestHost;
 using toolkit::toLong;
 
@@ -148,10 +150,10 @@ TEST(SqlDialect, PesoFacturaNetsReturnsAndIgnoresOtherVouchers)
     host.addMovimiento(withReturns, QStringLiteral("ACEITE"), 12, 2);
     host.addMovimiento(withReturns, QStringLiteral("ARROZ"), 0, 4);
     // A voucher of another kind of document with the same number does not count.
-    host.exec(QStringLiteral("INSERT INTO ComprobantesAlmacen (numero, TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
-                             "VALUES (900, 'NDE', ?, '2024-03-01')"),
-              {withReturns});
-    host.exec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas) VALUES (900, 'ARROZ', 1000)"));
+    host.ownerExec(QStringLiteral("INSERT INTO ComprobantesAlmacen (numero, TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
+                                  "VALUES (900, 'NDE', ?, '2024-03-01')"),
+                   {withReturns});
+    host.ownerExec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas) VALUES (900, 'ARROZ', 1000)"));
 
     EXPECT_DOUBLE_EQ(toolkit::toDouble(host.scalar(QStringLiteral("SELECT dbo.PesoFactura(?)"), {withReturns})),
                      (24 - 4) * 1.0 + (12 - 2) * 0.92);
@@ -197,9 +199,10 @@ TEST(SqlDialect, StringDbQuotesSoThatAnyTextStaysData)
     }
 }
 
+// As the tables' owner, so that what refuses is the rule and not a missing privilege.
 void expectRefused(TestHost &host, const QString &sql)
 {
-    EXPECT_THROW(host.exec(sql), toolkit::Error) << sql.toStdString();
+    EXPECT_THROW(host.ownerExec(sql), toolkit::Error) << sql.toStdString();
 }
 
 // Whatever program writes: a link names a guide and an invoice that exist, and stays while they
@@ -244,6 +247,36 @@ TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
     ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
     EXPECT_FALSE(query.exec(QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (99, 11)")));
     EXPECT_FALSE(query.exec(QStringLiteral("DELETE FROM facturas WHERE numero = 10")));
+}
+
+// The server refuses a workstation any change to a table and any write to the host's tables; an
+// older database it opens waits for the owner to bring it up to date.
+TEST(SqlDialect, AWorkstationReadsTheHostsTablesWritesTheComponentsAndChangesNoTable)
+{
+    TestHost host;
+    if (!host.databaseSource().isServer())
+        GTEST_SKIP() << "a file has no roles";
+    host.addFacturas(10, 10);
+    const std::unique_ptr<marbelisto::Database> desk = host.openDatabase();
+    QSqlQuery query(desk->connection());
+    EXPECT_TRUE(query.exec(u"SELECT COUNT(*) FROM facturas"_s)) << query.lastError().text().toStdString();
+    EXPECT_TRUE(query.exec(u"INSERT INTO gdTiposVehiculo (nombre) VALUES ('Moto')"_s)) << query.lastError().text().toStdString();
+    for (const char *sql : {"DROP TABLE gdFacturasGuia", "ALTER TABLE gdVontarelis ADD COLUMN nota TEXT",
+                            "CREATE TABLE dbo.nueva (a INTEGER)", "CREATE TABLE public.nueva (a INTEGER)",
+                            "CREATE TEMPORARY TABLE nueva (a INTEGER)", "CREATE SCHEMA otra",
+                            "DROP FUNCTION gd_numerar() CASCADE", "TRUNCATE gdTiposVehiculo",
+                            "DELETE FROM facturas", "UPDATE Empresa SET nombre = 'otra'"}) {
+        EXPECT_FALSE(query.exec(QString::fromUtf8(sql))) << sql;
+        EXPECT_EQ(query.lastError().nativeErrorCode(), u"42501"_s) << sql << ": " << query.lastError().text().toStdString();
+    }
+
+    ASSERT_TRUE(QSqlQuery(host.owner().database().connection()).exec(u"DROP TRIGGER gd_aviso_enlaces ON gdFacturasGuia"_s));
+    try {
+        host.openDatabase();
+        ADD_FAILURE() << "a workstation brought the database up to date";
+    } catch (const toolkit::Error &error) {
+        EXPECT_TRUE(error.description().contains(u"usuario dueño de las tablas"_s)) << error.description().toStdString();
+    }
 }
 
 TEST(SqlDialect, AnInvoiceGoesOnOneGuideOnlyAndAnAbortLeavesNothing)

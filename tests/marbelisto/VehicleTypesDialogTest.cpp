@@ -120,7 +120,7 @@ TEST_F(VehicleTypesDialogTest, AddsATypeAndKeepsTheEditsWhenTheDatabaseRefusesTh
     type(1, dialog->model().capacityColumn(), "750");
     // Another workstation took the name first and the database refuses a second one.
     // Run unprepared: PostgreSQL prepares only queries and data changes, not an index.
-    QSqlQuery index(connection());
+    QSqlQuery index(host.owner().database().connection());
     ASSERT_TRUE(index.exec("CREATE UNIQUE INDEX uxTipoNombre ON gdTiposVehiculo (nombre)")) << index.lastError().text().toStdString();
     host.addTipoVehiculo("Camión 750");
     click("btnGuardar");

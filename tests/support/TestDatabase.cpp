@@ -60,11 +60,13 @@ QString TestDatabase::serverAddress()
 }
 
 TestDatabase::TestDatabase(const QString &folder)
-    : m_source(marbelisto::DatabaseSource::sqliteFile(marbelisto::DataFolder(folder).databaseFile()))
+    : m_source(marbelisto::DatabaseSource::sqliteFile(marbelisto::DataFolder(folder).databaseFile())),
+      m_workstation(m_source)
 {
     const std::optional<marbelisto::PostgresUrl> database = freshServerDatabase();
     if (database) {
         m_source = marbelisto::DatabaseSource::server(*database);
+        m_workstation = marbelisto::DatabaseSource::server(database->withUser(QString::fromLatin1(WorkstationLogin)));
         m_server = marbelisto::PostgresUrl::parse(serverAddress());
         m_databaseName = database->databaseName();
     }

@@ -12,48 +12,53 @@ TestHost::TestHost(const QString &userCode) : m_userCode(userCode)
     if (!m_folder.isValid())
         throw std::runtime_error("no temporary folder for the test host");
     m_database = std::make_unique<TestDatabase>(m_folder.path());
-    m_framework = std::make_unique<marbelisto::Framework>(m_database->source().create(false),
-                                                          marbelisto::DataFolder(m_folder.path()), m_userCode);
-    exec(QStringLiteral("INSERT INTO Empresa (id, nombre, rif, direccion, telefono, tipoCambio) "
-                        "VALUES (1, 'Distribuidora de Prueba, C.A.', 'J-00000000-0', 'Caracas', '0212-000.00.00', 1)"));
+    const marbelisto::DataFolder folder(m_folder.path());
+    std::unique_ptr<marbelisto::Database> created = m_database->source().create(false);
+    if (m_database->source().isServer()) {
+        m_owner = std::make_unique<marbelisto::Framework>(std::move(created), folder, m_userCode);
+        created = databaseSource().open();
+    }
+    m_framework = std::make_unique<marbelisto::Framework>(std::move(created), folder, m_userCode);
+    ownerExec(QStringLiteral("INSERT INTO Empresa (id, nombre, rif, direccion, telefono, tipoCambio) "
+                             "VALUES (1, 'Distribuidora de Prueba, C.A.', 'J-00000000-0', 'Caracas', '0212-000.00.00', 1)"));
 }
 
 TestHost::~TestHost() = default;
 
 void TestHost::addZona(const QString &codigo, const QString &descripcion)
 {
-    exec(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES (?, ?)"), {codigo, descripcion});
+    ownerExec(QStringLiteral("INSERT INTO Zonas (Codigo, Descripcion) VALUES (?, ?)"), {codigo, descripcion});
 }
 
 void TestHost::addVendedor(const QString &codigo, const QString &nombre, bool esConductor)
 {
-    exec(QStringLiteral("INSERT INTO Vendedores (Codigo, Nombre, esConductor) VALUES (?, ?, ?)"),
-         {codigo, nombre, esConductor});
+    ownerExec(QStringLiteral("INSERT INTO Vendedores (Codigo, Nombre, esConductor) VALUES (?, ?, ?)"),
+              {codigo, nombre, esConductor});
 }
 
 void TestHost::addCliente(const QString &codigo, const QString &nombre, const QString &zona,
                           const QString &vendedorAsignado)
 {
-    exec(QStringLiteral("INSERT INTO clientes (codigo, nombre, Zona, VendedorAsignado) VALUES (?, ?, ?, ?)"),
-         {codigo, nombre, zona, vendedorAsignado});
+    ownerExec(QStringLiteral("INSERT INTO clientes (codigo, nombre, Zona, VendedorAsignado) VALUES (?, ?, ?, ?)"),
+              {codigo, nombre, zona, vendedorAsignado});
 }
 
 void TestHost::addItem(const QString &codigo, const QString &descripcion, double pesoUnitario)
 {
-    exec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, peso) VALUES (?, ?, ?)"),
-         {codigo, descripcion, pesoUnitario});
+    ownerExec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, peso) VALUES (?, ?, ?)"),
+              {codigo, descripcion, pesoUnitario});
 }
 
 qint32 TestHost::addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,
                             const QString &nombreCliente, toolkit::Currency precioEfectivo, toolkit::Currency impuesto,
                             double tipocambio, const QDateTime &fechaTransaccion, bool despachada)
 {
-    exec(QStringLiteral("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, codigoVendedor, "
-                        "FechaTransaccion, precioEfectivo, Impuesto1, tipocambio, Despachada) "
-                        "VALUES (?, ?, ?, ?, COALESCE((SELECT VendedorAsignado FROM clientes WHERE codigo = ?), ''), "
-                        "?, ?, ?, ?, ?)"),
-         {serie, correlativo, codigoCliente, nombreCliente, codigoCliente, fechaTransaccion,
-          QVariant::fromValue(precioEfectivo), QVariant::fromValue(impuesto), tipocambio, despachada});
+    ownerExec(QStringLiteral("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, codigoVendedor, "
+                             "FechaTransaccion, precioEfectivo, Impuesto1, tipocambio, Despachada) "
+                             "VALUES (?, ?, ?, ?, COALESCE((SELECT VendedorAsignado FROM clientes WHERE codigo = ?), ''), "
+                             "?, ?, ?, ?, ?)"),
+              {serie, correlativo, codigoCliente, nombreCliente, codigoCliente, fechaTransaccion,
+               QVariant::fromValue(precioEfectivo), QVariant::fromValue(impuesto), tipocambio, despachada});
     return lastIdentity();
 }
 
@@ -69,61 +74,61 @@ void TestHost::addMovimiento(qint32 numeroFactura, const QString &codigoItem, do
 {
     const QString voucherSql = QStringLiteral(
         "SELECT numero FROM ComprobantesAlmacen WHERE TipoEntidadOrigen = 'FCT' AND numeroDocumentoOrigen = ?");
-    QVariant voucher = scalar(voucherSql, {numeroFactura});
+    QVariant voucher = owner().ReadScalarA(voucherSql, {numeroFactura});
     if (!voucher.isValid()) {
-        exec(QStringLiteral("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
-                            "SELECT 'FCT', numero, FechaTransaccion FROM facturas WHERE numero = ?"),
-             {numeroFactura});
-        voucher = scalar(voucherSql, {numeroFactura});
+        ownerExec(QStringLiteral("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
+                                 "SELECT 'FCT', numero, FechaTransaccion FROM facturas WHERE numero = ?"),
+                  {numeroFactura});
+        voucher = owner().ReadScalarA(voucherSql, {numeroFactura});
         if (!voucher.isValid())
             throw std::runtime_error("addMovimiento: no such invoice");
     }
-    exec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) VALUES (?, ?, ?, ?)"),
-         {voucher, codigoItem, salidas, entradas});
+    ownerExec(QStringLiteral("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) VALUES (?, ?, ?, ?)"),
+              {voucher, codigoItem, salidas, entradas});
 }
 
 void TestHost::addFacturas(qint32 first, qint32 last)
 {
-    exec(QStringLiteral("INSERT INTO facturas (numero, serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion) "
-                        "WITH RECURSIVE n(i) AS (SELECT %1 UNION ALL SELECT i + 1 FROM n WHERE i < %2) "
-                        "SELECT i, 'A', i, 'C', 'C', '2024-03-01' FROM n")
-             .arg(first)
-             .arg(last));
+    ownerExec(QStringLiteral("INSERT INTO facturas (numero, serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion) "
+                             "WITH RECURSIVE n(i) AS (SELECT %1 UNION ALL SELECT i + 1 FROM n WHERE i < %2) "
+                             "SELECT i, 'A', i, 'C', 'C', '2024-03-01' FROM n")
+                  .arg(first)
+                  .arg(last));
 }
 
 qint32 TestHost::addTipoVehiculo(const QString &nombre)
 {
-    exec(QStringLiteral("INSERT INTO gdTiposVehiculo (nombre) VALUES (?)"), {nombre});
+    ownerExec(QStringLiteral("INSERT INTO gdTiposVehiculo (nombre) VALUES (?)"), {nombre});
     return lastIdentity();
 }
 
 qint32 TestHost::addVehiculo(qint32 tipoVehiculo, const QString &placas, const QString &marca, const QString &modelo,
                              const QString &color, const QString &serialNIV, const QString &serialMotor, qint16 anho)
 {
-    exec(QStringLiteral("INSERT INTO gdVehiculos (tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, "
-                        "modelo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-         {tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, modelo});
+    ownerExec(QStringLiteral("INSERT INTO gdVehiculos (tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, "
+                             "modelo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+              {tipoVehiculo, placas, marca, color, serialNIV, serialMotor, anho, modelo});
     return lastIdentity();
 }
 
 void TestHost::setCompany(double tipoCambio, const QString &mascaraMonetarios, const QString &mascaraPrecios,
                           const QString &mascaraCantidades)
 {
-    exec(QStringLiteral("UPDATE Empresa SET tipoCambio = ?, MascaraMonetarios = ?, MascaraPrecios = ?, "
-                        "MascaraCantidades = ? WHERE id = 1"),
-         {tipoCambio, mascaraMonetarios, mascaraPrecios, mascaraCantidades});
+    ownerExec(QStringLiteral("UPDATE Empresa SET tipoCambio = ?, MascaraMonetarios = ?, MascaraPrecios = ?, "
+                             "MascaraCantidades = ? WHERE id = 1"),
+              {tipoCambio, mascaraMonetarios, mascaraPrecios, mascaraCantidades});
 }
 
 void TestHost::setPrinterFolder(const QString &folder)
 {
     marbelisto::DataTemplate(QStringLiteral(VONTARELIS_DATA_TEMPLATE)).copyInto(dataPath());
-    exec(QStringLiteral("DELETE FROM Configuracion WHERE UPPER(clave) = UPPER(?)"), {QStringLiteral("Impresora")});
-    exec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES (?, ?)"), {QStringLiteral("Impresora"), folder});
+    ownerExec(QStringLiteral("DELETE FROM Configuracion WHERE UPPER(clave) = UPPER(?)"), {QStringLiteral("Impresora")});
+    ownerExec(QStringLiteral("INSERT INTO Configuracion (clave, valor) VALUES (?, ?)"), {QStringLiteral("Impresora"), folder});
 }
 
 qint32 TestHost::lastIdentity()
 {
-    return toolkit::toLong(scalar(QStringLiteral("SELECT SCOPE_IDENTITY()")));
+    return toolkit::toLong(owner().ReadScalarA(QStringLiteral("SELECT SCOPE_IDENTITY()"), {}));
 }
 
 } // namespace testsupport

@@ -15,8 +15,10 @@ namespace testsupport {
 
 // A host over a temporary data folder with a fresh database of the engine under test (see
 // TestDatabase: SQLite in the folder, or a database of its own on the PostgreSQL test server) that holds the whole
-// schema and a company row (rate 1, masks "#,##0.00"). The seeding helpers write the host's
-// own tables the way its programs do; exec and scalar reach everything else.
+// schema and a company row (rate 1, masks "#,##0.00"). The framework is a workstation's session
+// (on PostgreSQL the workstations' role, which only reads the host's tables); the seeding helpers
+// write the host's own tables as their owner does; exec and scalar run on the workstation's
+// session, ownerExec as the owner.
 class TestHost
 {
 public:
@@ -33,10 +35,12 @@ public:
     {
         return std::make_unique<marbelisto::Framework>(openDatabase(), marbelisto::DataFolder(dataPath()), m_userCode);
     }
-    std::unique_ptr<marbelisto::Database> openDatabase() const { return m_database->source().open(); }
-    const marbelisto::DatabaseSource &databaseSource() const { return m_database->source(); }
+    std::unique_ptr<marbelisto::Database> openDatabase() const { return databaseSource().open(); }
+    const marbelisto::DatabaseSource &databaseSource() const { return m_database->workstationSource(); }
+    const marbelisto::DatabaseSource &ownerSource() const { return m_database->source(); }
 
     void exec(const QString &sql, const QVariantList &params = {}) { m_framework->ExecuteSQLA(sql, params); }
+    void ownerExec(const QString &sql, const QVariantList &params = {}) { owner().ExecuteSQLA(sql, params); }
     QVariant scalar(const QString &sql, const QVariantList &params = {}) { return m_framework->ReadScalarA(sql, params); }
 
     void addZona(const QString &codigo, const QString &descripcion);
@@ -69,12 +73,17 @@ public:
     // formats and report definitions, as "init" gives them to a new data folder.
     void setPrinterFolder(const QString &folder);
 
+    // The tables' owner's session: on SQLite the framework itself.
+    marbelisto::Framework &owner() { return m_owner ? *m_owner : *m_framework; }
+
 private:
     qint32 lastIdentity();
 
     QTemporaryDir m_folder;
     QString m_userCode;
     std::unique_ptr<TestDatabase> m_database;
+    // On PostgreSQL only: a file has no roles, and one session keeps its locks simple.
+    std::unique_ptr<marbelisto::Framework> m_owner;
     std::unique_ptr<marbelisto::Framework> m_framework;
 };
 

@@ -18,9 +18,9 @@ toolkit::Error databaseError(const QSqlError &error)
     return databaseError(engineText.isEmpty() ? error.driverText() : engineText);
 }
 
-toolkit::Error databaseError(const QString &message)
+toolkit::Error databaseError(const QString &message, const QString &details)
 {
-    return toolkit::Error(toolkit::ErrDatabase, message, source);
+    return toolkit::Error(toolkit::ErrDatabase, message, source, details);
 }
 
 toolkit::Error unreachableServer(const PostgresUrl &url, const QString &engineText)

@@ -128,14 +128,23 @@ PostgresDatabase::PostgresDatabase(const PostgresUrl &url)
     db.setUserName(url.user());
     // The window runs its statements on its own thread: a server that stops answering (a cable
     // pulled, a machine off) must fail within seconds, not after the system's TCP timeouts.
+    const QString encryption = url.connectOptions();
     db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
-                                        "keepalives_count=3;tcp_user_timeout=10000;application_name=marbelisto"));
+                                        "keepalives_count=3;tcp_user_timeout=10000;application_name=marbelisto")
+                         + (encryption.isEmpty() ? QString() : u';' + encryption));
     // numeric arrives as its decimal text, so money reads back exact at any size.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
         const QString reason = connectionFailure(db);
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
+        if (url.verifiesCertificate() && reason.contains(QLatin1String("certificate")))
+            throw databaseError(QStringLiteral("No se pudo conectar con el servidor PostgreSQL «%1»: no presentó un "
+                                               "certificado válido para el nombre «%2» firmado por la autoridad de "
+                                               "confianza (sslmode=%3). Revise el nombre del servidor en la dirección "
+                                               "y el archivo sslrootcert.")
+                                    .arg(url.server(), url.host(), url.sslMode()),
+                                reason);
         throw databaseError(QStringLiteral("No se pudo conectar con el servidor PostgreSQL «%1»: %2")
                                 .arg(url.server(), reason));
     }

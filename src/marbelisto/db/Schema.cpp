@@ -315,6 +315,56 @@ QStringList withRefusal(const char *const (&statements)[N])
     return result;
 }
 
+// The component's tables and their sequences are the ones named gd*; every other table is the
+// host's. Run after each upgrade, so that a table added later is granted as well.
+const char *const postgresWorkstationAccess[] = {
+    "DO $$ BEGIN\n"
+    "  IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = '$ROLE') THEN\n"
+    "    CREATE ROLE $ROLE NOLOGIN;\n"
+    "  END IF;\n"
+    // Two databases of one server made at the same moment.
+    "EXCEPTION WHEN duplicate_object OR unique_violation THEN NULL;\n"
+    "END $$",
+    "GRANT USAGE ON SCHEMA dbo TO $ROLE",
+    // Older servers let everyone create in public; temporary tables are objects too.
+    "REVOKE CREATE ON SCHEMA public FROM PUBLIC",
+    "DO $$ BEGIN\n"
+    "  EXECUTE format('REVOKE TEMPORARY ON DATABASE %I FROM PUBLIC', current_database());\n"
+    "END $$",
+    "DO $$ DECLARE t record; BEGIN\n"
+    "  FOR t IN SELECT c.relname, c.relkind FROM pg_class c\n"
+    "           WHERE c.relnamespace = 'dbo'::regnamespace AND c.relkind IN ('r', 'v', 'S') LOOP\n"
+    "    IF t.relkind = 'S' AND t.relname LIKE 'gd%' THEN\n"
+    "      EXECUTE format('GRANT USAGE, SELECT, UPDATE ON SEQUENCE dbo.%I TO $ROLE', t.relname);\n"
+    "    ELSIF t.relname LIKE 'gd%' THEN\n"
+    "      EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON dbo.%I TO $ROLE', t.relname);\n"
+    "    ELSIF t.relkind <> 'S' THEN\n"
+    "      EXECUTE format('GRANT SELECT ON dbo.%I TO $ROLE', t.relname);\n"
+    "    END IF;\n"
+    "  END LOOP;\n"
+    "END $$",
+};
+
+// 1 once the role exists and may use every table as above.
+const char *const postgresWorkstationAccessPresent =
+    "SELECT CASE WHEN NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = '$ROLE') THEN 0\n"
+    "  WHEN EXISTS (SELECT 1 FROM pg_class c WHERE c.relnamespace = 'dbo'::regnamespace AND c.relkind = 'r'\n"
+    "    AND NOT has_table_privilege('$ROLE', c.oid, CASE WHEN c.relname LIKE 'gd%' THEN 'DELETE' ELSE 'SELECT' END))\n"
+    "  THEN 0 ELSE 1 END";
+
+QString withWorkstationRole(const char *statement)
+{
+    return QString::fromUtf8(statement).replace(QLatin1String("$ROLE"), QLatin1String(Schema::WorkstationRole));
+}
+
+QStringList postgresWorkstationAccessStatements()
+{
+    QStringList result;
+    for (const char *statement : postgresWorkstationAccess)
+        result.append(withWorkstationRole(statement));
+    return result;
+}
+
 // A PostgreSQL sequence never gives a number back, so a registration that rolls back would leave
 // a gap among guide numbers printed for the authorities. Each identity table takes its next number
 // from its row of gdNumeracion instead, locked from the insert until the transaction ends: a
@@ -417,6 +467,8 @@ Schema Schema::sqlite()
         .numbering = {},
         // A file notifies nobody: the other desks look at its data version.
         .changeNotice = {},
+        // A file's readers are whoever the system lets open it.
+        .workstationAccess = {},
     });
 }
 
@@ -450,6 +502,8 @@ Schema Schema::postgres()
         .changeNotice = {postgresChangeNoticeRules(),
                          QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = 'gdfacturasguia'::regclass "
                                         "AND tgname = 'gd_aviso_enlaces'")},
+        .workstationAccess = {postgresWorkstationAccessStatements(),
+                              withWorkstationRole(postgresWorkstationAccessPresent)},
     });
 }
 
@@ -464,14 +518,14 @@ QStringList Schema::statements() const
         result.append(QString::fromUtf8(index));
     if (!m_types.enforcesDeclaredConstraints)
         result += m_types.constraints.statements;
-    for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice})
+    for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice, m_types.workstationAccess})
         result += added.statements;
     return result;
 }
 
 QList<Schema::Rules> Schema::rules() const
 {
-    return {m_types.constraints, m_types.closedGuide, m_types.numbering, m_types.changeNotice};
+    return {m_types.constraints, m_types.closedGuide, m_types.numbering, m_types.changeNotice, m_types.workstationAccess};
 }
 
 QString Schema::spelled(const QString &statement) const

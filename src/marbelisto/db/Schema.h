@@ -47,10 +47,16 @@ public:
         // What tells the listeners of ChangeChannel that guides changed; none on an engine
         // without notifications.
         Rules changeNotice;
+        // What the workstations' role may do: read the host's tables, read and write the
+        // component's; none on an engine without roles.
+        Rules workstationAccess;
     };
 
     // The channel a server notifies on when a guide or its links change.
     static constexpr const char *ChangeChannel = "gdvontarelis";
+    // The server role whose members are the workstations: it owns nothing, so it can neither
+    // create, alter nor drop; the schema belongs to whoever created the database's tables.
+    static constexpr const char *WorkstationRole = "marbelisto_puesto";
 
     static Schema sqlite();
     static Schema postgres();
@@ -64,7 +70,7 @@ public:
     // In the order an older database gains them: links, figures and capacities keep their
     // constraints; a closed guide refuses every change to its
     // links and its row; identity tables number without gaps; the other desks hear of
-    // every change to guides.
+    // every change to guides; the workstations' role may use every table, the newest included.
     QList<Rules> rules() const;
     // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
     QString spelled(const QString &statement) const;

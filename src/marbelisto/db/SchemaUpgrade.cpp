@@ -46,6 +46,21 @@ QSqlQuery run(const Database &database, const QString &statement)
     return query;
 }
 
+// A workstation's role may not change tables: it is told who can, instead of the server's words.
+void change(const Database &database, const QString &statement)
+{
+    QSqlQuery query(database.connection());
+    if (query.exec(statement))
+        return;
+    const QSqlError error = query.lastError();
+    if (error.nativeErrorCode() == QLatin1String("42501"))
+        throw databaseError(QStringLiteral("La base de datos necesita ponerse al día y este usuario no puede cambiar "
+                                           "sus tablas: ábrala una vez con el usuario dueño de las tablas (el que "
+                                           "ejecutó «marbelisto init --db»)."),
+                            error.databaseText());
+    throw databaseError(error);
+}
+
 bool lacks(const Database &database, const Schema::Rules &rules)
 {
     if (rules.present.isEmpty())
@@ -77,7 +92,7 @@ void SchemaUpgrade::apply(Database &database)
         const QString table = QString::fromLatin1(added.table);
         const QString column = QString::fromLatin1(added.column);
         if (!hasColumn(database, table, column))
-            run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+            change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                                              .arg(table, column, QString::fromLatin1(added.type))));
     }
     for (const Schema::Rules &rules : schema.rules()) {
@@ -88,7 +103,7 @@ void SchemaUpgrade::apply(Database &database)
         database.beginTransaction();
         try {
             for (const QString &statement : rules.statements)
-                run(database, statement);
+                change(database, statement);
             database.commitTransaction();
         } catch (...) {
             database.rollbackTransaction();

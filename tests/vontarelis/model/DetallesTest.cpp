@@ -71,11 +71,11 @@ TEST_F(DetallesTest, OneLinePerItemNetOfReturnsSortedByDescription)
     host.addMovimiento(second, "1CEM25", 4);
     host.addMovimiento(elsewhere, "1CEM", 100);
     // A voucher of another kind of document with the same number is not the invoice's.
-    host.exec("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
-              "VALUES ('NCR', ?, '2024-03-02 00:00:00')",
-              {first});
-    host.exec("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) "
-              "VALUES ((SELECT MAX(numero) FROM ComprobantesAlmacen), '1CEM', 50, 0)");
+    host.ownerExec("INSERT INTO ComprobantesAlmacen (TipoEntidadOrigen, numeroDocumentoOrigen, fecha) "
+                   "VALUES ('NCR', ?, '2024-03-02 00:00:00')",
+                   {first});
+    host.ownerExec("INSERT INTO detallesMINV (numeroDocumento, codigoItem, Salidas, Entradas) "
+                   "VALUES ((SELECT MAX(numero) FROM ComprobantesAlmacen), '1CEM', 50, 0)");
 
     GuiaDespacho guia = savedGuide({first, second});
     QStringList lines = linesOf(guia);

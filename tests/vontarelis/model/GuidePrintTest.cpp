@@ -106,8 +106,8 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        host.exec("DELETE FROM Configuracion WHERE clave = 'FormatoGuiaDespacho'");
-        host.exec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'Prueba.txt')");
+        host.ownerExec("DELETE FROM Configuracion WHERE clave = 'FormatoGuiaDespacho'");
+        host.ownerExec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'Prueba.txt')");
     }
 
     // Prints without asking for the listing; the account of that print.
@@ -202,7 +202,7 @@ TEST_F(GuidePrintTest, LongTextsPrintWholeInTheirPlaceAndTheWeightTotalEndsUnder
 {
     const QString driver = u"María de los Ángeles Guadalupe Hernández Castillo de la Rosa"_s;
     const QString item = u"Harina de maíz precocida enriquecida con hierro y vitaminas, bulto de 20 x 1 kg"_s;
-    host.exec("UPDATE Vendedores SET Nombre = ? WHERE Codigo = 'C07'", {driver});
+    host.ownerExec("UPDATE Vendedores SET Nombre = ? WHERE Codigo = 'C07'", {driver});
     host.addItem("H-200", item, 20.0);
     const qint32 numero = invoice(501, 10.0, 1.6);
     host.addMovimiento(numero, "H-200", 3);
@@ -211,7 +211,7 @@ TEST_F(GuidePrintTest, LongTextsPrintWholeInTheirPlaceAndTheWeightTotalEndsUnder
 
     const QString company = u"Distribuidora de Prueba de Alimentos, Bebidas, Artículos de Limpieza y Cuidado Personal "
                             "del Centro, C.A."_s;
-    host.exec("UPDATE Empresa SET nombre = ?", {company});
+    host.ownerExec("UPDATE Empresa SET nombre = ?", {company});
     vontarelis::InitHostContext(host.framework());
     const QString pdf = print(guia).pdfFile;
     const QStringList lines = pdfText(pdf).split(u'\n');
@@ -341,7 +341,7 @@ TEST_F(GuidePrintTest, FailingPrintAsksNothingAndNamesTheFile)
     };
     QFile::remove(host.dataPath() + "FormatoDespacho.txt");
     EXPECT_TRUE(errorOf(true).contains(host.dataPath() + "FormatoDespacho.txt"));
-    host.exec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'Falta.txt')");
+    host.ownerExec("INSERT INTO Configuracion (clave, valor) VALUES ('FormatoGuiaDespacho', 'Falta.txt')");
     EXPECT_TRUE(errorOf(false).contains("Falta.txt"));
     EXPECT_TRUE(utilities->questions.empty());
     EXPECT_TRUE(pdfs().isEmpty());

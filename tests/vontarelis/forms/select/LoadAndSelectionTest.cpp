@@ -69,7 +69,7 @@ TEST_F(SelectDialogTest, TheLoadListsOpenInvoicesOfTheChosenZoneAndSalespersonIn
 TEST_F(SelectDialogTest, ALoadThatCannotCompleteLeavesGridTicksAndTotalsAsTheyWere)
 {
     testsupport::FaultyFramework faulty(host.framework());
-    host.exec(QStringLiteral("UPDATE facturas SET tipocambio = 0 WHERE numero = ?"), {facturas[0]});
+    host.ownerExec(QStringLiteral("UPDATE facturas SET tipocambio = 0 WHERE numero = ?"), {facturas[0]});
     open(&faulty);
     stopTimer();
     enterDriverAndKnownVehicle();

@@ -150,10 +150,10 @@ TEST_F(SelectDialogTest, TheGuideCarriesTheVehicleOnScreenAndNoneOnlyWhenTheUser
 TEST_F(SelectDialogTest, MoreTickedInvoicesThanAGuideCanCountFillTheGridButAreRefusedBeforeAnythingIsWritten)
 {
     // With the book's four, one more than a 16-bit count holds.
-    host.exec("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion, precioEfectivo, "
-              "Impuesto1, tipocambio) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32764) "
-              "SELECT 'M', i, 'CL1', 'Bodega Centro', ?, 1, 0, 1 FROM n",
-              {QDateTime(QDate(2024, 3, 4), QTime(8, 0))});
+    host.ownerExec("INSERT INTO facturas (serie, correlativo, codigoCliente, NombreCliente, FechaTransaccion, precioEfectivo, "
+                   "Impuesto1, tipocambio) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32764) "
+                   "SELECT 'M', i, 'CL1', 'Bodega Centro', ?, 1, 0, 1 FROM n",
+                   {QDateTime(QDate(2024, 3, 4), QTime(8, 0))});
     openToRegister(false);
     enterDriverAndKnownVehicle();
     load();
