@@ -158,7 +158,7 @@ TEST(PrintLibraryTest, InteractivePrintWithoutAFolderShowsThePagesInQtsPreview)
         preview->reject();
     });
     const hostlibs::PrintResult result =
-        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(QString(), true));
+        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(QString(), true, QString()));
     EXPECT_GE(shownPages, 2);
     EXPECT_EQ(result.pages, shownPages);
     EXPECT_TRUE(title.contains(QStringLiteral("GDD 000042"))) << title.toStdString();
