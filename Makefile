@@ -49,7 +49,7 @@ clean:
 # Debian's hardening flags, without the tests, stripped by CPack. The path-mapping flag is left
 # out so that the compiler cache serves a clone in any folder.
 package: deps
-	DEB_BUILD_MAINT_OPTIONS=reproducible=-fixfilepath,-fixdebugpath; export DEB_BUILD_MAINT_OPTIONS; \
+	DEB_BUILD_MAINT_OPTIONS="hardening=+bindnow reproducible=-fixfilepath,-fixdebugpath"; export DEB_BUILD_MAINT_OPTIONS; \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DVONTARELIS_TESTS=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \

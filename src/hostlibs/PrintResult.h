@@ -7,8 +7,8 @@
 namespace hostlibs {
 
 // What one print did: where it went (a printer's name or a PDF file; empty when a preview was
-// closed without printing), how many
-// pages it had, and what the print library warns of (each unknown field, once).
+// closed without printing), how many pages it had, and what the print library warns of (each
+// unknown field, once).
 struct PrintResult
 {
     QString documentType;
