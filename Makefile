@@ -1,13 +1,14 @@
 # Set-up, build, tests and benchmarks on a fresh Debian 12 machine.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+PACKAGE_BUILD ?= build-package
 # Extra ctest arguments for the sanitized run, e.g. -E _postgresql for SQLite only.
 SANITIZE_TESTS ?=
 DATA ?= demo-data
 JOBS ?= $(shell nproc)
 MARBELISTO = $(BUILD)/bin/marbelisto
 
-.PHONY: deps build test test-sanitize demo bench clean
+.PHONY: deps build test test-sanitize demo bench clean package check-package
 
 deps:
 	bash scripts/install-deps.sh
@@ -42,7 +43,27 @@ bench: build
 	cmake --build $(BUILD) --target run-bench
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(PACKAGE_BUILD) marbelisto_*.deb
+
+# The Debian package marbelisto_<version>_<arch>.deb in this folder: a release build for /usr with
+# Debian's hardening flags, without the tests, stripped by CPack. The path-mapping flag is left
+# out so that the compiler cache serves a clone in any folder.
+package: deps
+	DEB_BUILD_MAINT_OPTIONS="hardening=+bindnow reproducible=-fixfilepath,-fixdebugpath"; export DEB_BUILD_MAINT_OPTIONS; \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DVONTARELIS_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f marbelisto_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	mv $(PACKAGE_BUILD)/marbelisto_*.deb .
+
+# Installs the package as apt does, uses it as a fresh user would, removes it and runs lintian
+# (as root: it installs and purges the package and adds a user for the while).
+check-package: package
+	scripts/check-package.sh marbelisto_*.deb
 
 # The readers of site-written text under libFuzzer: a clang build of their own, apart from $(BUILD).
 FUZZ_BUILD ?= build-fuzz

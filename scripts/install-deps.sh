@@ -13,6 +13,7 @@ packages=(
   libqrencode-dev zbar-tools
   qt6-translations-l10n
   clang-14 libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

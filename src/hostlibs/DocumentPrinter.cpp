@@ -8,6 +8,7 @@
 #include "hostlibs/PrintFormat.h"
 #include "hostlibs/QrMatrix.h"
 
+#include "vontarelis/host/IFramework.h"
 #include "vontarelis/host/IPrintableDocument.h"
 
 namespace hostlibs {
@@ -22,8 +23,9 @@ QVariant DocumentPrinter::PrintDocument(host::IPrintableDocument &document, bool
 PrintResult DocumentPrinter::print(host::IPrintableDocument &document, bool interactive)
 {
     // Where the print goes is settled first: a print with nowhere to go asks nothing else.
-    const PrintDestination destination =
-        PrintDestination::resolve(m_printHost.printerSetting(document.Factoria()), interactive);
+    host::IFramework *framework = document.Factoria();
+    const PrintDestination destination = PrintDestination::resolve(
+        m_printHost.printerSetting(framework), interactive, framework ? framework->DataPath() : QString());
     const QString formatFile = [&] {
         const InteractivePrintScope scope(destination.kind() == PrintDestination::Kind::Preview);
         return document.NombreArchivoFormato();

@@ -99,10 +99,13 @@ PrintResult JobPrinter::print(const PrintJob &job, const PrintDestination &desti
                                  preview.reject();
                              }
                          });
-        preview.exec();
+        const bool printed = preview.exec() == QDialog::Accepted;
         if (failure)
             throw *failure;
-        result.destination = QStringLiteral("vista previa");
+        // Closed without printing, the preview sent the pages nowhere.
+        if (printed)
+            result.destination = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                               : printer.printerName();
         break;
     }
     }

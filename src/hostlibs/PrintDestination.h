@@ -4,21 +4,23 @@
 
 namespace hostlibs {
 
-// Where a print goes, decided from the host's printer setting. A setting that is a path (it
-// has a path separator) names a folder: every print becomes a PDF file there, interactive or
-// not, and nothing modal opens. Otherwise an interactive print shows the preview, and a
-// non-interactive one goes to the printer the setting names or, without one, to the system's
+// Where a print goes, decided from the host's printer setting. A setting is a folder when it is
+// an absolute path or starts with "./" (under the data folder) or "~/" (under the home folder):
+// every print then becomes a PDF file there, interactive or not, and nothing modal opens.
+// Anything else names a printer ("\\server\printer" included): an interactive print shows the
+// preview, and a non-interactive one goes to that printer or, without a name, to the system's
 // default printer.
 class PrintDestination
 {
 public:
     enum class Kind { Preview, Printer, PdfFolder };
 
-    // Raises, in words a user understands, when a non-interactive print has nowhere to go.
-    static PrintDestination resolve(const QString &setting, bool interactive);
+    // Raises, in words a user understands and before anything is drawn, when the named printer
+    // is unknown to this machine or a non-interactive print has nowhere to go.
+    static PrintDestination resolve(const QString &setting, bool interactive, const QString &dataFolder);
 
     Kind kind() const { return m_kind; }
-    // The printer's name (empty: the system's choice) or the folder.
+    // The printer's name (empty: the system's choice) or the folder's absolute path.
     QString name() const { return m_name; }
 
 private:

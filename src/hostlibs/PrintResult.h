@@ -6,8 +6,9 @@
 
 namespace hostlibs {
 
-// What one print did: where it went (a printer's name, a PDF file, or the preview), how many
-// pages it had, and what the print library warns of (each unknown field, once).
+// What one print did: where it went (a printer's name or a PDF file; empty when a preview was
+// closed without printing), how many pages it had, and what the print library warns of (each
+// unknown field, once).
 struct PrintResult
 {
     QString documentType;

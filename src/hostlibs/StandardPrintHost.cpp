@@ -30,9 +30,12 @@ void StandardPrintHost::printed(const PrintResult &result)
     for (const QString &warning : result.warnings)
         qCWarning(printLog, "%s %s: %s", qUtf8Printable(result.documentType), qUtf8Printable(result.number),
                   qUtf8Printable(warning));
-    // A print into a folder opens nothing: the user learns where the file is without a key to press.
-    if (!result.pdfFile.isEmpty())
-        CommonUtilities().ShowNotice(QStringLiteral("Se imprimió en el archivo %1").arg(result.pdfFile));
+    // The user learns where each print went without a key to press: a file by its full path.
+    if (!result.pdfFile.isEmpty() || result.destination.startsWith(u'/'))
+        CommonUtilities().ShowNotice(
+            QStringLiteral("Se imprimió en el archivo %1").arg(result.pdfFile.isEmpty() ? result.destination : result.pdfFile));
+    else if (!result.destination.isEmpty())
+        CommonUtilities().ShowNotice(QStringLiteral("Se imprimió en la impresora «%1»").arg(result.destination));
 }
 
 } // namespace hostlibs

@@ -9,6 +9,7 @@
 #include "vontarelis/host/IDocument.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
@@ -115,17 +116,30 @@ TEST(PrintLibraryTest, PagesRepeatTheHeaderAndKeepTheFooterTogetherAtTheEnd)
 TEST(PrintLibraryTest, DestinationFollowsThePrinterSetting)
 {
     using Kind = hostlibs::PrintDestination::Kind;
+    using hostlibs::PrintDestination;
+    const QString data = QStringLiteral("/srv/datos");
+    // A folder is an absolute path or starts with ./ (the data folder's) or ~/ (the home's).
     for (const bool interactive : {true, false}) {
-        const auto folder = hostlibs::PrintDestination::resolve(QStringLiteral(" impresos/guias "), interactive);
-        EXPECT_EQ(std::pair(folder.kind(), folder.name()), std::pair(Kind::PdfFolder, QString("impresos/guias")));
+        for (const auto &[setting, folder] : {std::pair{QStringLiteral(" /var/impresos/ "), QStringLiteral("/var/impresos")},
+                                              std::pair{QStringLiteral("./impresos/../guias"), QStringLiteral("/srv/datos/guias")},
+                                              std::pair{QStringLiteral("~/pdf"), QDir::home().filePath("pdf")}}) {
+            const PrintDestination destination = PrintDestination::resolve(setting, interactive, data);
+            EXPECT_EQ(std::pair(destination.kind(), destination.name()), std::pair(Kind::PdfFolder, folder)) << setting.toStdString();
+        }
     }
-    EXPECT_EQ(hostlibs::PrintDestination::resolve(QString(), true).kind(), Kind::Preview);
-    EXPECT_EQ(hostlibs::PrintDestination::resolve(QStringLiteral("Oficina"), true).kind(), Kind::Preview);
-    EXPECT_TRUE(raised([] { hostlibs::PrintDestination::resolve(QStringLiteral("NoHayTal-Impresora"), false); })
-                    .description().contains(QStringLiteral("«NoHayTal-Impresora»")));
+    // Anything else names a printer, and one this machine does not know is refused whether the
+    // print would show its preview or not.
+    for (const bool interactive : {true, false}) {
+        for (const QString &printer : {QStringLiteral("impresos/guias"), QStringLiteral("\\\\servidor\\epson"), QStringLiteral("~pdf"),
+                                       QStringLiteral("NoHayTal-Impresora")}) {
+            const toolkit::Error error = raised([&] { PrintDestination::resolve(printer, interactive, data); });
+            EXPECT_TRUE(error.description().contains("«" + printer + "»")) << printer.toStdString();
+        }
+    }
+    EXPECT_EQ(PrintDestination::resolve(QString(), true, data).kind(), Kind::Preview);
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
-    EXPECT_TRUE(raised([] { hostlibs::PrintDestination::resolve(QString(), false); })
+    EXPECT_TRUE(raised([&] { PrintDestination::resolve(QString(), false, data); })
                     .description().contains(QStringLiteral("No se imprimió nada")));
 }
 
@@ -158,7 +172,7 @@ TEST(PrintLibraryTest, InteractivePrintWithoutAFolderShowsThePagesInQtsPreview)
         preview->reject();
     });
     const hostlibs::PrintResult result =
-        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(QString(), true));
+        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(QString(), true, QString()));
     EXPECT_GE(shownPages, 2);
     EXPECT_EQ(result.pages, shownPages);
     EXPECT_TRUE(title.contains(QStringLiteral("GDD 000042"))) << title.toStdString();

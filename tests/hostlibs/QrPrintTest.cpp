@@ -84,7 +84,7 @@ TEST(QrPrintTest, PrintedCodesReadBackAsTheirTextOnEveryPageWithTheTextAroundThe
 
     const QTemporaryDir folder;
     const hostlibs::PrintResult result =
-        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(folder.path(), false));
+        hostlibs::JobPrinter::print(job, hostlibs::PrintDestination::resolve(folder.path(), false, QString()));
     ASSERT_GE(result.pages, 2);
     for (int page = 1; page < result.pages; ++page)
         EXPECT_EQ(testsupport::pdfQrCodes(result.pdfFile, page), QStringList{accented}) << "page " << page;

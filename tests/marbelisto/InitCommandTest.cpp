@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -39,7 +41,11 @@ void registerGuide(marbelisto::Framework &session)
 class InitTest : public ::testing::Test
 {
 protected:
-    InitTest() { QDir().mkpath(templateFolder); }
+    InitTest()
+    {
+        QDir().mkpath(templateFolder);
+        writeFile(templateFolder + "/FormatoDespacho.txt", "{NUMERO}\n");
+    }
 
     // Runs "init": the text it printed, or "Error: " and why it refused.
     QString init(const QString &dataPath, const QStringList &options)
@@ -63,7 +69,6 @@ protected:
 // named with --db. The numbering goes on after the demo books' own keys.
 TEST_F(InitTest, CreatesTheBooksAndTheTemplateFilesAndReplacesThemOnlyWhenForced)
 {
-    writeFile(templateFolder + "/FormatoDespacho.txt", "{NUMERO}\n");
     writeFile(templateFolder + "/evGuiaDespacho.js.sample", "// muestra\n");
     const testsupport::TestDatabase database(data);
     const QStringList db = verbtest::dbOption(database.source());
@@ -74,6 +79,14 @@ TEST_F(InitTest, CreatesTheBooksAndTheTemplateFilesAndReplacesThemOnlyWhenForced
 
     const QString created = init(data, db + QString("--demo --invoices 40").split(u' '));
     EXPECT_TRUE(created.contains("40 facturas")) << created.toStdString();
+    EXPECT_TRUE(created.contains("Archivos copiados de " + templateFolder + ": ")) << created.toStdString();
+    if (database.source().isServer()) {
+        // Another tool on the same database names the tables as the program does.
+        QProcess psql;
+        psql.start("psql", {"-X", "-A", "-t", "-d", database.source().address(), "-c", "SELECT COUNT(*) FROM facturas"});
+        ASSERT_TRUE(psql.waitForFinished(30000));
+        EXPECT_EQ(QString::fromUtf8(psql.readAllStandardOutput()).trimmed(), "40") << psql.readAllStandardError().toStdString();
+    }
     EXPECT_EQ(readFile(data + "/FormatoDespacho.txt"), u"{NUMERO}\n"_s);
     EXPECT_EQ(readFile(data + "/evGuiaDespacho.js.sample"), u"// muestra\n"_s);
     EXPECT_EQ(number("SELECT COUNT(*) FROM facturas"), 40);
@@ -144,10 +157,15 @@ TEST_F(InitTest, TheBooksReachOnlyTheirOwnerAndAFolderOthersCanWriteInIsRefused)
     EXPECT_TRUE(QDir(shared).isEmpty());
 }
 
-TEST_F(InitTest, RefusesAWrongInvoiceCountWithoutLeavingADatabase)
+TEST_F(InitTest, RefusesAWrongInvoiceCountOrAMissingTemplateWithoutLeavingADatabase)
 {
     for (const char *options : {"--invoices 10", "--demo --invoices diez", "--demo --invoices 0"}) {
         EXPECT_TRUE(init(data, QString(options).split(u' ')).startsWith("Error: ")) << options;
         EXPECT_FALSE(QFile::exists(data + "/marbelisto.db")) << options;
     }
+    ASSERT_TRUE(QFile::remove(templateFolder + "/FormatoDespacho.txt"));
+    const QString refused = init(data, {"--demo"});
+    EXPECT_TRUE(refused.startsWith("Error: No se encontraron las plantillas") && refused.contains("«" + templateFolder + "»"))
+        << refused.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(data));
 }

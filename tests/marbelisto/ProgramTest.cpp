@@ -86,12 +86,31 @@ TEST(Program, AnswersHelpVersionAndAWrongLineAsAnyLinuxToolAndDefaultsToTheUsers
         EXPECT_EQ(version.exitCode, 0);
         EXPECT_TRUE(QRegularExpression(R"(^marbelisto \d+\.\d+(\.\d+)?\n$)").match(version.out).hasMatch()) << version.out;
     }
-    for (const QStringList &wrong : {QStringList{"--bogus"}, QStringList{"bogus"}, QStringList{"init", "extra"}}) {
+    // Every wrong line, the parser's and the verbs' own, is said in Spanish and ends with 2.
+    QTemporaryDir empty;
+    const std::pair<QStringList, QString> wrongLines[] = {
+        {{"--bogus"}, "opción desconocida «--bogus»"},
+        {{"init", "--demo", "-x", "--nada"}, "opciones desconocidas: «-x», «--nada»"},
+        {{"--data"}, "falta el valor de la opción «--data»"},
+        {{"init", "--demo=3"}, "la opción «--demo» no lleva valor"},
+        {{"bogus"}, "orden desconocida «bogus»"},
+        {{"init", "extra"}, "argumento de más: «extra»"},
+        {{"--data", empty.path(), "init", "--invoices", "5"}, "La opción --invoices solo vale junto con --demo"},
+        {{"--data", empty.path(), "init", "--demo", "--invoices", "cinco"}, "El número de facturas debe ser un entero positivo: «cinco»"},
+        {{"--data", empty.path(), "print-guide"}, "Uso: marbelisto --data DIR print-guide N"},
+        {{"--data", empty.path(), "guide-vars", "uno", "NUMERO"}, "«uno» no es un número de guía de despacho"},
+        {{"--data", empty.path(), "guide-lines", "1", "2"}, "Uso: marbelisto --data DIR guide-lines N"},
+        {{"--data", empty.path(), "config", "Impresora", "a", "b"}, "Uso: marbelisto [--data DIR | --db URL] config [CLAVE [VALOR]]"},
+    };
+    for (const auto &[wrong, message] : wrongLines) {
         const ProgramRun run = runProgram(wrong);
-        EXPECT_EQ(run.exitCode, 2) << wrong.join(u' ');
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains("marbelisto --help")) << run.err;
+        EXPECT_EQ(run.exitCode, 2) << wrong.join(u' ') << ": " << run.err;
+        EXPECT_TRUE(run.out.isEmpty()) << run.out;
+        EXPECT_TRUE(run.err.contains("marbelisto: " + message) &&
+                    run.err.endsWith("Pruebe «marbelisto --help» para más información.\n"))
+            << wrong.join(u' ') << ": " << run.err;
     }
+    EXPECT_TRUE(QDir(empty.path()).isEmpty());
 
     // Without --data, the folder "marbelisto" in the user's XDG data folder.
     QTemporaryDir home;
@@ -190,4 +209,121 @@ TEST(Program, WithoutItsPlugInTheProgramSaysWhereItLookedAndEndsCleanly)
     for (const QString &folder : {emptyPlugins.path(), prefix.filePath("bin/plugins"), prefix.filePath("plugins")})
         EXPECT_TRUE(run.err.contains("\n  " + folder + u'\n')) << run.err;
     EXPECT_TRUE(run.err.contains(prefix.path() + "/lib")) << "the installed folder: " << run.err;
+}
+
+TEST(Program, InitTakesItsTemplatesOnlyFromShareAboveTheProgramAndNamesTheFolder)
+{
+    // A program in PREFIX/bin with an unrelated "data" folder two levels above it, as /data is for /usr.
+    QTemporaryDir root;
+    const QDir prefix(root.filePath("usr"));
+    ASSERT_TRUE(prefix.mkpath("bin") && QDir(root.path()).mkpath("data"));
+    const QString program = prefix.filePath("bin/marbelisto");
+    ASSERT_TRUE(QFile::copy(MARBELISTO_PROGRAM, program));
+    QFile decoy(root.filePath("data/volumen.txt"));
+    ASSERT_TRUE(decoy.open(QIODevice::WriteOnly) && decoy.write("ajeno\n") > 0);
+    decoy.close();
+
+    const QString missing = prefix.filePath("share/marbelisto/data");
+    const ProgramRun refused = runProgram({"init", "--data", root.filePath("libro"), "--demo"},
+                                          QProcessEnvironment::systemEnvironment(), program);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("No se encontraron las plantillas") && refused.err.contains("«" + missing + "»"))
+        << refused.err;
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("libro"))) << "nothing is made without templates";
+
+    ASSERT_TRUE(prefix.mkpath("share/marbelisto/data"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VONTARELIS_DATA_TEMPLATE) + "/FormatoDespacho.txt",
+                            missing + "/FormatoDespacho.txt"));
+    const ProgramRun init = runProgram({"init", "--data", root.filePath("libro")},
+                                       QProcessEnvironment::systemEnvironment(), program);
+    EXPECT_EQ(init.exitCode, 0) << init.err;
+    EXPECT_TRUE(init.out.contains("Archivos copiados de " + missing + ": FormatoDespacho.txt\n")) << init.out;
+    EXPECT_EQ(QDir(root.filePath("libro")).entryList(QDir::Files), (QStringList{"FormatoDespacho.txt", "marbelisto.db"}));
+}
+
+TEST(Program, WithoutADisplayTheWindowSaysHowToRunItWhileTheVerbsWork)
+{
+    QTemporaryDir data;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    ASSERT_EQ(runProgram({"init", "--data", data.path(), "--demo", "--invoices", "60"}, environment).exitCode, 0);
+    const ProgramRun printed =
+        runProgram({"--data", data.path(), "print-guide", "1", "--pdf", data.filePath("g.pdf")}, environment);
+    EXPECT_EQ(printed.exitCode, 0) << printed.err;
+
+    // No display named at all, and an X display whose server is not there.
+    for (const QString &display : {QString(), QStringLiteral(":97")}) {
+        QProcessEnvironment without = environment;
+        if (!display.isEmpty())
+            without.insert("DISPLAY", display);
+        const ProgramRun run = runProgram({"--data", data.path()}, without);
+        EXPECT_EQ(run.exitCode, 1) << display << run.err;
+        EXPECT_TRUE(run.err.startsWith("marbelisto: la ventana necesita una pantalla gráfica") &&
+                    run.err.contains("xvfb-run marbelisto") && !run.err.contains("Reinstalling"))
+            << run.err;
+    }
+
+    // The menu probe on a folder without books says so rather than wait for an answer.
+    QTemporaryDir none;
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("MARBELISTO_MENU_PROBE", "1");
+    const ProgramRun probe = runProgram({"--data", none.path()}, environment);
+    EXPECT_EQ(probe.exitCode, 1);
+    EXPECT_TRUE(probe.err.contains("«" + none.path() + "» no tiene base de datos")) << probe.err;
+}
+
+TEST(Program, ConfigSetsThePrinterAndEachPrintGoesWhereTheSettingSaysAndSaysWhere)
+{
+    QTemporaryDir root;
+    const QString data = root.filePath("libro");
+    QProcessEnvironment environment = environmentWith("HOME", root.filePath("casa"));
+    ASSERT_EQ(runProgram({"init", "--data", data, "--demo", "--invoices", "60"}, environment).exitCode, 0);
+    const auto config = [&](const QStringList &arguments) {
+        return runProgram(QStringList{"--data", data, "config"} + arguments, environment);
+    };
+
+    // A value is stored and read back as typed, quotes included; keys are named in any case.
+    const QString quoted = QStringLiteral("mi 'formato\" de \\\\guía.txt");
+    EXPECT_EQ(config({"formatoguiadespacho", quoted}).exitCode, 0);
+    EXPECT_EQ(config({"FormatoGuiaDespacho"}).out, quoted + u'\n');
+    const ProgramRun listed = config({});
+    EXPECT_TRUE(listed.out.startsWith("Impresora=\t# ") && listed.out.contains("\nFormatoGuiaDespacho=" + quoted + "\t# "))
+        << listed.out;
+    EXPECT_EQ(config({"FormatoGuiaDespacho", ""}).exitCode, 0);
+    EXPECT_EQ(config({"FormatoGuiaDespacho"}).out, "\n");
+    const ProgramRun unknown = config({"Impresoras", "x"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("clave desconocida «Impresoras»; las claves son: Impresora, ")) << unknown.err;
+
+    // Folders: absolute, "./" under the data folder, "~/" under the home folder. Each print names its file.
+    for (const auto &[setting, folder] : {std::pair{root.filePath("pdf"), root.filePath("pdf")},
+                                          std::pair{QStringLiteral("./impresos"), data + "/impresos"},
+                                          std::pair{QStringLiteral("~/guias"), root.filePath("casa/guias")}}) {
+        ASSERT_EQ(config({"Impresora", setting}).exitCode, 0);
+        const ProgramRun run = runProgram({"--data", data, "print-guide", "2"}, environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        const QStringList files = QDir(folder).entryList({"GDD-000002-*.pdf"}, QDir::Files);
+        ASSERT_EQ(files.size(), 1) << setting;
+        EXPECT_TRUE(run.out.contains("Guía 000002: 1 página(s) en el archivo " + folder + u'/' + files.first() + u'\n'))
+            << run.out;
+    }
+
+    // Anything else is a printer's name, a Windows share's too: unknown here, it is said in plain
+    // words and no folder of that name appears, neither in the data folder nor where the program ran.
+    for (const QString &printer : {QStringLiteral("salida"), QStringLiteral("\\\\servidor\\epson")}) {
+        ASSERT_EQ(config({"Impresora", printer}).exitCode, 0);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(root.path());
+        process.start(MARBELISTO_PROGRAM, {"--data", data, "print-guide", "2"});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_TRUE(err.contains("La impresora «" + printer + "» que indica la configuración (clave «Impresora») no existe"))
+            << err;
+        EXPECT_TRUE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) ==
+                    (QStringList{"casa", "libro", "pdf"}));
+        EXPECT_FALSE(QFileInfo::exists(data + u'/' + printer));
+    }
 }

@@ -17,6 +17,11 @@ program=$prefix/bin/marbelisto
 [ -f "$prefix/share/icons/hicolor/scalable/apps/marbelisto.svg" ] || fail "no icon"
 [ -f "$prefix/share/marbelisto/data/FormatoDespacho.txt" ] || fail "no data templates"
 grep -q '^Exec=marbelisto$' "$prefix/share/applications/marbelisto.desktop" || fail "desktop entry runs something else"
+desktop-file-validate "$prefix/share/applications/marbelisto.desktop" || fail "desktop entry does not validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/com.vontarelis.marbelisto.metainfo.xml" >/dev/null ||
+  fail "AppStream metainfo does not validate"
+man --warnings -l "$prefix/share/man/man1/marbelisto.1.gz" 2>&1 >/dev/null | grep . && fail "the manual page has warnings"
+MANWIDTH=80 man -l "$prefix/share/man/man1/marbelisto.1.gz" | grep -q '^ESTADO DE SALIDA' || fail "no manual page"
 plugin=$(find "$prefix" -name 'libvontarelis.so')
 [ -n "$plugin" ] || fail "no plug-in"
 

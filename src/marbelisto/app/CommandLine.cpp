@@ -1,7 +1,9 @@
 #include "marbelisto/app/CommandLine.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/DisplayCheck.h"
 #include "marbelisto/app/QtTranslation.h"
+#include "marbelisto/app/UsageError.h"
 #include "marbelisto/host/Usuario.h"
 
 #include "toolkit/Error.h"
@@ -10,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -69,6 +72,30 @@ QString optionLine(const QCommandLineOption &option)
     return QStringLiteral("  %1  %2\n").arg(head, -22).arg(option.description());
 }
 
+QString optionName(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("«-") : QStringLiteral("«--")) + name + u'»';
+}
+
+// The parser's own words are English and are asked for before any translation is loaded.
+QString parserError(const QCommandLineParser &parser)
+{
+    QStringList unknown;
+    for (const QString &name : parser.unknownOptionNames())
+        unknown.append(optionName(name));
+    if (unknown.size() == 1)
+        return QStringLiteral("opción desconocida %1").arg(unknown.first());
+    if (!unknown.isEmpty())
+        return QStringLiteral("opciones desconocidas: %1").arg(unknown.join(QStringLiteral(", ")));
+    const QString text = parser.errorText();
+    if (const auto missing = QRegularExpression(QStringLiteral("^Missing value after '(.*)'")).match(text); missing.hasMatch())
+        return QStringLiteral("falta el valor de la opción «%1»").arg(missing.captured(1));
+    if (const auto unexpected = QRegularExpression(QStringLiteral("^Unexpected value after '(.*)'")).match(text);
+        unexpected.hasMatch())
+        return QStringLiteral("la opción «%1» no lleva valor").arg(unexpected.captured(1));
+    return QStringLiteral("línea de órdenes incorrecta (%1)").arg(text);
+}
+
 } // namespace
 
 CommandLine::CommandLine(std::vector<std::unique_ptr<Command>> commands) : m_commands(std::move(commands)) {}
@@ -109,7 +136,7 @@ int CommandLine::run(int &argc, char **argv)
     parser.addOptions(commonOptions());
     parser.addOptions(command->options());
     if (!parser.parse(arguments))
-        return wrongLine(parser.errorText());
+        return wrongLine(parserError(parser));
     if (parser.isSet(QStringLiteral("help"))) {
         out << help(*command);
         return 0;
@@ -121,9 +148,22 @@ int CommandLine::run(int &argc, char **argv)
     if (dataPath.isEmpty())
         return wrongLine(QStringLiteral("la carpeta de datos de --data está vacía"));
 
+    // Qt ends the program with SIGABRT when its platform finds no display: look first.
+    const bool windows = command->needsWindows();
+    if (windows) {
+        if (const QString problem = DisplayCheck::problem(); !problem.isEmpty()) {
+            err << QStringLiteral("marbelisto: la ventana necesita una pantalla gráfica y no hay ninguna (%1).\n"
+                                  "Ábrala desde una sesión gráfica o, en un equipo sin pantalla, con una pantalla "
+                                  "virtual: xvfb-run marbelisto [--data DIR]\n"
+                                  "Las órdenes init, config, guide-vars, guide-lines y print-guide funcionan sin "
+                                  "pantalla.\n")
+                       .arg(problem);
+            return 1;
+        }
+    }
     // Parsing needs no application object; a window system is only asked for when a verb shows windows.
     const std::unique_ptr<QCoreApplication> application =
-        command->needsWindows() ? std::make_unique<QApplication>(argc, argv)
+        windows ? std::make_unique<QApplication>(argc, argv)
                                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Marbelisto"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARBELISTO_VERSION));
@@ -135,6 +175,9 @@ int CommandLine::run(int &argc, char **argv)
         const CommandContext context(parser, dataPath, Usuario::signedIn(parser.value(QStringLiteral("user"))), out,
                                      err);
         return command->run(context);
+    } catch (const UsageError &error) {
+        out.flush();
+        return wrongLine(error.description());
     } catch (const toolkit::Error &error) {
         out.flush();
         err << QStringLiteral("Error: %1\n").arg(error.description());

@@ -12,20 +12,18 @@ DataTemplate::DataTemplate(const QString &folder) : m_folder(folder) {}
 
 DataTemplate DataTemplate::besideProgram(const QString &programFolder)
 {
-    const QDir program(programFolder);
-    for (const QString &relative : {QStringLiteral("../../data"), QStringLiteral("../share/marbelisto/data")}) {
-        const QFileInfo candidate(program.filePath(relative));
-        if (candidate.isDir())
-            return DataTemplate(candidate.canonicalFilePath());
-    }
-    return DataTemplate(QString());
+    const QFileInfo folder(QDir(programFolder).filePath(QStringLiteral("../share/marbelisto/data")));
+    return DataTemplate(folder.isDir() ? folder.canonicalFilePath() : QDir::cleanPath(folder.absoluteFilePath()));
+}
+
+bool DataTemplate::isEmpty() const
+{
+    return m_folder.isEmpty() || QDir(m_folder).entryList(QDir::Files).isEmpty();
 }
 
 QStringList DataTemplate::copyInto(const QString &target) const
 {
     QStringList copied;
-    if (m_folder.isEmpty())
-        return copied;
     const QDir source(m_folder);
     const QDir destination(target);
     for (const QString &name : source.entryList(QDir::Files, QDir::Name)) {

@@ -53,6 +53,13 @@ int GuiCommand::run(const CommandContext &context)
     std::unique_ptr<Framework> framework;
     try {
         if (!context.databaseSource().mayExist()) {
+            // A probe has nobody to answer the offer.
+            if (MenuProbe::requested())
+                throw toolkit::Error(toolkit::ErrDatabase,
+                                     QStringLiteral("La carpeta «%1» no tiene base de datos; la prueba del menú no "
+                                                    "ofrece crearla: use «marbelisto init --data %1»")
+                                         .arg(QDir(context.dataPath()).absolutePath()),
+                                     QStringLiteral("marbelisto"));
             const NewDatabaseOffer::Choice choice = NewDatabaseOffer::ask(QDir(context.dataPath()).absolutePath());
             if (choice == NewDatabaseOffer::Choice::Cancel)
                 return 0;

@@ -1,9 +1,9 @@
 #include "marbelisto/app/GuideLinesCommand.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/UsageError.h"
 #include "marbelisto/app/StoredGuide.h"
 
-#include "toolkit/Error.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -39,8 +39,7 @@ int GuideLinesCommand::run(const CommandContext &context)
 {
     const QStringList arguments = context.parser().positionalArguments().mid(1);
     if (arguments.size() != 1)
-        throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("Uso: marbelisto --data DIR guide-lines N"),
-                             QStringLiteral("marbelisto guide-lines"));
+        throw UsageError(QStringLiteral("Uso: marbelisto --data DIR guide-lines N"));
     const StoredGuide stored(context, arguments.first());
     QTextStream &out = context.out();
     const auto lines = stored.guide().detalles();

@@ -1,9 +1,9 @@
 #include "marbelisto/app/GuideVarsCommand.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/UsageError.h"
 #include "marbelisto/app/StoredGuide.h"
 
-#include "toolkit/Error.h"
 #include "toolkit/VariantConvert.h"
 
 #include <QCommandLineParser>
@@ -40,9 +40,7 @@ int GuideVarsCommand::run(const CommandContext &context)
 {
     const QStringList arguments = context.parser().positionalArguments().mid(1);
     if (arguments.size() < 2)
-        throw toolkit::Error(toolkit::ErrInvalidCall,
-                             QStringLiteral("Uso: marbelisto --data DIR guide-vars N NOMBRE..."),
-                             QStringLiteral("marbelisto guide-vars"));
+        throw UsageError(QStringLiteral("Uso: marbelisto --data DIR guide-vars N NOMBRE..."));
     const StoredGuide stored(context, arguments.first());
     QTextStream &out = context.out();
     for (const QString &variable : arguments.mid(1)) {

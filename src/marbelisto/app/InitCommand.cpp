@@ -1,6 +1,7 @@
 #include "marbelisto/app/InitCommand.h"
 
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/UsageError.h"
 #include "marbelisto/db/DatabaseSource.h"
 #include "marbelisto/demo/DemoData.h"
 #include "marbelisto/host/BookAccess.h"
@@ -11,6 +12,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -22,6 +25,16 @@ const QString source = QStringLiteral("marbelisto init");
 [[noreturn]] void fail(const QString &message)
 {
     throw toolkit::Error(toolkit::ErrInvalidCall, message, source);
+}
+
+// Other tools (psql, a reporting tool) connect without the program's own search path; the
+// database's default lets them name the tables as the program does.
+void setSearchPath(Database &database)
+{
+    QSqlQuery query(database.connection());
+    if (!query.exec(QStringLiteral("DO $$ BEGIN EXECUTE format('ALTER DATABASE %I SET search_path = dbo, public', "
+                                   "current_database()); END $$")))
+        throw database.statementError(query.lastError());
 }
 
 } // namespace
@@ -78,13 +91,22 @@ int InitCommand::run(const CommandContext &context)
                  .arg(source.description()));
     const bool demo = context.parser().isSet(QStringLiteral("demo"));
     if (!demo && context.parser().isSet(QStringLiteral("invoices")))
-        fail(QStringLiteral("La opción --invoices solo vale junto con --demo"));
+        throw UsageError(QStringLiteral("La opción --invoices solo vale junto con --demo"));
     const int invoices = demo ? invoiceCount(context) : 0;
+    // Without its print format a new folder could not print: found first, or nothing is made.
+    const DataTemplate dataTemplate =
+        m_template.value_or(DataTemplate::besideProgram(QCoreApplication::applicationDirPath()));
+    if (dataTemplate.isEmpty())
+        fail(QStringLiteral("No se encontraron las plantillas de la carpeta de datos (formato de impresión, "
+                            "informes) en «%1». Instale el programa de nuevo; no se creó nada.")
+                 .arg(dataTemplate.folder()));
     if (!hostlibs::PrivateFiles::makeFolder(folder.path()))
         fail(QStringLiteral("No se pudo crear la carpeta «%1»").arg(folder.path()));
 
     try {
         const auto database = source.create(force);
+        if (source.isServer())
+            setSearchPath(*database);
         if (demo) {
             DemoData({.invoices = invoices, .today = m_today.value_or(QDate::currentDate())}).fill(*database);
             database->settleBulkLoad();
@@ -94,8 +116,6 @@ int InitCommand::run(const CommandContext &context)
         source.discard();
         throw;
     }
-    const DataTemplate dataTemplate =
-        m_template.value_or(DataTemplate::besideProgram(QCoreApplication::applicationDirPath()));
     const QStringList copied = dataTemplate.copyInto(folder.path());
 
     QTextStream &out = context.out();
@@ -103,7 +123,7 @@ int InitCommand::run(const CommandContext &context)
     if (demo)
         out << QStringLiteral("Datos de demostración: %1 facturas\n").arg(invoices);
     if (!copied.isEmpty())
-        out << QStringLiteral("Archivos copiados: %1\n").arg(copied.join(QStringLiteral(", ")));
+        out << QStringLiteral("Archivos copiados de %1: %2\n").arg(dataTemplate.folder(), copied.join(QStringLiteral(", ")));
     out.flush();
     return 0;
 }
@@ -115,7 +135,7 @@ int InitCommand::invoiceCount(const CommandContext &context) const
     bool ok = false;
     const int count = context.parser().value(QStringLiteral("invoices")).toInt(&ok);
     if (!ok || count < 1)
-        fail(QStringLiteral("El número de facturas debe ser un entero positivo: «%1»")
+        throw UsageError(QStringLiteral("El número de facturas debe ser un entero positivo: «%1»")
                  .arg(context.parser().value(QStringLiteral("invoices"))));
     return count;
 }

@@ -2,7 +2,9 @@
 
 #include "marbelisto/app/AnsweringCommonUtilities.h"
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/DisplayCheck.h"
 #include "marbelisto/app/StoredGuide.h"
+#include "marbelisto/app/UsageError.h"
 #include "marbelisto/app/VerbPrintHost.h"
 
 #include "hostlibs/HostLibraries.h"
@@ -89,8 +91,7 @@ bool PrintGuideCommand::needsWindows() const
 {
     // Pages are painted with the system's fonts, which need a GUI application; a machine
     // without a display paints offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!DisplayCheck::problem().isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 }
@@ -99,10 +100,9 @@ int PrintGuideCommand::run(const CommandContext &context)
 {
     const QStringList arguments = context.parser().positionalArguments().mid(1);
     if (arguments.size() != 1)
-        throw toolkit::Error(toolkit::ErrInvalidCall,
-                             QStringLiteral("Uso: marbelisto --data DIR print-guide N [--pdf ARCHIVO] [--listado]"),
-                             source);
-    const QString pdf = context.parser().value(pdfOption());
+        throw UsageError(QStringLiteral("Uso: marbelisto --data DIR print-guide N [--pdf ARCHIVO] [--listado]"));
+    const QString pdf =
+        context.parser().isSet(pdfOption()) ? QFileInfo(context.parser().value(pdfOption())).absoluteFilePath() : QString();
     const bool listing = context.parser().isSet(listingOption());
     QTemporaryDir folder;
     if (!pdf.isEmpty() && !folder.isValid())
@@ -121,11 +121,14 @@ int PrintGuideCommand::run(const CommandContext &context)
     const auto &results = prints.results();
     for (std::size_t i = 0; i < results.size(); ++i) {
         const hostlibs::PrintResult &result = results.at(i);
-        QString destination = result.destination;
-        if (!pdf.isEmpty() && !result.pdfFile.isEmpty()) {
-            destination = i == 0 ? pdf : listingFile(pdf);
-            moveTo(result.pdfFile, destination);
+        QString file = result.pdfFile;
+        if (!pdf.isEmpty() && !file.isEmpty()) {
+            file = i == 0 ? pdf : listingFile(pdf);
+            moveTo(result.pdfFile, file);
         }
+        const QString destination = file.isEmpty()
+                                        ? QStringLiteral("la impresora «%1»").arg(result.destination)
+                                        : QStringLiteral("el archivo %1").arg(file);
         out << QStringLiteral("%1 %2: %3 página(s) en %4\n")
                    .arg(i == 0 ? QStringLiteral("Guía") : QStringLiteral("Listado"), result.number)
                    .arg(result.pages)

@@ -2,6 +2,7 @@
 
 #include "marbelisto/app/ActivatorLoader.h"
 #include "marbelisto/app/CommandContext.h"
+#include "marbelisto/app/UsageError.h"
 
 #include "toolkit/Error.h"
 
@@ -13,8 +14,7 @@ StoredGuide::StoredGuide(const CommandContext &context, const QString &number)
     bool ok = false;
     const qint32 numero = number.toInt(&ok);
     if (!ok || numero <= 0)
-        throw toolkit::Error(toolkit::ErrInvalidCall,
-                             QStringLiteral("«%1» no es un número de guía de despacho").arg(number), source);
+        throw UsageError(QStringLiteral("«%1» no es un número de guía de despacho").arg(number));
     m_framework = context.openFramework();
     m_guide = ActivatorLoader::load().GetGuiaDespacho(*m_framework);
     if (!m_guide->Load(numero))

@@ -134,7 +134,7 @@ void Framework::generarUsrReport(const QString &reportFile, const QString &param
         UserReport(definition, parameterName, parameterValue).layOut(*this, QFileInfo(path).completeBaseName());
     hostlibs::IPrintHost &printHost = hostlibs::PrintHost();
     const hostlibs::PrintDestination destination = hostlibs::PrintDestination::resolve(
-        printHost.printerSetting(this), hostlibs::InteractivePrintScope::lastPrintInteractive());
+        printHost.printerSetting(this), hostlibs::InteractivePrintScope::lastPrintInteractive(), DataPath());
     printHost.printed(hostlibs::JobPrinter::print(job, destination));
 }
 
