@@ -1,5 +1,6 @@
 #include "marbelisto/db/Schema.h"
 
+#include "marbelisto/db/ReturnsVolumeSchema.h"
 #include "marbelisto/db/SpanishCollation.h"
 
 #include <QRegularExpression>
@@ -460,6 +461,11 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
+    for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables())
+        result.append(spelled(QString::fromLatin1(table.statement)));
+    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns())
+        result.append(spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                  .arg(QLatin1String(added.table), QLatin1String(added.column), QLatin1String(added.type))));
     // A new table declares its constraints itself.
     for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice})
         result += added.statements;
