@@ -463,9 +463,12 @@ QStringList Schema::statements() const
         result.append(QString::fromUtf8(index));
     for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables())
         result.append(spelled(QString::fromLatin1(table.statement)));
-    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns())
-        result.append(spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                                  .arg(QLatin1String(added.table), QLatin1String(added.column), QLatin1String(added.type))));
+    // Added to tables written above, as an older database gains them.
+    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns()) {
+        const QString statement = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3");
+        result.append(spelled(statement.arg(QLatin1String(added.table), QLatin1String(added.column),
+                                            QLatin1String(added.type))));
+    }
     // A new table declares its constraints itself.
     for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice})
         result += added.statements;

@@ -49,8 +49,10 @@ void InvoiceVolumes::read(const QList<qint32> &numeros)
                        "WHERE c.TipoEntidadOrigen = 'FCT' AND c.numeroDocumentoOrigen IN (")
             + list.join(QStringLiteral(", ")) + QStringLiteral(") GROUP BY c.numeroDocumentoOrigen"),
         {});
-    for (; !rs->Eof(); rs->MoveNext())
-        m_volumenes.insert(toolkit::toLong(rs->Fields(0)), toolkit::isNull(rs->Fields(1)) ? 0.0 : toolkit::toDouble(rs->Fields(1)));
+    for (; !rs->Eof(); rs->MoveNext()) {
+        const QVariant volumen = rs->Fields(1);
+        m_volumenes.insert(toolkit::toLong(rs->Fields(0)), toolkit::isNull(volumen) ? 0.0 : toolkit::toDouble(volumen));
+    }
 }
 
 } // namespace vontarelis
