@@ -56,6 +56,14 @@ PrintJob JobFiller::fill(const PrintFormat &format, host::IPrintableDocument &do
         for (const auto &line : document.documentLines())
             job.body += fillSection(format.detail(), format, *line, filler, job.qrTexts);
     }
+    for (const PrintFormat::Segment &segment : format.afterDetail()) {
+        if (segment.list.isEmpty()) {
+            job.body += fillSection(segment.lines, format, document, filler, job.qrTexts);
+            continue;
+        }
+        for (const auto &item : document.documentList(segment.list))
+            job.body += fillSection(segment.lines, format, *item, filler, job.qrTexts);
+    }
     job.footer = fillSection(format.footer(), format, document, filler, job.qrTexts);
     return job;
 }

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace hostlibs {
 
@@ -19,6 +20,18 @@ const QString source = QStringLiteral("DocumentPrinter");
 bool isMarker(const QString &line, const char *marker)
 {
     return line.trimmed().compare(QLatin1String(marker), Qt::CaseInsensitive) == 0;
+}
+
+// The list a "[LISTA NAME]" line opens, or nothing when the line opens none.
+std::optional<QString> listOpened(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(QLatin1String("[LISTA "), Qt::CaseInsensitive) || !trimmed.endsWith(u']'))
+        return std::nullopt;
+    const QString name = trimmed.mid(7, trimmed.size() - 8).trimmed();
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
 }
 
 [[noreturn]] void fail(const QString &description)
@@ -52,7 +65,10 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     PrintFormat format;
     enum class Section { Header, Detail, Footer } section = Section::Header;
     bool inQr = false;
+    bool inList = false;
     const auto sectionLines = [&]() -> QStringList & {
+        if (inList)
+            return format.m_afterDetail.last().lines;
         switch (section) {
         case Section::Header:
             return format.m_header;
@@ -91,6 +107,24 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             format.m_qrBlocks.last().append(line);
             continue;
         }
+        if (const std::optional<QString> list = listOpened(line)) {
+            if (section != Section::Footer)
+                fail(QStringLiteral("El formato de impresión «%1» abre [LISTA] antes de cerrar [/DETALLE]").arg(origin));
+            if (inList)
+                fail(QStringLiteral("El formato de impresión «%1» abre [LISTA] dentro de otra lista").arg(origin));
+            // What stood before the list prints before it, with the body.
+            if (!format.m_footer.isEmpty())
+                format.m_afterDetail.append({QString(), std::exchange(format.m_footer, {})});
+            format.m_afterDetail.append({*list, {}});
+            inList = true;
+            continue;
+        }
+        if (isMarker(line, "[/LISTA]")) {
+            if (!inList)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/LISTA] sin abrirla").arg(origin));
+            inList = false;
+            continue;
+        }
         if (isMarker(line, "[DETALLE]")) {
             if (section != Section::Header)
                 fail(QStringLiteral("El formato de impresión «%1» tiene más de un bloque [DETALLE]").arg(origin));
@@ -108,6 +142,8 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     }
     if (inQr)
         fail(QStringLiteral("El formato de impresión «%1» abre [QR] sin cerrarlo con [/QR]").arg(origin));
+    if (inList)
+        fail(QStringLiteral("El formato de impresión «%1» abre [LISTA] sin cerrarla con [/LISTA]").arg(origin));
     if (section == Section::Detail)
         fail(QStringLiteral("El formato de impresión «%1» abre [DETALLE] sin cerrarlo con [/DETALLE]").arg(origin));
     return format;
@@ -115,8 +151,11 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
 
 int PrintFormat::width() const
 {
+    QList<const QStringList *> sections{&m_header, &m_detail, &m_footer};
+    for (const Segment &segment : m_afterDetail)
+        sections.append(&segment.lines);
     int widest = 0;
-    for (const QStringList *lines : {&m_header, &m_detail, &m_footer}) {
+    for (const QStringList *lines : sections) {
         for (const QString &line : *lines) {
             if (!QrMarker::parse(line))
                 widest = std::max(widest, FieldFiller::layoutWidth(line));

@@ -11,15 +11,26 @@ namespace hostlibs {
 // detail line, and the lines after "[/DETALLE]" close the document. A format without a block
 // is all header. The lines between "[QR]" and "[/QR]" are the text of a QR code, printed where
 // the block stands: the section keeps a QrMarker line in its place, at the column of "[QR]".
+// After the detail block, the lines between "[LISTA NAME]" and "[/LISTA]" repeat once per item
+// of the document's list NAME, and print nothing when it has none; the lines after the detail
+// block down to the last list flow on with the body, and only those after it close the document.
 class PrintFormat
 {
 public:
+    // Lines after the detail block: plain ones (no list name) or a list's block.
+    struct Segment
+    {
+        QString list;
+        QStringList lines;
+    };
+
     // Reads a UTF-8 file; raises naming the file when it is missing, unreadable or malformed.
     static PrintFormat read(const QString &path);
     static PrintFormat parse(const QString &text, const QString &origin);
 
     const QStringList &header() const { return m_header; }
     const QStringList &detail() const { return m_detail; }
+    const QList<Segment> &afterDetail() const { return m_afterDetail; }
     const QStringList &footer() const { return m_footer; }
     // The lines of each QR block, in the order of the format; a marker's index points here.
     const QList<QStringList> &qrBlocks() const { return m_qrBlocks; }
@@ -29,6 +40,7 @@ public:
 private:
     QStringList m_header;
     QStringList m_detail;
+    QList<Segment> m_afterDetail;
     QStringList m_footer;
     QList<QStringList> m_qrBlocks;
 };

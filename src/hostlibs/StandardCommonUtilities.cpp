@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -90,6 +91,14 @@ bool StandardCommonUtilities::AskYesNo(const QString &prompt, bool defaultYes, c
     const auto answer = QMessageBox::question(dialogParent(), caption, prompt, QMessageBox::Yes | QMessageBox::No,
                                               defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return answer == QMessageBox::Yes;
+}
+
+int StandardCommonUtilities::AskChoice(const QString &prompt, const QStringList &choices, const QString &title)
+{
+    const QString caption = title.isEmpty() ? m_applicationName : title;
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(dialogParent(), caption, prompt, choices, 0, false, &ok);
+    return ok ? int(choices.indexOf(chosen)) : -1;
 }
 
 void StandardCommonUtilities::ReportError(qint32, qint32 number, const QString &description, const QString &source)

@@ -21,6 +21,7 @@ public:
     // Beside the active window (PassiveNotice); with no window there is no one to tell.
     void ShowNotice(const QString &text) override;
     bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) override;
+    int AskChoice(const QString &prompt, const QStringList &choices, const QString &title) override;
     // Error boxes: one that is already on screen is not opened again over itself, as a timer or
     // a second click while it shows would otherwise pile them up.
     void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) override;

@@ -76,9 +76,20 @@ TEST(PrintLibraryTest, FormatSplitsAroundItsDetailBlockAndRefusesBrokenOnesByNam
     EXPECT_EQ(QList<QStringList>({format.header(), format.detail(), format.footer()}),
               QList<QStringList>({{"Cabecera", ""}, {"{CODIGO}", "{DESCRIPCION}"}, {"Pie"}}));
     EXPECT_EQ(hostlibs::PrintFormat::parse(QStringLiteral("solo\ncabecera"), QString()).header().size(), 2);
+    // What stands after the detail block down to its last list flows with the body.
+    const hostlibs::PrintFormat lists = hostlibs::PrintFormat::parse(
+        QStringLiteral("[DETALLE]\n{A}\n[/DETALLE]\nantes\n[lista DEVOLUCIONES]\n{B}\n[/LISTA]\nentre\n[LISTA X]\n[/LISTA]\nPie\n"),
+        QStringLiteral("f.txt"));
+    QStringList segments;
+    for (const auto &segment : lists.afterDetail())
+        segments << segment.list + u':' + segment.lines.join(u',');
+    EXPECT_EQ(segments, QStringList({":antes", "DEVOLUCIONES:{B}", ":entre", "X:"}));
+    EXPECT_EQ(lists.footer(), QStringList{"Pie"});
 
     for (const char *broken : {"a\n[DETALLE]\nb\n", "a\n[/DETALLE]\n", "[DETALLE]\n[/DETALLE]\n[DETALLE]\n[/DETALLE]",
-                               "{NUMERO,1001}", "[DETALLE]\n{A,-2147483648}\n[/DETALLE]", "[QR]\n{A, 99999999999}\n[/QR]"})
+                               "{NUMERO,1001}", "[DETALLE]\n{A,-2147483648}\n[/DETALLE]", "[QR]\n{A, 99999999999}\n[/QR]",
+                               "[LISTA A]\n[/LISTA]", "[DETALLE]\n[/DETALLE]\n[LISTA A]\n", "[DETALLE]\n[/DETALLE]\n[/LISTA]",
+                               "[DETALLE]\n[/DETALLE]\n[LISTA A]\n[LISTA B]\n[/LISTA]\n[/LISTA]"})
         EXPECT_TRUE(raised([&] { hostlibs::PrintFormat::parse(QString::fromUtf8(broken), QStringLiteral("roto.txt")); })
                         .description().contains(QStringLiteral("«roto.txt»")))
             << broken;

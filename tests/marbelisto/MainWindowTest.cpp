@@ -12,6 +12,7 @@
 #include "vontarelis/model/GuiaDespacho.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -186,6 +188,48 @@ TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhat
     ASSERT_NE(state, nullptr);
     state->setCurrentIndex(state->findText("Abiertas"));
     EXPECT_EQ(std::pair(list().rowCount(), list().numero(0)), std::pair(1, 1));
+    EXPECT_TRUE(utilities->errors.empty());
+}
+
+// The returns of the guides dated in the period, by reason and by driver, most first, with
+// their share; a review done in the dialog shows once it closes.
+TEST_F(MainWindowTest, TheReturnsOfAPeriodShowByReasonAndByDriver)
+{
+    host.addVendedor("C02", "Wilmer Colmenares", true);
+    host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
+              "totalIVA, vendedor, zona) VALUES ('C02', 1, ?, 'OP', 1, 10, 100, 16, '', '')",
+              {QDate(2024, 1, 15).startOfDay()});
+    QList<qint32> invoices;
+    for (int i = 1; i <= 5; ++i)
+        invoices << host.addFactura("A", i, "K1", "Cliente", 10, 0, 1, QDate(2024, 1, 10).startOfDay());
+    const auto returned = [&](qint32 guide, qint32 invoice, const QString &motivo) {
+        host.exec("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (?, ?, ?)",
+                  {guide, invoices[invoice], motivo});
+    };
+    returned(1, 0, "Cliente cerrado");
+    returned(2, 1, u"Mercancía dañada"_s);
+    returned(2, 2, "Cliente cerrado");
+    returned(3, 3, "Falta de tiempo");
+    const auto rows = [this](const char *name) {
+        QStringList texts;
+        const auto *table = window->findChild<QTableWidget *>(name);
+        for (int r = 0; table && r < table->rowCount(); ++r)
+            texts << table->item(r, 0)->text() + u'|' + table->item(r, 1)->text() + u'|' + table->item(r, 2)->text();
+        return texts;
+    };
+
+    open();
+    EXPECT_EQ(rows("tblDevolucionesMotivo"), QStringList({"Cliente cerrado|2|67", u"Mercancía dañada|1|33"_s}))
+        << "the thirty days up to today leave January's guide out";
+    EXPECT_EQ(rows("tblDevolucionesConductor"), QStringList({u"Pedro Pérez|3|100"_s}));
+    window->findChild<QDateEdit *>("dtpDevolucionesDesde")->setDate(QDate(2024, 1, 1));
+    EXPECT_EQ(rows("tblDevolucionesMotivo"),
+              QStringList({"Cliente cerrado|2|50", "Falta de tiempo|1|25", u"Mercancía dañada|1|25"_s}));
+    EXPECT_EQ(rows("tblDevolucionesConductor"), QStringList({u"Pedro Pérez|3|75"_s, "Wilmer Colmenares|1|25"}));
+
+    utilities->onShowForm = [&](std::unique_ptr<QDialog> &) { returned(3, 4, "Falta de tiempo"); };
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(rows("tblDevolucionesConductor"), QStringList({u"Pedro Pérez|3|60"_s, "Wilmer Colmenares|2|40"}));
     EXPECT_TRUE(utilities->errors.empty());
 }
 

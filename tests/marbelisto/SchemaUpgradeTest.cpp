@@ -13,7 +13,8 @@
 
 namespace {
 
-// What the first version lacked: vehicle capacities, the figures of a review, the constraints on
+// What the first version lacked: vehicle capacities by weight and volume, items' volumes, the
+// reasons of returns, the figures of a review, the constraints on
 // links and figures, the rules that keep a closed guide closed, the server's notice to the other
 // desks; on PostgreSQL, guide
 // numbers from the counter (an identity sequence numbered them, and had run past failed
@@ -21,6 +22,11 @@ namespace {
 void makeOlder(const marbelisto::Database &database)
 {
     QSqlQuery query(database.connection());
+    // Before SQLite's tables are made again from their text, which lists added columns last.
+    for (const char *statement : {"DROP TABLE gdDevolucionesGuia", "DROP TABLE MotivosDevolucion",
+                                  "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadM3",
+                                  "ALTER TABLE ItemsInventario DROP COLUMN volumen"})
+        ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
     QStringList statements;
     if (database.connection().driverName() == QLatin1String("QPSQL")) {
         statements << "DROP FUNCTION gd_guia_cerrada() CASCADE" << "DROP FUNCTION gd_guia_cerrada_enlace() CASCADE"
@@ -58,6 +64,7 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
 {
     testsupport::TestHost host;
     host.addTipoVehiculo("Camión");
+    host.addItem("CEM", "Cemento", 50.0);
     host.exec("INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, totalPrecioVenta, "
               "totalIVA, vendedor, zona, Cerrada) VALUES ('C01', 1, '2024-03-15 00:00:00', 'OP', 2, 5, 10, 1, '', '', 1)");
     makeOlder(*host.ownerSource().open());
@@ -77,6 +84,14 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         for (int column = 3; column < 7; ++column)
             EXPECT_TRUE(query.value(column).isNull()) << column;
         EXPECT_EQ(query.value(7), QVariant(0)) << "a guide stored before versions starts at 0";
+        ASSERT_TRUE(query.exec("SELECT t.capacidadM3, i.volumen FROM gdTiposVehiculo t, ItemsInventario i"));
+        ASSERT_TRUE(query.next());
+        EXPECT_EQ(query.value(0).toDouble(), opening == 0 ? 0.0 : 12.5);
+        EXPECT_EQ(query.value(1).toDouble(), 0.0) << "an item nobody measured takes no room";
+        ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadM3 = 12.5"));
+        ASSERT_TRUE(query.exec("SELECT COUNT(*) FROM MotivosDevolucion, gdDevolucionesGuia"));
+        EXPECT_FALSE(query.exec("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (5, 1, 'x')"))
+            << "a return names an existing guide";
         ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
         EXPECT_FALSE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 0"));
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (5, 1)"));

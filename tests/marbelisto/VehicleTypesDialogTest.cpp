@@ -70,7 +70,7 @@ protected:
 
 } // namespace
 
-TEST_F(VehicleTypesDialogTest, StoresValidCapacitiesInTheLocaleFormatAndRefusesTheRest)
+TEST_F(VehicleTypesDialogTest, StoresValidCapacitiesOfWeightAndVolumeInTheLocaleFormatAndRefusesTheRest)
 {
     host.addTipoVehiculo("Gandola");
     open();
@@ -94,6 +94,15 @@ TEST_F(VehicleTypesDialogTest, StoresValidCapacitiesInTheLocaleFormatAndRefusesT
         click("btnGuardar");
         EXPECT_DOUBLE_EQ(stored("capacidadKg", "id", furgon).toDouble(), 3500.5) << wrong;
     }
+
+    // The volume capacity sits beside the weight's and follows the same rules.
+    const int volume = dialog->model().volumeColumn();
+    type(0, volume, "18,5");
+    click("btnGuardar");
+    EXPECT_DOUBLE_EQ(stored("capacidadM3", "id", furgon).toDouble(), 18.5);
+    type(0, volume, "0");
+    EXPECT_EQ(shown(0, volume), u"18,5"_s);
+    EXPECT_TRUE(dialog->findChild<QLabel *>("lblAviso")->text().contains(u"metros cúbicos"_s));
 
     type(0, name, "  ");
     EXPECT_EQ(shown(0, name), u"Furgón"_s);

@@ -47,6 +47,21 @@ public:
         m_answers.pop_front();
         return yes;
     }
+    int AskChoice(const QString &prompt, const QStringList &choices, const QString &) override
+    {
+        choiceQuestions.push_back({prompt, choices});
+        if (m_choices.empty()) {
+            ADD_FAILURE() << "Unexpected choice: " << prompt.toStdString();
+            return -1;
+        }
+        const QString wanted = m_choices.front();
+        m_choices.pop_front();
+        // An empty answer cancels; any other must be one of the choices offered.
+        if (wanted.isEmpty())
+            return -1;
+        EXPECT_TRUE(choices.contains(wanted)) << wanted.toStdString() << " was not offered";
+        return int(choices.indexOf(wanted));
+    }
     void ReportError(qint32, qint32 number, const QString &description, const QString &source) override
     {
         errors.push_back({number, description, source});
@@ -61,11 +76,15 @@ public:
 
     // The answer to the next question.
     void answer(bool yes) { m_answers.push_back(yes); }
-    std::size_t pendingAnswers() const { return m_answers.size(); }
+    // The choice to take at the next choice question, by its text; empty cancels.
+    void choose(const QString &choice) { m_choices.push_back(choice); }
+    std::size_t pendingAnswers() const { return m_answers.size() + m_choices.size(); }
 
     QStringList messages;
     QStringList notices;
     std::vector<Question> questions;
+    // Prompt and choices of each choice question.
+    std::vector<std::pair<QString, QStringList>> choiceQuestions;
     std::vector<ReportedError> errors;
     // Text and details of each ShowError.
     std::vector<std::pair<QString, QString>> shownErrors;
@@ -75,6 +94,7 @@ public:
 
 private:
     std::deque<bool> m_answers;
+    std::deque<QString> m_choices;
 };
 
 // Installs a fresh ScriptedCommonUtilities as the library's global object for one test.

@@ -43,10 +43,10 @@ void TestHost::addCliente(const QString &codigo, const QString &nombre, const QS
               {codigo, nombre, zona, vendedorAsignado});
 }
 
-void TestHost::addItem(const QString &codigo, const QString &descripcion, double pesoUnitario)
+void TestHost::addItem(const QString &codigo, const QString &descripcion, double pesoUnitario, double volumenUnitario)
 {
-    ownerExec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, peso) VALUES (?, ?, ?)"),
-              {codigo, descripcion, pesoUnitario});
+    ownerExec(QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, peso, volumen) VALUES (?, ?, ?, ?)"),
+              {codigo, descripcion, pesoUnitario, volumenUnitario});
 }
 
 qint32 TestHost::addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,

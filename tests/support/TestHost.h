@@ -47,7 +47,7 @@ public:
     void addVendedor(const QString &codigo, const QString &nombre, bool esConductor = false);
     void addCliente(const QString &codigo, const QString &nombre, const QString &zona,
                     const QString &vendedorAsignado);
-    void addItem(const QString &codigo, const QString &descripcion, double pesoUnitario);
+    void addItem(const QString &codigo, const QString &descripcion, double pesoUnitario, double volumenUnitario = 0.0);
     // The invoice's codigoVendedor is its customer's assigned salesperson (empty for an
     // unknown customer). Returns the invoice's numero.
     qint32 addFactura(const QString &serie, qint32 correlativo, const QString &codigoCliente,

@@ -6,6 +6,7 @@
 #include "marbelisto/host/Framework.h"
 #include "marbelisto/ui/GuideListPanel.h"
 #include "marbelisto/ui/GuideTableView.h"
+#include "marbelisto/ui/ReturnsPanel.h"
 #include "marbelisto/ui/SessionStatusBar.h"
 #include "marbelisto/ui/SummaryPanel.h"
 #include "marbelisto/ui/VehicleTypesDialog.h"
@@ -64,9 +65,16 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     auto *summaryLayout = new QVBoxLayout(summaryBox);
     summaryLayout->addWidget(m_summary);
     summaryBox->setFixedWidth(fontMetrics().horizontalAdvance(u'0') * 36);
+    auto *returnsBox = new QGroupBox(QStringLiteral("Devoluciones"), central);
+    m_returns = new ReturnsPanel(framework, today, returnsBox);
+    (new QVBoxLayout(returnsBox))->addWidget(m_returns);
+    returnsBox->setFixedWidth(summaryBox->width());
+    auto *side = new QVBoxLayout;
+    side->addWidget(summaryBox);
+    side->addWidget(returnsBox, 1);
     auto *layout = new QHBoxLayout(central);
     layout->addWidget(m_guides, 1);
-    layout->addWidget(summaryBox, 0, Qt::AlignTop);
+    layout->addLayout(side);
     setCentralWidget(central);
 
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
@@ -159,6 +167,7 @@ void MainWindow::showSummary()
     const DatabaseSummary summary(m_framework);
     m_summary->show(summary);
     m_status->setCompany(summary.companyName());
+    m_returns->refresh();
 }
 
 void MainWindow::refreshSummary()

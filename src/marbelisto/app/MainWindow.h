@@ -15,12 +15,13 @@ namespace marbelisto {
 
 class DatabaseWatcher;
 class GuideListPanel;
+class ReturnsPanel;
 class SessionStatusBar;
 class SummaryPanel;
 
 // The window a dispatcher works in all day: the menu "Despacho" (new guide, review, print
-// again), the latest guides with their filters, the figures of the books, and the session in
-// the status bar. Everything shown is read again when a dialog of the component closes, and
+// again), the latest guides with their filters, the figures of the books, the returns of a
+// period, and the session in the status bar. Everything shown is read again when a dialog of the component closes, and
 // when another desk changes the guides while no dialog is open here.
 class MainWindow : public QMainWindow
 {
@@ -55,6 +56,7 @@ private:
     DispatchActions *m_dispatch;
     GuideListPanel *m_guides;
     SummaryPanel *m_summary;
+    ReturnsPanel *m_returns;
     SessionStatusBar *m_status;
     QMenu *m_menuDespacho;
 };

@@ -1,5 +1,6 @@
 #include "marbelisto/db/Schema.h"
 
+#include "marbelisto/db/ReturnsVolumeSchema.h"
 #include "marbelisto/db/SpanishCollation.h"
 
 #include <QRegularExpression>
@@ -516,8 +517,17 @@ QStringList Schema::statements() const
         result.append(spelled(QString::fromUtf8(table)));
     for (const char *index : indexes)
         result.append(QString::fromUtf8(index));
+    for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables())
+        result.append(spelled(QString::fromLatin1(table.statement)));
+    // Added to tables written above, as an older database gains them.
+    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns()) {
+        const QString statement = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3");
+        result.append(spelled(statement.arg(QLatin1String(added.table), QLatin1String(added.column),
+                                            QLatin1String(added.type))));
+    }
     if (!m_types.enforcesDeclaredConstraints)
         result += m_types.constraints.statements;
+    // Granted last, when every table is there.
     for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice, m_types.workstationAccess})
         result += added.statements;
     return result;

@@ -2,6 +2,7 @@
 
 #include "marbelisto/db/Database.h"
 #include "marbelisto/db/DatabaseError.h"
+#include "marbelisto/db/ReturnsVolumeSchema.h"
 #include "marbelisto/db/Schema.h"
 
 #include <QSqlError>
@@ -61,6 +62,14 @@ void change(const Database &database, const QString &statement)
     throw databaseError(error);
 }
 
+void addColumn(const Database &database, const Schema &schema, const char *table, const char *column, const char *type)
+{
+    if (hasColumn(database, QString::fromLatin1(table), QString::fromLatin1(column)))
+        return;
+    change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                        .arg(QLatin1String(table), QLatin1String(column), QLatin1String(type))));
+}
+
 bool lacks(const Database &database, const Schema::Rules &rules)
 {
     if (rules.present.isEmpty())
@@ -88,12 +97,14 @@ void refuseBrokenRows(const Database &database, const Schema::Rules &rules)
 void SchemaUpgrade::apply(Database &database)
 {
     const Schema schema = Schema::forDriver(database.connection().driverName());
-    for (const AddedColumn &added : addedColumns) {
-        const QString table = QString::fromLatin1(added.table);
-        const QString column = QString::fromLatin1(added.column);
-        if (!hasColumn(database, table, column))
-            change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                                             .arg(table, column, QString::fromLatin1(added.type))));
+    for (const AddedColumn &added : addedColumns)
+        addColumn(database, schema, added.table, added.column, added.type);
+    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns())
+        addColumn(database, schema, added.table, added.column, added.type);
+    // Probed first: a workstation's role may read a table but never create one.
+    for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables()) {
+        if (!hasColumn(database, QString::fromLatin1(table.name), QStringLiteral("1")))
+            change(database, schema.spelled(QString::fromLatin1(table.statement)));
     }
     for (const Schema::Rules &rules : schema.rules()) {
         if (!lacks(database, rules))

@@ -37,47 +37,48 @@ std::vector<DemoCatalog::Persona> DemoCatalog::vendedores()
 
 std::vector<DemoCatalog::Item> DemoCatalog::items()
 {
+    // Unit volumes in cubic metres: the outer box or sack as it is stacked on the truck.
     return {
-        {QStringLiteral("Harina de maíz precocida, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.4, 21.50},
-        {QStringLiteral("Arroz blanco tipo I, bulto 24 x 1 kg"), QStringLiteral("BUL"), 24.5, 26.40},
-        {QStringLiteral("Pasta larga, bulto 12 x 1 kg"), QStringLiteral("BUL"), 12.3, 15.60},
-        {QStringLiteral("Pasta corta, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.4, 16.80},
-        {QStringLiteral("Azúcar refinada, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.3, 23.00},
-        {QStringLiteral("Aceite de soya, caja 12 x 1 l"), QStringLiteral("CAJ"), 11.8, 30.20},
-        {QStringLiteral("Aceite de maíz, caja 12 x 900 ml"), QStringLiteral("CAJ"), 10.6, 34.90},
-        {QStringLiteral("Café molido, caja 24 x 500 g"), QStringLiteral("CAJ"), 12.6, 98.40},
-        {QStringLiteral("Leche en polvo completa, caja 12 x 900 g"), QStringLiteral("CAJ"), 11.4, 86.00},
-        {QStringLiteral("Caraotas negras, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.2, 28.80},
-        {QStringLiteral("Lentejas, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.2, 27.30},
-        {QStringLiteral("Sardinas en salsa de tomate, caja 48 x 170 g"), QStringLiteral("CAJ"), 8.9, 41.80},
-        {QStringLiteral("Atún en aceite, caja 48 x 140 g"), QStringLiteral("CAJ"), 7.6, 62.40},
-        {QStringLiteral("Mayonesa, caja 12 x 445 g"), QStringLiteral("CAJ"), 6.1, 29.70},
-        {QStringLiteral("Salsa de tomate, caja 24 x 397 g"), QStringLiteral("CAJ"), 10.4, 27.10},
-        {QStringLiteral("Margarina, caja 24 x 500 g"), QStringLiteral("CAJ"), 12.5, 44.60},
-        {QStringLiteral("Harina de trigo todo uso, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.3, 22.90},
-        {QStringLiteral("Avena en hojuelas, caja 24 x 400 g"), QStringLiteral("CAJ"), 10.2, 31.20},
-        {QStringLiteral("Galletas de soda, caja 12 x 240 g"), QStringLiteral("CAJ"), 3.3, 17.40},
-        {QStringLiteral("Galletas de chocolate, caja 12 x 300 g"), QStringLiteral("CAJ"), 4.0, 22.80},
-        {QStringLiteral("Refresco de cola, paca 6 x 2 l"), QStringLiteral("PAC"), 12.6, 9.90},
-        {QStringLiteral("Agua mineral, paca 6 x 1,5 l"), QStringLiteral("PAC"), 9.3, 5.40},
-        {QStringLiteral("Malta, caja 24 x 355 ml"), QStringLiteral("CAJ"), 13.9, 14.60},
-        {QStringLiteral("Jugo de durazno, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.8, 19.30},
-        {QStringLiteral("Jabón en polvo, bulto 12 x 1 kg"), QStringLiteral("BUL"), 12.4, 33.50},
-        {QStringLiteral("Detergente líquido, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.7, 29.90},
-        {QStringLiteral("Cloro, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.9, 11.20},
-        {QStringLiteral("Desinfectante lavanda, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.6, 14.80},
-        {QStringLiteral("Jabón de tocador, caja 72 x 110 g"), QStringLiteral("CAJ"), 8.3, 36.00},
-        {QStringLiteral("Papel higiénico, bulto 12 x 4 rollos"), QStringLiteral("BUL"), 4.9, 24.70},
-        {QStringLiteral("Servilletas, bulto 24 x 100 unidades"), QStringLiteral("BUL"), 5.2, 18.10},
-        {QStringLiteral("Crema dental, caja 72 x 100 ml"), QStringLiteral("CAJ"), 9.6, 57.60},
-        {QStringLiteral("Champú, caja 12 x 400 ml"), QStringLiteral("CAJ"), 5.4, 32.40},
-        {QStringLiteral("Pañales etapa 3, bulto 4 x 30 unidades"), QStringLiteral("BUL"), 6.8, 48.00},
-        {QStringLiteral("Vinagre blanco, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.5, 8.70},
-        {QStringLiteral("Sal refinada, bulto 25 x 1 kg"), QStringLiteral("BUL"), 25.2, 9.80},
-        {QStringLiteral("Maíz pilado blanco, saco 30 kg"), QStringLiteral("SAC"), 30.0, 24.00},
-        {QStringLiteral("Queso blanco duro, pieza 5 kg"), QStringLiteral("PZA"), 5.0, 27.50},
-        {QStringLiteral("Mortadela, pieza 4 kg"), QStringLiteral("PZA"), 4.0, 18.40},
-        {QStringLiteral("Huevos, cartón 30 unidades"), QStringLiteral("CAR"), 1.9, 5.60},
+        {QStringLiteral("Harina de maíz precocida, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.4, 21.50, 0.030},
+        {QStringLiteral("Arroz blanco tipo I, bulto 24 x 1 kg"), QStringLiteral("BUL"), 24.5, 26.40, 0.034},
+        {QStringLiteral("Pasta larga, bulto 12 x 1 kg"), QStringLiteral("BUL"), 12.3, 15.60, 0.028},
+        {QStringLiteral("Pasta corta, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.4, 16.80, 0.040},
+        {QStringLiteral("Azúcar refinada, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.3, 23.00, 0.026},
+        {QStringLiteral("Aceite de soya, caja 12 x 1 l"), QStringLiteral("CAJ"), 11.8, 30.20, 0.018},
+        {QStringLiteral("Aceite de maíz, caja 12 x 900 ml"), QStringLiteral("CAJ"), 10.6, 34.90, 0.016},
+        {QStringLiteral("Café molido, caja 24 x 500 g"), QStringLiteral("CAJ"), 12.6, 98.40, 0.020},
+        {QStringLiteral("Leche en polvo completa, caja 12 x 900 g"), QStringLiteral("CAJ"), 11.4, 86.00, 0.030},
+        {QStringLiteral("Caraotas negras, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.2, 28.80, 0.017},
+        {QStringLiteral("Lentejas, bulto 24 x 500 g"), QStringLiteral("BUL"), 12.2, 27.30, 0.017},
+        {QStringLiteral("Sardinas en salsa de tomate, caja 48 x 170 g"), QStringLiteral("CAJ"), 8.9, 41.80, 0.011},
+        {QStringLiteral("Atún en aceite, caja 48 x 140 g"), QStringLiteral("CAJ"), 7.6, 62.40, 0.010},
+        {QStringLiteral("Mayonesa, caja 12 x 445 g"), QStringLiteral("CAJ"), 6.1, 29.70, 0.008},
+        {QStringLiteral("Salsa de tomate, caja 24 x 397 g"), QStringLiteral("CAJ"), 10.4, 27.10, 0.014},
+        {QStringLiteral("Margarina, caja 24 x 500 g"), QStringLiteral("CAJ"), 12.5, 44.60, 0.018},
+        {QStringLiteral("Harina de trigo todo uso, bulto 20 x 1 kg"), QStringLiteral("BUL"), 20.3, 22.90, 0.030},
+        {QStringLiteral("Avena en hojuelas, caja 24 x 400 g"), QStringLiteral("CAJ"), 10.2, 31.20, 0.036},
+        {QStringLiteral("Galletas de soda, caja 12 x 240 g"), QStringLiteral("CAJ"), 3.3, 17.40, 0.020},
+        {QStringLiteral("Galletas de chocolate, caja 12 x 300 g"), QStringLiteral("CAJ"), 4.0, 22.80, 0.018},
+        {QStringLiteral("Refresco de cola, paca 6 x 2 l"), QStringLiteral("PAC"), 12.6, 9.90, 0.016},
+        {QStringLiteral("Agua mineral, paca 6 x 1,5 l"), QStringLiteral("PAC"), 9.3, 5.40, 0.012},
+        {QStringLiteral("Malta, caja 24 x 355 ml"), QStringLiteral("CAJ"), 13.9, 14.60, 0.017},
+        {QStringLiteral("Jugo de durazno, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.8, 19.30, 0.015},
+        {QStringLiteral("Jabón en polvo, bulto 12 x 1 kg"), QStringLiteral("BUL"), 12.4, 33.50, 0.030},
+        {QStringLiteral("Detergente líquido, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.7, 29.90, 0.016},
+        {QStringLiteral("Cloro, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.9, 11.20, 0.016},
+        {QStringLiteral("Desinfectante lavanda, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.6, 14.80, 0.016},
+        {QStringLiteral("Jabón de tocador, caja 72 x 110 g"), QStringLiteral("CAJ"), 8.3, 36.00, 0.012},
+        {QStringLiteral("Papel higiénico, bulto 12 x 4 rollos"), QStringLiteral("BUL"), 4.9, 24.70, 0.060},
+        {QStringLiteral("Servilletas, bulto 24 x 100 unidades"), QStringLiteral("BUL"), 5.2, 18.10, 0.045},
+        {QStringLiteral("Crema dental, caja 72 x 100 ml"), QStringLiteral("CAJ"), 9.6, 57.60, 0.015},
+        {QStringLiteral("Champú, caja 12 x 400 ml"), QStringLiteral("CAJ"), 5.4, 32.40, 0.008},
+        {QStringLiteral("Pañales etapa 3, bulto 4 x 30 unidades"), QStringLiteral("BUL"), 6.8, 48.00, 0.090},
+        {QStringLiteral("Vinagre blanco, caja 12 x 1 l"), QStringLiteral("CAJ"), 12.5, 8.70, 0.016},
+        {QStringLiteral("Sal refinada, bulto 25 x 1 kg"), QStringLiteral("BUL"), 25.2, 9.80, 0.020},
+        {QStringLiteral("Maíz pilado blanco, saco 30 kg"), QStringLiteral("SAC"), 30.0, 24.00, 0.042},
+        {QStringLiteral("Queso blanco duro, pieza 5 kg"), QStringLiteral("PZA"), 5.0, 27.50, 0.006},
+        {QStringLiteral("Mortadela, pieza 4 kg"), QStringLiteral("PZA"), 4.0, 18.40, 0.005},
+        {QStringLiteral("Huevos, cartón 30 unidades"), QStringLiteral("CAR"), 1.9, 5.60, 0.006},
     };
 }
 
@@ -96,6 +97,26 @@ QVariant DemoCatalog::capacidadKg(const QString &tipo)
                                                    {QStringLiteral("Moto"), 150.0}};
     const auto found = capacities.constFind(tipo);
     return found == capacities.cend() ? QVariant() : QVariant(*found);
+}
+
+QVariant DemoCatalog::capacidadM3(const QString &tipo)
+{
+    // Load space of the usual bodies; the motorcycle's box is small. The trailer takes what its
+    // space holds, its weight depending on the tractor.
+    static const QHash<QString, double> capacities{{QStringLiteral("Camión"), 36.0},
+                                                   {QStringLiteral("Camioneta"), 3.5},
+                                                   {QStringLiteral("Furgón"), 18.0},
+                                                   {QStringLiteral("Moto"), 0.15},
+                                                   {QStringLiteral("Gandola"), 80.0}};
+    const auto found = capacities.constFind(tipo);
+    return found == capacities.cend() ? QVariant() : QVariant(*found);
+}
+
+QStringList DemoCatalog::motivosDevolucion()
+{
+    return {QStringLiteral("Cliente cerrado"),        QStringLiteral("Rechazado por el cliente"),
+            QStringLiteral("Sin dinero para pagar"),  QStringLiteral("Mercancía dañada"),
+            QStringLiteral("Falta de tiempo"),        QStringLiteral("Dirección errada")};
 }
 
 std::vector<DemoCatalog::Vehiculo> DemoCatalog::vehiculos()

@@ -32,6 +32,7 @@ public:
         QString unidad;
         double peso;
         double precio;
+        double volumen;
     };
     struct Vehiculo
     {
@@ -49,6 +50,10 @@ public:
     static QStringList tiposVehiculo();
     // The load capacity of a vehicle type in kilograms, or null for a type without one.
     static QVariant capacidadKg(const QString &tipo);
+    // The load space of a vehicle type in cubic metres, or null for a type without one.
+    static QVariant capacidadM3(const QString &tipo);
+    // The reasons an invoice comes back for, as the review offers them.
+    static QStringList motivosDevolucion();
     static std::vector<Vehiculo> vehiculos();
 
     static QStringList tiposNegocio();

@@ -67,6 +67,7 @@ public:
         writeZones();
         writeStaff();
         writeItems();
+        writeReturnReasons();
         writeCustomers();
         writeInvoices();
         writeVehicles();
@@ -123,15 +124,23 @@ private:
     void writeItems()
     {
         BulkInsert insert(m_database, QStringLiteral("INSERT INTO ItemsInventario (codigo, descripcion, unidad, peso, "
-                                                     "precio) VALUES (?, ?, ?, ?, ?)"));
+                                                     "precio, volumen) VALUES (?, ?, ?, ?, ?, ?)"));
         int number = 0;
         for (const auto &item : DemoCatalog::items()) {
             const Article article{QStringLiteral("P%1").arg(number += 10, 4, 10, QLatin1Char('0')), item.peso,
                                   Currency::fromDouble(item.precio)};
             insert.row({article.codigo, item.descripcion, item.unidad, article.peso,
-                        QVariant::fromValue(article.precio)});
+                        QVariant::fromValue(article.precio), item.volumen});
             m_articles.push_back(article);
         }
+    }
+
+    void writeReturnReasons()
+    {
+        BulkInsert insert(m_database, QStringLiteral("INSERT INTO MotivosDevolucion (codigo, descripcion) VALUES (?, ?)"));
+        qint32 codigo = 0;
+        for (const QString &motivo : DemoCatalog::motivosDevolucion())
+            insert.row({++codigo, motivo});
     }
 
     void writeCustomers()
@@ -243,10 +252,11 @@ private:
     void writeVehicles()
     {
         BulkInsert types(m_database,
-                         QStringLiteral("INSERT INTO gdTiposVehiculo (id, nombre, capacidadKg) VALUES (?, ?, ?)"));
+                         QStringLiteral("INSERT INTO gdTiposVehiculo (id, nombre, capacidadKg, capacidadM3) "
+                                        "VALUES (?, ?, ?, ?)"));
         const QStringList tipos = DemoCatalog::tiposVehiculo();
         for (int i = 0; i < tipos.size(); ++i)
-            types.row({i + 1, tipos.at(i), DemoCatalog::capacidadKg(tipos.at(i))});
+            types.row({i + 1, tipos.at(i), DemoCatalog::capacidadKg(tipos.at(i)), DemoCatalog::capacidadM3(tipos.at(i))});
         BulkInsert vehicles(m_database, QStringLiteral("INSERT INTO gdVehiculos (id, tipoVehiculo, placas, marca, "
                                                        "color, serialNIV, serialMotor, anho, modelo) "
                                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));

@@ -27,14 +27,16 @@ VehicleTypesDialog::VehicleTypesDialog(const QSqlDatabase &connection, QWidget *
     m_view->setObjectName(QStringLiteral("tblTipos"));
     m_view->setModel(m_model);
     for (int column = 0; column < m_model->columnCount(); ++column)
-        m_view->setColumnHidden(column, column != m_model->nameColumn() && column != m_model->capacityColumn());
+        m_view->setColumnHidden(column, column != m_model->nameColumn() && column != m_model->capacityColumn()
+                                            && column != m_model->volumeColumn());
     m_view->horizontalHeader()->setSectionResizeMode(m_model->nameColumn(), QHeaderView::Stretch);
     m_view->verticalHeader()->hide();
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     m_notice->setObjectName(QStringLiteral("lblAviso"));
     m_notice->setWordWrap(true);
-    m_notice->setText(QStringLiteral("La capacidad en kilogramos es opcional; sin ella la guía no compara la carga."));
+    m_notice->setText(QStringLiteral("Las capacidades en kilogramos y en metros cúbicos son opcionales; la guía compara "
+                                     "la carga con las que tenga."));
     connect(m_model, &VehicleTypesModel::refused, m_notice, &QLabel::setText);
 
     auto *buttons = new QDialogButtonBox(this);

@@ -30,15 +30,17 @@ VehicleTypesModel::VehicleTypesModel(const QSqlDatabase &connection, QObject *pa
     // QSqlRecord::indexOf matches without regard to case, as the engines spell the columns.
     m_nameColumn = record().indexOf(QStringLiteral("nombre"));
     m_capacityColumn = record().indexOf(QStringLiteral("capacidadKg"));
+    m_volumeColumn = record().indexOf(QStringLiteral("capacidadM3"));
     setSort(record().indexOf(QStringLiteral("id")), Qt::AscendingOrder);
     setHeaderData(m_nameColumn, Qt::Horizontal, QStringLiteral("Nombre"));
     setHeaderData(m_capacityColumn, Qt::Horizontal, QStringLiteral("Capacidad (kg)"));
+    setHeaderData(m_volumeColumn, Qt::Horizontal, QStringLiteral("Capacidad (m³)"));
 }
 
 QVariant VehicleTypesModel::data(const QModelIndex &index, int role) const
 {
     const QVariant stored = QSqlTableModel::data(index, role);
-    if (index.column() != m_capacityColumn || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!isCapacity(index.column()) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return stored;
     if (stored.isNull())
         return QString();
@@ -55,7 +57,7 @@ bool VehicleTypesModel::setData(const QModelIndex &index, const QVariant &value,
             return refuse(QStringLiteral("El nombre del tipo de vehículo no puede quedar vacío."));
         return QSqlTableModel::setData(index, text, role);
     }
-    if (index.column() != m_capacityColumn)
+    if (!isCapacity(index.column()))
         return QSqlTableModel::setData(index, value, role);
     if (text.isEmpty())
         return QSqlTableModel::setData(index, QVariant(QMetaType::fromType<double>()), role);
@@ -63,9 +65,10 @@ bool VehicleTypesModel::setData(const QModelIndex &index, const QVariant &value,
     bool ok = false;
     const double capacity = value.typeId() == QMetaType::QString ? QLocale().toDouble(text, &ok) : value.toDouble(&ok);
     if (!ok || !(capacity > 0.0))
-        return refuse(QStringLiteral("«%1» no es una capacidad válida: escriba un número de kilogramos mayor que "
+        return refuse(QStringLiteral("«%1» no es una capacidad válida: escriba un número de %2 mayor que "
                                      "cero, o déjela vacía si no se conoce.")
-                          .arg(text));
+                          .arg(text, index.column() == m_volumeColumn ? QStringLiteral("metros cúbicos")
+                                                                      : QStringLiteral("kilogramos")));
     return QSqlTableModel::setData(index, capacity, role);
 }
 

@@ -4,9 +4,9 @@
 
 namespace marbelisto {
 
-// The vehicle types (gdTiposVehiculo) as the user edits them: the name must not be blank and the
-// capacity in kilograms is a positive number or empty (stored as NULL). The capacity is shown
-// and typed in the locale's number format. Edits wait for submitAll.
+// The vehicle types (gdTiposVehiculo) as the user edits them: the name must not be blank and each
+// capacity, in kilograms and in cubic metres, is a positive number or empty (stored as NULL).
+// The capacities are shown and typed in the locale's number format. Edits wait for submitAll.
 class VehicleTypesModel : public QSqlTableModel
 {
     Q_OBJECT
@@ -16,6 +16,7 @@ public:
 
     int nameColumn() const { return m_nameColumn; }
     int capacityColumn() const { return m_capacityColumn; }
+    int volumeColumn() const { return m_volumeColumn; }
 
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     // Refuses a blank name or a capacity that is not a positive number, and says why.
@@ -26,9 +27,11 @@ signals:
 
 private:
     bool refuse(const QString &reason);
+    bool isCapacity(int column) const { return column == m_capacityColumn || column == m_volumeColumn; }
 
     int m_nameColumn = -1;
     int m_capacityColumn = -1;
+    int m_volumeColumn = -1;
 };
 
 } // namespace marbelisto

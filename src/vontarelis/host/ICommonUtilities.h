@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <memory>
@@ -30,6 +31,8 @@ public:
     // A notice that needs no answer and no key: it shows for a while and goes by itself.
     virtual void ShowNotice(const QString &text) = 0;
     virtual bool AskYesNo(const QString &prompt, bool defaultYes, const QString &title) = 0;
+    // The index of the choice the user took, or -1 when the user cancelled.
+    virtual int AskChoice(const QString &prompt, const QStringList &choices, const QString &title) = 0;
     virtual void ReportError(qint32 reserved, qint32 number, const QString &description, const QString &source) = 0;
     // An error told in the user's words: text says what happened and what to do; details (what a
     // server answered, where it happened) show only when the user asks for them.

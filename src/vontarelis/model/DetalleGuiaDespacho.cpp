@@ -9,9 +9,11 @@ namespace vontarelis {
 
 namespace {
 
-// The detail query's fifth column: the line's total weight. Its third column carries the same
-// name in another case (the unit weight), so the total is read by position.
+// The detail query's fifth and seventh columns: the line's total weight and volume. The third
+// and sixth carry the same names in another case (the unit figures), so the totals are read by
+// position.
 constexpr int TotalWeightColumn = 4;
+constexpr int TotalVolumeColumn = 6;
 
 } // namespace
 
@@ -21,7 +23,7 @@ void DetalleGuiaDespacho::loadInstance(const host::IRecordset &rs)
     m_descripcion = toolkit::toText(rs.Fields(QStringLiteral("descripcion")));
     m_unidades = toolkit::toDouble(rs.Fields(QStringLiteral("unidades")));
     m_peso = toolkit::toDouble(rs.Fields(TotalWeightColumn));
-    m_volumen = 0.0;
+    m_volumen = toolkit::toDouble(rs.Fields(TotalVolumeColumn));
 }
 
 bool DetalleGuiaDespacho::ExtendEval(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString)
@@ -55,6 +57,11 @@ bool DetalleGuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, 
     if (name == QLatin1String("TOTALPESO")) {
         vRetBuffer = m_peso;
         sRetString = toolkit::NumberFormat::format(m_peso, QStringLiteral("#,##0.000"));
+        return true;
+    }
+    if (name == QLatin1String("TOTALVOLUMEN") || name == QLatin1String("VOLUMEN")) {
+        vRetBuffer = m_volumen;
+        sRetString = toolkit::NumberFormat::format(m_volumen, QStringLiteral("#,##0.000"));
         return true;
     }
     return false;

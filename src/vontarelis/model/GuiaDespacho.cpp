@@ -5,6 +5,7 @@
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/model/DetalleGuiaDespacho.h"
+#include "vontarelis/model/DevolucionGuia.h"
 #include "vontarelis/model/GuiaVariables.h"
 #include "vontarelis/model/HostScript.h"
 #include "vontarelis/model/vehiculos.h"
@@ -100,11 +101,12 @@ std::shared_ptr<const host::Detalles> GuiaDespacho::detalles()
     m_cacheDetalles = std::make_shared<host::Detalles>();
     const auto rs = SqlOpenRecordset(
         QStringLiteral("SELECT i.codigo, i.descripcion, i.peso, SUM(Salidas - Entradas) as Unidades, "
-                       "SUM((Salidas - Entradas) * peso) As Peso FROM (SELECT * FROM ComprobantesAlmacen C "
+                       "SUM((Salidas - Entradas) * peso) As Peso, i.volumen, "
+                       "SUM((Salidas - Entradas) * volumen) As Volumen FROM (SELECT * FROM ComprobantesAlmacen C "
                        "WHERE TipoEntidadOrigen = 'FCT' AND EXISTS(SELECT 1 FROM gdFacturasGuia WHERE idGuia = ? "
                        "AND NumeroFactura = c.numeroDocumentoOrigen)) c INNER JOIN detallesMINV d "
                        "ON d.numeroDocumento = c.numero INNER JOIN ItemsInventario i on codigo = d.codigoItem "
-                       "GROUP BY i.codigo, i.descripcion, i.peso ORDER BY i.descripcion"),
+                       "GROUP BY i.codigo, i.descripcion, i.peso, i.volumen ORDER BY i.descripcion"),
         {m_id});
     while (!rs->Eof()) {
         auto detalle = std::make_shared<DetalleGuiaDespacho>();
@@ -234,6 +236,13 @@ QList<std::shared_ptr<host::IDocument>> GuiaDespacho::documentLines()
 {
     const auto lines = detalles();
     return QList<std::shared_ptr<host::IDocument>>(lines->cbegin(), lines->cend());
+}
+
+QList<std::shared_ptr<host::IDocument>> GuiaDespacho::documentList(const QString &name)
+{
+    if (name.compare(QLatin1String("DEVOLUCIONES"), Qt::CaseInsensitive) != 0)
+        return {};
+    return DevolucionGuia::ofGuide(m_id);
 }
 
 } // namespace vontarelis

@@ -74,6 +74,8 @@ public:
     // A site's script sees the figures the guide prints, so its own variables agree with them.
     QVariantMap documentFields() const override;
     QList<std::shared_ptr<host::IDocument>> documentLines() override;
+    // "DEVOLUCIONES": the invoices its reviews returned, with their reasons.
+    QList<std::shared_ptr<host::IDocument>> documentList(const QString &name) override;
 
 private:
     qint32 m_id = 0;

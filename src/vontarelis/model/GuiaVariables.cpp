@@ -2,6 +2,7 @@
 
 #include "toolkit/DateFormat.h"
 #include "toolkit/NumberFormat.h"
+#include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -29,6 +30,8 @@ enum class Variable {
     NombreVendedor,
     CodigoZona,
     Zona,
+    Volumen,
+    Devueltas,
 };
 
 const QHash<QString, Variable> &variablesByName()
@@ -66,6 +69,9 @@ const QHash<QString, Variable> &variablesByName()
         {QStringLiteral("CODIGOZONA"), Variable::CodigoZona},
         {QStringLiteral("ZONA"), Variable::Zona},
         {QStringLiteral("ZONADESPACHO"), Variable::Zona},
+        {QStringLiteral("VOLUMEN"), Variable::Volumen},
+        {QStringLiteral("VOLUMENTOTAL"), Variable::Volumen},
+        {QStringLiteral("DEVUELTAS"), Variable::Devueltas},
     };
     return names;
 }
@@ -155,6 +161,21 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
         const QVariant descripcion =
             SqlReadScalar(QStringLiteral("SELECT Descripcion FROM Zonas WHERE Codigo = ?"), {guia.zona()});
         answer(descripcion, descripcion, vRetBuffer, sRetString);
+        break;
+    }
+    case Variable::Volumen: {
+        // The lines' cubic metres: the items of the invoices the guide holds now.
+        double volumen = 0.0;
+        for (const auto &detalle : *guia.detalles())
+            volumen += detalle->volumen();
+        answer(volumen, toolkit::NumberFormat::format(volumen, QStringLiteral("#,##0.000")), vRetBuffer, sRetString);
+        break;
+    }
+    case Variable::Devueltas: {
+        const qint32 devueltas = toolkit::toLong(
+            SqlReadScalar(QStringLiteral("SELECT COUNT(*) FROM gdDevolucionesGuia WHERE idGuia = ?"), {guia.id()}));
+        answer(devueltas, toolkit::NumberFormat::format(double(devueltas), QStringLiteral("#,##0")), vRetBuffer,
+               sRetString);
         break;
     }
     }

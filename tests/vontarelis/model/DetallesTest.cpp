@@ -15,9 +15,9 @@ protected:
     // all, fail where the guide must list them by description.
     DetallesTest()
     {
-        host.addItem("1CEM", "Cemento gris", 42.5);
-        host.addItem("3ARE", "Arena lavada", 1.25);
-        host.addItem("2CAB", "Cabilla 1/2", 6.0);
+        host.addItem("1CEM", "Cemento gris", 42.5, 0.04);
+        host.addItem("3ARE", "Arena lavada", 1.25, 0.001);
+        host.addItem("2CAB", "Cabilla 1/2", 6.0, 0.002);
     }
 
     qint32 invoice(qint32 correlativo)
@@ -57,8 +57,8 @@ TEST_F(DetallesTest, GuidesWithoutMovementsHaveNoLines)
 
 TEST_F(DetallesTest, OneLinePerItemNetOfReturnsSortedByDescription)
 {
-    host.addItem("1CEM50", "Cemento gris", 50.0);
-    host.addItem("1CEM25", "Cemento gris", 42.5);
+    host.addItem("1CEM50", "Cemento gris", 50.0, 0.05);
+    host.addItem("1CEM25", "Cemento gris", 42.5, 0.04);
     const qint32 first = invoice(1);
     const qint32 second = invoice(2);
     const qint32 elsewhere = invoice(3);
@@ -82,10 +82,11 @@ TEST_F(DetallesTest, OneLinePerItemNetOfReturnsSortedByDescription)
     ASSERT_EQ(lines.size(), 5);
     // Equal descriptions come in no given order among themselves.
     std::sort(lines.begin() + 2, lines.end());
-    EXPECT_EQ(lines, QStringList({"3ARE|Arena lavada|12|15|0",
+    // Weight and volume of the net units: each item's unit figures times what stayed out.
+    EXPECT_EQ(lines, QStringList({"3ARE|Arena lavada|12|15|0.012",
                                   // Fully returned: still a line, with nothing left.
-                                  "2CAB|Cabilla 1/2|0|0|0", "1CEM25|Cemento gris|4|170|0", "1CEM50|Cemento gris|3|150|0",
-                                  "1CEM|Cemento gris|14|595|0"}));
+                                  "2CAB|Cabilla 1/2|0|0|0", "1CEM25|Cemento gris|4|170|0.16",
+                                  "1CEM50|Cemento gris|3|150|0.15", "1CEM|Cemento gris|14|595|0.56"}));
 }
 
 TEST_F(DetallesTest, LinesFollowSpanishOrderWhateverTheCase)

@@ -213,7 +213,7 @@ TEST_F(GuiaVariablesTest, TheSiteScriptComesFirstThenTheGuideTheVehicleAndTheCom
         expectSame({name}, QString(), QString());
 }
 
-TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
+TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnNamesOnly)
 {
     host.setCompany(1.0, "#,##0.00", "#,##0.00", "#,##0.000");
     vontarelis::InitHostContext(host.framework());
@@ -221,6 +221,7 @@ TEST_F(GuiaVariablesTest, LinesKnowTheirScriptAndTheirOwnFourNamesOnly)
     expectAnswer(line, "codigo", "CEM", "CEM");
     expectAnswer(line, "CANTIDAD", 1234.5, "1,234.500");
     expectAnswer(line, "TotalPeso", 52466.25, "52,466.250");
+    expectAnswer(line, "TotalVolumen", 0.75, "0.750");
     expectAnswer(line, "DESCRIPCION", 42.5, "CEM Cemento gris");
     // The script reads every field of the line.
     expectAnswer(line, "CAMPOS", {}, "CEM|Cemento gris|1234.5|52466.25|0.75");

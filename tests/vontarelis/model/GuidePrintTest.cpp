@@ -155,7 +155,7 @@ TEST_F(GuidePrintTest, GuideCarriesItsDriverVehicleLinesInOrderAndTotals)
     const qsizetype aceite = text.indexOf("Aceite de maíz 1 l");
     const qsizetype harina = text.indexOf("Harina de maíz 1 kg");
     EXPECT_TRUE(aceite >= 0 && aceite < harina && harina < text.indexOf("Pasta larga 1 kg")) << text.toStdString();
-    EXPECT_TRUE(text.contains(QRegularExpression("A-100 +Aceite de maíz 1 l +12.00 +11.040"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("A-100 +Aceite de maíz 1 l +12.00 +0.000 +11.040"))) << text.toStdString();
     EXPECT_FALSE(text.contains(u'{')) << text.toStdString();
     // The shipped format's QR code, read from the page image, is its block filled for this guide.
     EXPECT_EQ(pdfQrCodes(pdfs().first()), QStringList{"RIF=J-00000000-0\nGUIA=000042\nFECHA=03/15/2024\nPLACA=A12BC3D\n"
@@ -231,7 +231,7 @@ TEST_F(GuidePrintTest, LongTextsPrintWholeInTheirPlaceAndTheWeightTotalEndsUnder
     EXPECT_EQ(joined(signature + 1, 2), driver);
     // The description goes on under itself; the weight total ends where the lines' weights end.
     const qsizetype line = lines.indexOf(QRegularExpression("^H-200 .*"));
-    EXPECT_TRUE(lines.value(line).contains(QRegularExpression(R"( 3\.00 +60\.000$)"))) << lines.value(line).toStdString();
+    EXPECT_TRUE(lines.value(line).contains(QRegularExpression(R"( 3\.00 +0\.000 +60\.000$)"))) << lines.value(line).toStdString();
     EXPECT_EQ(lines.value(line).mid(5).trimmed().section(u"  "_s, 0, 0) + u' ' + lines.value(line + 1).trimmed(), item);
     EXPECT_NEAR(testsupport::pdfWordBox(pdf, u"1,500.500"_s).right(), testsupport::pdfWordBox(pdf, u"60.000"_s).right(),
                 0.01);

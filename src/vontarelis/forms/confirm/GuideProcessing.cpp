@@ -4,6 +4,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
+#include "vontarelis/forms/confirm/ReturnReasons.h"
 #include "vontarelis/model/GuiaDespacho.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
@@ -15,8 +16,9 @@ const QString Location = QStringLiteral("frmConfirmarBruvelos::cbOk_Click");
 
 } // namespace
 
-GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia)
-    : m_guia(guia), m_version(version), m_rows(rows), m_cerrarGuia(cerrarGuia)
+GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows,
+                                 const ReturnReasons &returns, bool cerrarGuia)
+    : m_guia(guia), m_version(version), m_rows(rows), m_returns(returns), m_cerrarGuia(cerrarGuia)
 {
 }
 
@@ -130,6 +132,7 @@ bool GuideProcessing::store(const QString &invoiceList)
                                   "SELECT ?, numero FROM Facturas WHERE numero in ")
                        + invoiceList,
                    {m_guia.id()});
+    m_returns.store(m_guia.id(), m_rows);
     // Closing is the last change a guide takes.
     if (m_cerrarGuia)
         SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});

@@ -8,8 +8,10 @@ namespace vontarelis {
 
 class GuiaDespacho;
 class InvoiceRows;
+class ReturnReasons;
 
-// "Procesar": makes the ticked rows the guide's set of invoices, stores the figures of those
+// "Procesar": makes the ticked rows the guide's set of invoices and records why the unticked
+// ones came back, stores the figures of those
 // invoices beside the ones recorded at registration (which stay) and, when asked, closes the
 // guide for good, all in one transaction that first makes sure the guide is still open and as
 // it was shown (no other desk reviewed it meanwhile); then
@@ -36,7 +38,8 @@ public:
     };
 
     // The version is the guide's as the rows on screen were read.
-    GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia);
+    GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, const ReturnReasons &returns,
+                    bool cerrarGuia);
 
     Outcome Procesar();
 
@@ -56,6 +59,7 @@ private:
     GuiaDespacho &m_guia;
     qint32 m_version;
     const InvoiceRows &m_rows;
+    const ReturnReasons &m_returns;
     bool m_cerrarGuia;
 };
 

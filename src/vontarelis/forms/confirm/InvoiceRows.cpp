@@ -129,6 +129,11 @@ qint32 InvoiceRows::numero(qint32 row) const
     return qint32(std::lround(toolkit::PlainNumber::read(m_grid.TextMatrix(row, ColNumero))));
 }
 
+QString InvoiceRows::referencia(qint32 row) const
+{
+    return m_grid.TextMatrix(row, ColReferencia);
+}
+
 bool InvoiceRows::contains(qint32 numero) const
 {
     for (qint32 row = firstRow(); row < rowCount(); ++row) {

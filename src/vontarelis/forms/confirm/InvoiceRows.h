@@ -82,6 +82,7 @@ public:
     // Net value plus tax, each rounded to money as a guide's figures add them (not the shown text).
     toolkit::Currency value(qint32 row) const;
     qint32 numero(qint32 row) const;
+    QString referencia(qint32 row) const;
     bool contains(qint32 numero) const;
     // Invoice numbers of the ticked rows, in grid order.
     QList<qint32> tickedNumbers() const;

@@ -12,6 +12,7 @@
 #include "vontarelis/forms/confirm/GuideProcessing.h"
 #include "vontarelis/forms/confirm/InvoiceByReference.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
+#include "vontarelis/forms/confirm/ReturnReasons.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 #include "vontarelis/forms/confirm/TickSelection.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -54,7 +55,8 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
 
     m_rows = std::make_unique<InvoiceRows>(*ui->detalles);
     m_totals = std::make_unique<SelectionTotals>(*ui->lblValorSel, *ui->lblPesoSel, *ui->lblqFacturas);
-    m_selection = std::make_unique<TickSelection>(*m_rows, *m_totals);
+    m_returns = std::make_unique<ReturnReasons>();
+    m_selection = std::make_unique<TickSelection>(*m_rows, *m_totals, *m_returns);
     m_lookup = std::make_unique<GuideLookup>(
         *guia,
         GuideLookup::HeaderLabels{ui->lblFechaDespacho, ui->lblTipoVehiculo, ui->lblPlacas, ui->lblNombreConductor,
@@ -161,6 +163,7 @@ void frmConfirmarBruvelos::LimpiarFormulario()
     ui->fechaReporte->setValue(QDate::currentDate());
     ui->chkCerrarGuia->setChecked(false);
     m_rows->clear();
+    m_returns->clear();
     m_lookup->clearHeader();
     ui->numGuia->setFocus();
 }
@@ -248,7 +251,8 @@ void frmConfirmarBruvelos::cbCancelar_Click()
 void frmConfirmarBruvelos::cbOk_Click()
 {
     const GuideProcessing::Outcome outcome =
-        GuideProcessing(*guia, m_lookup->shownVersion(), *m_rows, ui->chkCerrarGuia->isChecked()).Procesar();
+        GuideProcessing(*guia, m_lookup->shownVersion(), *m_rows, *m_returns, ui->chkCerrarGuia->isChecked())
+            .Procesar();
     if (outcome == GuideProcessing::Outcome::Reload && m_lookup->Buscar(m_lookup->shown()))
         return;
     if (outcome != GuideProcessing::Outcome::NotConfirmed && outcome != GuideProcessing::Outcome::Failed)

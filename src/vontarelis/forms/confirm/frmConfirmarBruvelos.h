@@ -19,6 +19,7 @@ namespace vontarelis {
 class GuiaDespacho;
 class GuideLookup;
 class InvoiceRows;
+class ReturnReasons;
 class SelectionTotals;
 class TickSelection;
 
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<GuiaDespacho> guia;
     std::unique_ptr<InvoiceRows> m_rows;
     std::unique_ptr<SelectionTotals> m_totals;
+    std::unique_ptr<ReturnReasons> m_returns;
     std::unique_ptr<TickSelection> m_selection;
     std::unique_ptr<GuideLookup> m_lookup;
     bool m_loaded = false;

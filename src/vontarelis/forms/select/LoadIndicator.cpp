@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,14 +19,34 @@ namespace {
 constexpr double AmberFrom = 90.0;
 constexpr double RedAbove = 100.0;
 
-QString weight(double kilos)
+QString measure(double value)
 {
-    return toolkit::NumberFormat::format(kilos, QStringLiteral("#,##0.000"));
+    return toolkit::NumberFormat::format(value, QStringLiteral("#,##0.000"));
 }
 
-QString capacity(double kilos)
+QString kilos(double capacity)
 {
-    return toolkit::NumberFormat::format(kilos, QStringLiteral("#,##0"));
+    return toolkit::NumberFormat::format(capacity, QStringLiteral("#,##0"));
+}
+
+QString cubicMetres(double capacity)
+{
+    return toolkit::NumberFormat::format(capacity, QStringLiteral("#,##0.0"));
+}
+
+// A capacity that is no positive number says nothing the indicator could show.
+std::optional<double> capacity(const QVariant &value)
+{
+    if (toolkit::isNull(value) || toolkit::isEmpty(value))
+        return std::nullopt;
+    const double amount = toolkit::toDouble(value);
+    return amount > 0 ? std::optional<double>(amount) : std::nullopt;
+}
+
+QString part(double load, const QString &capacity, const QString &unit, double percent)
+{
+    return QStringLiteral("%1 de %2 %3 (%4 %)")
+        .arg(measure(load), capacity, unit, toolkit::NumberFormat::format(std::floor(percent), QStringLiteral("#,##0")));
 }
 
 } // namespace
@@ -47,46 +68,76 @@ void LoadIndicator::setTipoVehiculo(qint32 tipo)
     if (tipo == m_tipo)
         return;
     m_tipo = tipo;
-    m_capacidad.reset();
+    m_capacidadKg.reset();
+    m_capacidadM3.reset();
     if (tipo == 0)
         return;
-    const QVariant value = SqlReadScalar(QStringLiteral("SELECT capacidadKg FROM gdTiposVehiculo WHERE id = ?"), {tipo});
-    if (toolkit::isNull(value) || toolkit::isEmpty(value))
+    const auto rs =
+        SqlOpenRecordset(QStringLiteral("SELECT capacidadKg, capacidadM3 FROM gdTiposVehiculo WHERE id = ?"), {tipo});
+    if (rs->Eof())
         return;
-    const double kilos = toolkit::toDouble(value);
-    // A capacity that is no positive weight says nothing the indicator could show.
-    if (kilos > 0)
-        m_capacidad = kilos;
+    m_capacidadKg = capacity(rs->Fields(0));
+    m_capacidadM3 = capacity(rs->Fields(1));
 }
 
-void LoadIndicator::show(double peso)
+void LoadIndicator::show(const Load &load)
 {
-    if (!m_capacidad) {
+    if (!m_capacidadKg && !m_capacidadM3) {
         m_frame.hide();
         return;
     }
-    const double percent = peso * 100.0 / *m_capacidad;
-    m_label.setText(QStringLiteral("%1 de %2 kg (%3 %)")
-                        .arg(weight(peso), capacity(*m_capacidad),
-                             toolkit::NumberFormat::format(std::floor(percent), QStringLiteral("#,##0"))));
-    m_bar.setValue(int(std::clamp(percent, 0.0, 100.0)));
-    const QString colour = percent > RedAbove      ? QStringLiteral("#c62828")
-                           : percent >= AmberFrom ? QStringLiteral("#f9a825")
+    QStringList parts;
+    double fullest = 0.0;
+    if (m_capacidadKg) {
+        const double percent = load.peso * 100.0 / *m_capacidadKg;
+        parts << part(load.peso, kilos(*m_capacidadKg), QStringLiteral("kg"), percent);
+        fullest = percent;
+    }
+    if (m_capacidadM3) {
+        const double percent = load.volumen * 100.0 / *m_capacidadM3;
+        parts << part(load.volumen, cubicMetres(*m_capacidadM3), QStringLiteral("m³"), percent);
+        fullest = m_capacidadKg ? std::max(fullest, percent) : percent;
+    }
+    m_label.setText(parts.join(QStringLiteral("   ·   ")));
+    m_bar.setValue(int(std::clamp(fullest, 0.0, 100.0)));
+    const QString colour = fullest > RedAbove      ? QStringLiteral("#c62828")
+                           : fullest >= AmberFrom ? QStringLiteral("#f9a825")
                                                   : QStringLiteral("#2e7d32");
     m_bar.setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: %1; }").arg(colour));
     m_frame.show();
 }
 
-bool LoadIndicator::overCapacity(double peso) const
+bool LoadIndicator::overWeight(const Load &load) const
 {
-    return m_capacidad && peso > *m_capacidad;
+    return m_capacidadKg && load.peso > *m_capacidadKg;
 }
 
-QString LoadIndicator::overloadQuestion(double peso) const
+bool LoadIndicator::overVolume(const Load &load) const
 {
-    return QStringLiteral("El peso de la carga (%1 kg) supera la capacidad del vehículo (%2 kg). "
-                          "¿Desea registrar la guía de todas formas?")
-        .arg(weight(peso), capacity(m_capacidad.value_or(0.0)));
+    return m_capacidadM3 && load.volumen > *m_capacidadM3;
+}
+
+bool LoadIndicator::overCapacity(const Load &load) const
+{
+    return overWeight(load) || overVolume(load);
+}
+
+QString LoadIndicator::overloadQuestion(const Load &load) const
+{
+    const QString question = QStringLiteral(" ¿Desea registrar la guía de todas formas?");
+    if (overWeight(load) && overVolume(load))
+        return QStringLiteral("El peso de la carga (%1 kg) y su volumen (%2 m³) superan la capacidad del vehículo "
+                              "(%3 kg y %4 m³).")
+                   .arg(measure(load.peso), measure(load.volumen), kilos(m_capacidadKg.value_or(0.0)),
+                        cubicMetres(m_capacidadM3.value_or(0.0)))
+               + question;
+    if (overVolume(load))
+        return QStringLiteral("El volumen de la carga (%1 m³) supera la capacidad del vehículo (%2 m³).")
+                   .arg(measure(load.volumen), cubicMetres(m_capacidadM3.value_or(0.0)))
+               + question;
+    return QStringLiteral("El peso de la carga (%1 kg) supera la capacidad del vehículo (%2 kg).")
+               .arg(measure(load.peso), kilos(m_capacidadKg.value_or(0.0)))
+           + question;
 }
 
 } // namespace vontarelis

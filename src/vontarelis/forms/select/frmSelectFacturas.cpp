@@ -17,6 +17,7 @@
 #include "vontarelis/forms/select/InvoiceLinks.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
+#include "vontarelis/forms/select/InvoiceVolumes.h"
 #include "vontarelis/forms/select/LoadIndicator.h"
 #include "vontarelis/forms/select/VehicleEntry.h"
 #include "vontarelis/host/ITheme.h"
@@ -65,6 +66,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
         ui->placasVehiculo, ui->cbTipoVehiculo, ui->serialNIV, ui->anho, ui->marca, ui->modelo, ui->colorVehiculo,
         ui->UCPopup1});
     m_carga = std::make_unique<LoadIndicator>(*ui->frameCarga, *ui->lblCarga, *ui->barCarga);
+    m_volumenes = std::make_unique<InvoiceVolumes>();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(PeriodoProximaGuia);
@@ -286,6 +288,7 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     }
     const QString mascara = CurrentEmpresa().MascaraMonetarios();
     m_seleccion->fill(result.rows, mascara);
+    m_volumenes->clear();
     guiaRegistrada.clear();
     ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
@@ -309,7 +312,14 @@ void frmSelectFacturas::MostrarCarga()
 {
     const toolkit::DropDownList &tipos = *ui->cbTipoVehiculo;
     m_carga->setTipoVehiculo(tipos.ListIndex() < 0 ? 0 : tipos.ItemData(tipos.ListIndex()));
-    m_carga->show(m_seleccion->totals().totalPeso);
+    m_carga->show(carga());
+}
+
+LoadIndicator::Load frmSelectFacturas::carga() const
+{
+    // The volume is read only for a type that can compare it.
+    const QList<qint32> marcadas = m_carga->weighsVolume() ? m_seleccion->facturasMarcadas() : QList<qint32>();
+    return {m_seleccion->totals().totalPeso, m_volumenes->total(marcadas)};
 }
 
 void frmSelectFacturas::detalles_Click()
@@ -378,8 +388,8 @@ bool frmSelectFacturas::ListaParaRegistrar()
         return false;
     }
     // An overloaded vehicle is registered only when the user says so; no leaves all as it was.
-    const double peso = m_seleccion->totals().totalPeso;
-    return !m_carga->overCapacity(peso) || hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(peso), false, Titulo);
+    const LoadIndicator::Load load = carga();
+    return !m_carga->overCapacity(load) || hostlibs::CommonUtilities().AskYesNo(m_carga->overloadQuestion(load), false, Titulo);
 }
 
 // "Procesar" traps its own errors: whatever fails, the transaction is aborted, the error is

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vontarelis/forms/select/LoadIndicator.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -19,7 +21,7 @@ namespace vontarelis {
 
 class DriverSalespersonEntry;
 class InvoiceSelection;
-class LoadIndicator;
+class InvoiceVolumes;
 class VehicleEntry;
 
 // The guide-creation dialog: who drives what (DriverSalespersonEntry, VehicleEntry), which
@@ -61,6 +63,8 @@ private:
 
     void MostrarTotales();
     void MostrarCarga();
+    // The ticked weight, and their volume when the vehicle's type has a volume capacity.
+    LoadIndicator::Load carga() const;
     void MostrarProximaGuia();
     void LimpiarFormulario();
     void LlenarZonas();
@@ -75,6 +79,7 @@ private:
     std::unique_ptr<DriverSalespersonEntry> m_personas;
     std::unique_ptr<VehicleEntry> m_vehiculo;
     std::unique_ptr<LoadIndicator> m_carga;
+    std::unique_ptr<InvoiceVolumes> m_volumenes;
 
     // The next key press in the grid is ignored (set by any mouse press on it).
     bool omitirTecla = false;

@@ -95,6 +95,26 @@ protected:
         return guia(facturas);
     }
 
+    // The reasons a site keeps for returns, in the order the review offers them.
+    const QStringList Motivos{"Cliente cerrado", "Rechazado por el cliente", "Sin dinero para pagar", "Mercancía dañada",
+                              "Falta de tiempo", "Dirección errada"};
+    void addMotivos()
+    {
+        // Not in alphabetical order: the review offers them in the order of their codes.
+        for (qsizetype i = 0; i < Motivos.size(); ++i)
+            host.exec("INSERT INTO MotivosDevolucion (codigo, descripcion) VALUES (?, ?)", {qint32(i + 1), Motivos[i]});
+    }
+    // "numero|motivo" of each invoice the guide's reviews returned, by number.
+    QStringList returns(qint32 guide)
+    {
+        QStringList texts;
+        for (auto rs = host.framework().OpenRecordsetA(
+                 "SELECT NumeroFactura, motivo FROM gdDevolucionesGuia WHERE idGuia = ? ORDER BY NumeroFactura", {guide});
+             !rs->Eof(); rs->MoveNext())
+            texts << QString::number(rs->Fields(0).toInt()) + u'|' + rs->Fields(1).toString();
+        return texts;
+    }
+
     // The dialog over the scripted framework (or another), shown.
     void open() { open(framework); }
     void open(host::IFramework &f)

@@ -158,6 +158,35 @@ TEST_F(ConfirmFixture, TickingByClickIncluirTodasAndDesmarcarTodasKeepTheTotals)
     EXPECT_TRUE(utilities->errors.empty());
 }
 
+// Unticking asks why the invoice came back, by click, Space or for all; cancelling changes
+// nothing, ticking again asks nothing.
+TEST_F(ConfirmFixture, UntickingAsksWhyTheInvoiceCameBackAndCancellingLeavesItTicked)
+{
+    addMotivos();
+    open();
+    enterGuide(fiveInvoiceGuide());
+    const QStringList shown = screen();
+    for (int i = 0; i < 3; ++i)
+        utilities->choose("");
+    clickRow(3);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    click("cbDeselectAll");
+    EXPECT_EQ(screen(), shown);
+    ASSERT_EQ(utilities->choiceQuestions.size(), 3u);
+    EXPECT_EQ(utilities->choiceQuestions[0], std::pair(u"¿Por qué volvió la factura A-000001?"_s, Motivos));
+    EXPECT_EQ(utilities->choiceQuestions[1].first, u"¿Por qué volvió la factura A-000001?"_s);
+    EXPECT_EQ(utilities->choiceQuestions[2].first, u"¿Por qué volvieron las 5 facturas?"_s);
+
+    utilities->choose("Cliente cerrado");
+    clickRow(3);
+    EXPECT_EQ(marks(), QStringList({"þ", "þ", "o", "þ", "þ"}));
+    EXPECT_EQ(totals(), QStringList({"1,064.000", "72.5", "8"}));
+    clickRow(3);
+    EXPECT_EQ(totals(), StoredTotals);
+    EXPECT_EQ(utilities->choiceQuestions.size(), 4u);
+    EXPECT_TRUE(utilities->errors.empty());
+}
+
 // Rows and totals show rounded texts; the running total adds what the guide's figures add.
 TEST_F(ConfirmFixture, UntickingTakesOffTheInvoicesValueNotARoundedText)
 {

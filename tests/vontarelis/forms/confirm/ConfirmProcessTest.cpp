@@ -36,7 +36,8 @@ protected:
         QFile format(host.dataPath() + "FormatoDespacho.txt");
         EXPECT_TRUE(format.open(QIODevice::WriteOnly | QIODevice::Truncate));
         format.write("GUIA {NUMERO} FACTURAS {FACTURAS} PESO {PESO} NETO {VALORNETO} IVA {TOTALIVA} TOTAL {TOTALGENERAL}\n"
-                     "[DETALLE]\n{DESCRIPCION} {CANTIDAD}\n[/DETALLE]\nFIN\n");
+                     "[DETALLE]\n{DESCRIPCION} {CANTIDAD}\n[/DETALLE]\nDEVUELTAS {DEVUELTAS}\n[LISTA DEVOLUCIONES]\n"
+                     "DEVUELTA {REFERENCIA} {MOTIVO}\n[/LISTA]\nFIN\n");
     }
 
     // The text of every guide printed so far, or of every detailed listing, oldest first.
@@ -76,11 +77,14 @@ protected:
 
 TEST_F(ProcessFixture, AReviewLinksTheTickedInvoicesAndItsFiguresShowEverywhereBesideThoseOfRegistration)
 {
+    addMotivos();
     const qint32 guide = fiveInvoiceGuide();
     const QString storedBefore = stored(guide);
     open();
     enterGuide(guide);
+    utilities->choose("Sin dinero para pagar");
     clickRow(2);
+    utilities->choose("Cliente cerrado");
     clickRow(5);
     // Straight from the number box to "Procesar": leaving it keeps the unticks.
     testinput::click(find("numGuia"));
@@ -99,6 +103,9 @@ TEST_F(ProcessFixture, AReviewLinksTheTickedInvoicesAndItsFiguresShowEverywhereB
         << pdf[0].toStdString();
     EXPECT_TRUE(pdf[0].contains("Harina precocida 7")) << "4 + 2 + 1 units of the three left";
     EXPECT_FALSE(pdf[0].contains("Tornillo especial")) << "A-000004 no longer travels";
+    EXPECT_TRUE(pdf[0].contains("Harina precocida 7.0 DEVUELTAS 2 DEVUELTA A-000005 Sin dinero para pagar DEVUELTA "
+                                "A-000004 Cliente cerrado FIN"))
+        << pdf[0].toStdString();
     ASSERT_EQ(listings().size(), 1);
     EXPECT_TRUE(listings()[0].contains("Totales 275.00 33.00 308.00 17.500 Facturas: 3")) << listings()[0].toStdString();
     EXPECT_EQ(listed(guide), QStringList({"3", "17.50", "308.00"}));
@@ -110,14 +117,18 @@ TEST_F(ProcessFixture, AReviewLinksTheTickedInvoicesAndItsFiguresShowEverywhereB
     framework.inputBox->answer({"A-4", "A-5"});
     click("cbAgregarFactura");
     click("cbAgregarFactura");
+    EXPECT_EQ(returns(guide), QStringList({QString::number(facturas[3]) + u"|Cliente cerrado"_s,
+                                           QString::number(facturas[4]) + u"|Sin dinero para pagar"_s}));
     procesar({false});
     EXPECT_EQ(links(guide), sorted(facturas));
+    EXPECT_TRUE(returns(guide).isEmpty()) << "travelling after all, they are returns no more";
     EXPECT_EQ(stored(guide), storedBefore);
     EXPECT_EQ(dispatched(guide), "5|29.5|335|40.2");
     pdf = prints();
     ASSERT_EQ(pdf.size(), 2);
     EXPECT_TRUE(pdf[1].contains("FACTURAS 5 PESO 29.500 NETO 335.00 IVA 40.20 TOTAL 375.20 ")) << pdf[1].toStdString();
     EXPECT_TRUE(pdf[1].contains("Harina precocida 9") && pdf[1].contains("Tornillo especial 7")) << pdf[1].toStdString();
+    EXPECT_TRUE(pdf[1].contains("DEVUELTAS 0 FIN")) << pdf[1].toStdString();
     EXPECT_EQ(listed(guide), QStringList({"5", "29.50", "375.20"}));
     EXPECT_TRUE(utilities->errors.empty());
 }
@@ -173,16 +184,19 @@ TEST_F(ProcessFixture, ClosingAndAnnullingAskFirstAndAClosedGuideIsRefusedLater)
 
 TEST_F(ProcessFixture, AFailureBeforeTheCommitChangesNothingAndAFailedPrintAfterItStillEmptiesTheDialog)
 {
+    addMotivos();
     const qint32 guide = fiveInvoiceGuide();
     const QString storedBefore = stored(guide);
     open();
     enterGuide(guide);
+    utilities->choose("Mercancía dañada");
     clickRow(3);
     click("chkCerrarGuia");
     const QStringList shown = screen();
 
     const QStringList statements{"SELECT f.precioEfectivo", "UPDATE gdVontarelis SET facturasDespacho",
                                  "DELETE FROM gdFacturasGuia", "INSERT INTO gdFacturasGuia",
+                                 "DELETE FROM gdDevolucionesGuia", "INSERT INTO gdDevolucionesGuia",
                                  "UPDATE gdVontarelis SET cerrada = 1"};
     for (int nth = 1; nth <= statements.size(); ++nth) {
         SCOPED_TRACE(nth);
@@ -195,6 +209,7 @@ TEST_F(ProcessFixture, AFailureBeforeTheCommitChangesNothingAndAFailedPrintAfter
         ASSERT_EQ(utilities->errors.size(), 1u);
         EXPECT_EQ(utilities->errors[0].source, u"frmConfirmarBruvelos::cbOk_Click"_s);
         EXPECT_EQ(links(guide), sorted(facturas)) << "the links as before";
+        EXPECT_TRUE(returns(guide).isEmpty()) << "no reason kept without the links";
         EXPECT_EQ(stored(guide) + dispatched(guide), storedBefore + "|||") << "the guide still open, never reviewed";
         EXPECT_EQ(screen(), shown) << "the dialog as it was";
     }
@@ -207,6 +222,7 @@ TEST_F(ProcessFixture, AFailureBeforeTheCommitChangesNothingAndAFailedPrintAfter
     procesar({true});
     EXPECT_TRUE(framework.statements().last().startsWith("SELECT * FROM gdVontarelis"));
     EXPECT_EQ(links(guide), sorted(facturas.mid(1)));
+    EXPECT_EQ(returns(guide), QStringList{QString::number(facturas[0]) + u"|Mercancía dañada"_s});
     EXPECT_EQ(stored(guide).left(1), u"1"_s);
     ASSERT_EQ(utilities->errors.size(), 1u);
     EXPECT_EQ(utilities->errors[0].source, u"frmConfirmarBruvelos::cbOk_Click"_s);

@@ -1,5 +1,5 @@
-// The load indicator of the creation dialog against the capacity of the vehicle's type, and the
-// question before registering an overloaded vehicle.
+// The load indicator of the creation dialog against the capacities of the vehicle's type, and
+// the question before registering an overloaded vehicle.
 #include "vontarelis/forms/select/SelectDialogTest.h"
 
 #include <QProgressBar>
@@ -26,6 +26,10 @@ protected:
     void capacity(qint32 tipo, const QVariant &kilos)
     {
         host.exec("UPDATE gdTiposVehiculo SET capacidadKg = ? WHERE id = ?", {kilos, tipo});
+    }
+    void volume(qint32 tipo, const QVariant &cubicMetres)
+    {
+        host.exec("UPDATE gdTiposVehiculo SET capacidadM3 = ? WHERE id = ?", {cubicMetres, tipo});
     }
 
     bool shown() const { return !control("frameCarga")->isHidden(); }
@@ -138,6 +142,50 @@ TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
     EXPECT_EQ(utilities->questions.size(), 3u);
     EXPECT_EQ(rows("SELECT totalPeso, facturas FROM gdVontarelis WHERE id > 1"),
               (QList<QVariantList>{{950.0, 1}}));
+}
+
+// The 19 sacks of cement take 0.76 m³; the other invoices move nothing with a volume.
+TEST_F(LoadCapacityTest, VolumeShowsBesideWeightEachWithItsOwnCapacityAndTheFullerColoursAndIsNamedWhenOver)
+{
+    host.exec("UPDATE ItemsInventario SET volumen = 0.04 WHERE codigo = 'CEM'");
+    capacity(camion, 1900.0);
+    volume(furgoneta, 0.8);
+    openToRegister(false);
+    enterDriverAndKnownVehicle();
+    load();
+    clickRow(1);
+    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)"_s) << "a type with only a weight capacity";
+    pick("cbTipoVehiculo", "Furgoneta");
+    EXPECT_EQ(text(), u"0.760 de 0.8 m³ (95 %)"_s) << "a type with only a volume capacity";
+    EXPECT_TRUE(colour().contains(Amber)) << colour().toStdString();
+    clickRow(1);
+    EXPECT_EQ(text(), u"0.000 de 0.8 m³ (0 %)"_s);
+    clickRow(1);
+
+    // Half full by weight, over by volume: the bar and its colour follow the volume.
+    volume(camion, 0.5);
+    pick("cbTipoVehiculo", "Camión");
+    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)   ·   0.760 de 0.5 m³ (152 %)"_s);
+    EXPECT_EQ(bar(), 100);
+    EXPECT_TRUE(colour().contains(Red)) << colour().toStdString();
+
+    const QList<QVariantList> before = stored();
+    utilities->answer(false);
+    click("cbOk");
+    capacity(camion, 900.0);
+    pick("cbTipoVehiculo", "Furgoneta");
+    pick("cbTipoVehiculo", "Camión");
+    utilities->answer(false);
+    click("cbOk");
+    ASSERT_EQ(utilities->questions.size(), 2u);
+    EXPECT_EQ(utilities->questions[0].prompt,
+              QStringLiteral("El volumen de la carga (0.760 m³) supera la capacidad del vehículo (0.5 m³). "
+                             "¿Desea registrar la guía de todas formas?"));
+    EXPECT_EQ(utilities->questions[1].prompt,
+              QStringLiteral("El peso de la carga (950.000 kg) y su volumen (0.760 m³) superan la capacidad del "
+                             "vehículo (900 kg y 0.5 m³). ¿Desea registrar la guía de todas formas?"));
+    EXPECT_EQ(stored(), before);
+    ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
 }
 
 } // namespace
