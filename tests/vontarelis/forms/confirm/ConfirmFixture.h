@@ -102,7 +102,7 @@ protected:
     {
         // Not in alphabetical order: the review offers them in the order of their codes.
         for (qsizetype i = 0; i < Motivos.size(); ++i)
-            host.exec("INSERT INTO MotivosDevolucion (codigo, descripcion) VALUES (?, ?)", {qint32(i + 1), Motivos[i]});
+            host.ownerExec("INSERT INTO MotivosDevolucion (codigo, descripcion) VALUES (?, ?)", {qint32(i + 1), Motivos[i]});
     }
     // "numero|motivo" of each invoice the guide's reviews returned, by number.
     QStringList returns(qint32 guide)

@@ -147,7 +147,7 @@ TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
 // The 19 sacks of cement take 0.76 m³; the other invoices move nothing with a volume.
 TEST_F(LoadCapacityTest, VolumeShowsBesideWeightEachWithItsOwnCapacityAndTheFullerColoursAndIsNamedWhenOver)
 {
-    host.exec("UPDATE ItemsInventario SET volumen = 0.04 WHERE codigo = 'CEM'");
+    host.ownerExec("UPDATE ItemsInventario SET volumen = 0.04 WHERE codigo = 'CEM'");
     capacity(camion, 1900.0);
     volume(furgoneta, 0.8);
     openToRegister(false);
