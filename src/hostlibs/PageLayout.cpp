@@ -43,7 +43,7 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, c
         page = job.header;
         used = 0;
     };
-    const auto place = [&](const QString &line) {
+    const auto placeWhole = [&](const QString &line) {
         const int height = linesOf(line);
         if (height > room)
             fail(QStringLiteral("Un código QR de %1 líneas no cabe bajo el encabezado en una página de %2 líneas")
@@ -53,6 +53,15 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, c
             newPage();
         page.append(line);
         used += height;
+    };
+    // Lines that belong together and are taller than a page start one of their own and flow on.
+    const auto place = [&](const QString &line) {
+        if (linesOf(line) <= room || !line.contains(u'\n'))
+            return placeWhole(line);
+        if (used > 0)
+            newPage();
+        for (const QString &part : line.split(u'\n'))
+            placeWhole(part);
     };
 
     for (const QString &line : job.body)

@@ -52,7 +52,10 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     PrintFormat format;
     enum class Section { Header, Detail, Footer } section = Section::Header;
     bool inQr = false;
+    bool inSubDetail = false;
     const auto sectionLines = [&]() -> QStringList & {
+        if (inSubDetail)
+            return format.m_subDetail;
         switch (section) {
         case Section::Header:
             return format.m_header;
@@ -91,6 +94,20 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             format.m_qrBlocks.last().append(line);
             continue;
         }
+        if (isMarker(line, "[SUBDETALLE]")) {
+            if (section != Section::Detail || inSubDetail || format.m_subDetailAt >= 0)
+                fail(QStringLiteral("El formato de impresión «%1» abre [SUBDETALLE] fuera de [DETALLE] o más de una vez")
+                         .arg(origin));
+            inSubDetail = true;
+            format.m_subDetailAt = format.m_detail.size();
+            continue;
+        }
+        if (isMarker(line, "[/SUBDETALLE]")) {
+            if (!inSubDetail)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/SUBDETALLE] sin abrirlo").arg(origin));
+            inSubDetail = false;
+            continue;
+        }
         if (isMarker(line, "[DETALLE]")) {
             if (section != Section::Header)
                 fail(QStringLiteral("El formato de impresión «%1» tiene más de un bloque [DETALLE]").arg(origin));
@@ -98,7 +115,7 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             continue;
         }
         if (isMarker(line, "[/DETALLE]")) {
-            if (section != Section::Detail)
+            if (section != Section::Detail || inSubDetail)
                 fail(QStringLiteral("El formato de impresión «%1» cierra [/DETALLE] sin abrirlo").arg(origin));
             section = Section::Footer;
             continue;
@@ -116,7 +133,7 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
 int PrintFormat::width() const
 {
     int widest = 0;
-    for (const QStringList *lines : {&m_header, &m_detail, &m_footer}) {
+    for (const QStringList *lines : {&m_header, &m_detail, &m_subDetail, &m_footer}) {
         for (const QString &line : *lines) {
             if (!QrMarker::parse(line))
                 widest = std::max(widest, FieldFiller::layoutWidth(line));

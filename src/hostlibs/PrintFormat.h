@@ -11,6 +11,8 @@ namespace hostlibs {
 // detail line, and the lines after "[/DETALLE]" close the document. A format without a block
 // is all header. The lines between "[QR]" and "[/QR]" are the text of a QR code, printed where
 // the block stands: the section keeps a QrMarker line in its place, at the column of "[QR]".
+// Inside the detail block, the lines between "[SUBDETALLE]" and "[/SUBDETALLE]" repeat once
+// per line of the detail line itself (an order's items, a stop's invoices), where they stand.
 class PrintFormat
 {
 public:
@@ -21,6 +23,9 @@ public:
     const QStringList &header() const { return m_header; }
     const QStringList &detail() const { return m_detail; }
     const QStringList &footer() const { return m_footer; }
+    const QStringList &subDetail() const { return m_subDetail; }
+    // Where the sub-detail block stands among the detail lines; -1 without one.
+    qsizetype subDetailAt() const { return m_subDetailAt; }
     // The lines of each QR block, in the order of the format; a marker's index points here.
     const QList<QStringList> &qrBlocks() const { return m_qrBlocks; }
     // The widest line of the sections as laid out, each field of a width at that width.
@@ -30,6 +35,8 @@ private:
     QStringList m_header;
     QStringList m_detail;
     QStringList m_footer;
+    QStringList m_subDetail;
+    qsizetype m_subDetailAt = -1;
     QList<QStringList> m_qrBlocks;
 };
 

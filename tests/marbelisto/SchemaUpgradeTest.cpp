@@ -13,7 +13,7 @@
 
 namespace {
 
-// What the first version lacked: vehicle capacities, the figures of a review, the constraints on
+// What the first version lacked: vehicle capacities, the figures of a review, delivery stops, the constraints on
 // links and figures, the rules that keep a closed guide closed, the server's notice to the other
 // desks; on PostgreSQL, guide
 // numbers from the counter (an identity sequence numbered them, and had run past failed
@@ -47,7 +47,8 @@ void makeOlder(const marbelisto::Database &database)
                        << "ALTER TABLE " + table + "_v RENAME TO " + table;
         }
     }
-    statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg";
+    statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg" << "ALTER TABLE gdFacturasGuia DROP COLUMN Parada"
+               << "ALTER TABLE clientes DROP COLUMN ordenRuta";
     for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho", "version"})
         statements << QStringLiteral("ALTER TABLE gdVontarelis DROP COLUMN %1").arg(column);
     for (const QString &statement : statements)
@@ -77,6 +78,8 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         for (int column = 3; column < 7; ++column)
             EXPECT_TRUE(query.value(column).isNull()) << column;
         EXPECT_EQ(query.value(7), QVariant(0)) << "a guide stored before versions starts at 0";
+        EXPECT_TRUE(query.exec("SELECT l.Parada, c.ordenRuta FROM gdFacturasGuia l, clientes c WHERE 1 = 0"))
+            << query.lastError().text().toStdString();
         ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
         EXPECT_FALSE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 0"));
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (5, 1)"));

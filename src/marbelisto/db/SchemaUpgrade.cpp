@@ -7,6 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cstddef>
+
 namespace marbelisto {
 
 namespace {
@@ -32,6 +34,12 @@ const AddedColumn addedColumns[] = {
     {"gdVontarelis", "version", "INTEGER NOT NULL DEFAULT 0"},
 };
 
+// Delivery stops: the customers' route position and the stop of each link, NULL in older rows.
+const AddedColumn stopColumns[] = {
+    {"clientes", "ordenRuta", "INTEGER"},
+    {"gdFacturasGuia", "Parada", "INTEGER"},
+};
+
 bool hasColumn(const Database &database, const QString &table, const QString &column)
 {
     QSqlQuery probe(database.connection());
@@ -44,6 +52,18 @@ QSqlQuery run(const Database &database, const QString &statement)
     if (!query.exec(statement))
         throw databaseError(query.lastError());
     return query;
+}
+
+template<std::size_t N>
+void addColumns(const Database &database, const Schema &schema, const AddedColumn (&columns)[N])
+{
+    for (const AddedColumn &added : columns) {
+        const QString table = QString::fromLatin1(added.table);
+        const QString column = QString::fromLatin1(added.column);
+        if (!hasColumn(database, table, column))
+            run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                             .arg(table, column, QString::fromLatin1(added.type))));
+    }
 }
 
 bool lacks(const Database &database, const Schema::Rules &rules)
@@ -73,13 +93,8 @@ void refuseBrokenRows(const Database &database, const Schema::Rules &rules)
 void SchemaUpgrade::apply(Database &database)
 {
     const Schema schema = Schema::forDriver(database.connection().driverName());
-    for (const AddedColumn &added : addedColumns) {
-        const QString table = QString::fromLatin1(added.table);
-        const QString column = QString::fromLatin1(added.column);
-        if (!hasColumn(database, table, column))
-            run(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                                             .arg(table, column, QString::fromLatin1(added.type))));
-    }
+    addColumns(database, schema, addedColumns);
+    addColumns(database, schema, stopColumns);
     for (const Schema::Rules &rules : schema.rules()) {
         if (!lacks(database, rules))
             continue;

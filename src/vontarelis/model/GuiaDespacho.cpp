@@ -6,6 +6,7 @@
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/model/DetalleGuiaDespacho.h"
 #include "vontarelis/model/GuiaVariables.h"
+#include "vontarelis/model/HojaDeRuta.h"
 #include "vontarelis/model/HostScript.h"
 #include "vontarelis/model/vehiculos.h"
 
@@ -203,6 +204,11 @@ void GuiaDespacho::ViewPrint(bool AutoPrint)
         return;
     CurrentHost().generarUsrReport(QStringLiteral("detallesVontarelisInline.rcl"), QStringLiteral("numeroGuia"),
                                    QVariant::fromValue(m_id));
+}
+
+void GuiaDespacho::ViewPrintHojaDeRuta(bool AutoPrint)
+{
+    HojaDeRuta(*this).ViewPrint(AutoPrint);
 }
 
 QString GuiaDespacho::NombreArchivoFormato()

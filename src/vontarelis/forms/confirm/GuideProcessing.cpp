@@ -7,6 +7,8 @@
 #include "vontarelis/model/GuiaDespacho.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
+#include <utility>
+
 namespace vontarelis {
 
 namespace {
@@ -15,8 +17,9 @@ const QString Location = QStringLiteral("frmConfirmarBruvelos::cbOk_Click");
 
 } // namespace
 
-GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia)
-    : m_guia(guia), m_version(version), m_rows(rows), m_cerrarGuia(cerrarGuia)
+GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows,
+                                 QList<GuideStops::Stop> paradas, bool cerrarGuia)
+    : m_guia(guia), m_version(version), m_rows(rows), m_paradas(std::move(paradas)), m_cerrarGuia(cerrarGuia)
 {
 }
 
@@ -130,6 +133,7 @@ bool GuideProcessing::store(const QString &invoiceList)
                                   "SELECT ?, numero FROM Facturas WHERE numero in ")
                        + invoiceList,
                    {m_guia.id()});
+    GuideStops::store(m_guia.id(), m_paradas);
     // Closing is the last change a guide takes.
     if (m_cerrarGuia)
         SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vontarelis/data/GuideStops.h"
 #include "vontarelis/model/GuideFigures.h"
 
 #include <QString>
@@ -35,8 +36,10 @@ public:
         Reload,
     };
 
-    // The version is the guide's as the rows on screen were read.
-    GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, bool cerrarGuia);
+    // The version is the guide's as the rows on screen were read; the stops are those of the
+    // ticked rows, stored with their links.
+    GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, QList<GuideStops::Stop> paradas,
+                    bool cerrarGuia);
 
     Outcome Procesar();
 
@@ -56,6 +59,7 @@ private:
     GuiaDespacho &m_guia;
     qint32 m_version;
     const InvoiceRows &m_rows;
+    QList<GuideStops::Stop> m_paradas;
     bool m_cerrarGuia;
 };
 
