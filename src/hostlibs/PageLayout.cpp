@@ -69,12 +69,12 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, c
     const int footer = heightOf(job.footer);
     if (footer <= room && used + footer > room) {
         // The closing lines never stand alone under the column heads: the last body lines
-        // go over with them, as many as fit beside them (at most CarriedLines), never the
-        // page's only body line.
+        // go over with them, as many as fit beside them (until CarriedLines lines, so one
+        // block of lines that belong together is enough), never the page's only body line.
         const qsizetype bodyLines = page.size() - job.header.size();
         int carried = 0;
         int carriedHeight = 0;
-        while (carried < CarriedLines && carried < bodyLines - 1) {
+        while (carriedHeight < CarriedLines && carried < bodyLines - 1) {
             const int height = linesOf(page.at(page.size() - 1 - carried));
             if (carriedHeight + height > room - footer)
                 break;

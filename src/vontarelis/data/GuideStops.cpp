@@ -7,6 +7,7 @@
 #include <QVariantList>
 
 #include <algorithm>
+#include <utility>
 
 namespace vontarelis {
 
@@ -19,16 +20,26 @@ constexpr qsizetype PorSentencia = 500;
 
 void GuideStops::store(qint32 idGuia, const QList<Stop> &stops)
 {
+    QList<std::pair<qint32, qint32>> links;
     for (const Stop &stop : stops) {
-        for (qsizetype desde = 0; desde < stop.facturas.size(); desde += PorSentencia) {
-            const qsizetype cuantas = std::min(PorSentencia, stop.facturas.size() - desde);
-            QVariantList parameters{stop.parada, idGuia};
-            for (const qint32 numero : stop.facturas.mid(desde, cuantas))
-                parameters << numero;
-            SqlExecute(QStringLiteral("UPDATE gdFacturasGuia SET Parada = ? WHERE idGuia = ? AND NumeroFactura IN (%1)")
-                           .arg(QStringList(cuantas, QStringLiteral("?")).join(QStringLiteral(", "))),
-                       parameters);
-        }
+        for (const qint32 numero : stop.facturas)
+            links.append({numero, stop.parada});
+    }
+    // A few statements for a whole guide, each numbering a few hundred links at once. The cast
+    // types the stop where a server would take a bare parameter in CASE for text.
+    for (qsizetype desde = 0; desde < links.size(); desde += PorSentencia) {
+        const qsizetype cuantas = std::min(PorSentencia, links.size() - desde);
+        QVariantList parameters;
+        for (const auto &[numero, parada] : links.mid(desde, cuantas))
+            parameters << numero << parada;
+        parameters << idGuia;
+        for (const auto &link : links.mid(desde, cuantas))
+            parameters << link.first;
+        SqlExecute(QStringLiteral("UPDATE gdFacturasGuia SET Parada = CASE NumeroFactura %1 END "
+                                  "WHERE idGuia = ? AND NumeroFactura IN (%2)")
+                       .arg(QStringList(cuantas, QStringLiteral("WHEN ? THEN CAST(? AS INTEGER)")).join(u' '),
+                            QStringList(cuantas, QStringLiteral("?")).join(QStringLiteral(", "))),
+                   parameters);
     }
 }
 

@@ -25,8 +25,8 @@ public:
         qint32 parada = 0;
     };
 
-    // Numbers the guide's links, one statement per stop (and per few hundred invoices), inside
-    // the caller's transaction; a failure travels to the caller, who aborts.
+    // Numbers the guide's links, a few hundred in each statement, inside the caller's
+    // transaction; a failure travels to the caller, who aborts.
     static void store(qint32 idGuia, const QList<Stop> &stops);
     // The guide's links by invoice number.
     static QHash<qint32, Link> of(qint32 idGuia);
