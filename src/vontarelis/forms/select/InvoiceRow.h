@@ -22,9 +22,8 @@ struct InvoiceRow
     QDateTime fecha;
     QString nombreCliente;
     double peso = 0.0;
-    // The customer as the host keeps it: its code, name and place on the delivery route.
+    // The customer's code and its place on the delivery route.
     QString codigoCliente;
-    QString nombre;
     std::optional<qint32> ordenRuta;
 };
 

@@ -74,7 +74,6 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
         row.nombreCliente = textOrEmpty(rs->Fields(NombreCliente));
         row.peso = numberOrZero(rs->Fields(Peso));
         row.codigoCliente = textOrEmpty(rs->Fields(CodigoCliente));
-        row.nombre = textOrEmpty(rs->Fields(Nombre));
         if (const QVariant orden = rs->Fields(OrdenRuta); !toolkit::isNull(orden))
             row.ordenRuta = toolkit::toLong(orden);
         result.rows.push_back(std::move(row));

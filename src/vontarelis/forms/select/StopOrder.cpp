@@ -38,21 +38,22 @@ void StopOrder::start(const std::deque<InvoiceRow> &rows)
             m_grid.setTextMatrix(fila, m_col, QString());
     }
     m_customers.clear();
-    m_customerOf.clear();
-    m_customerOf.reserve(qsizetype(rows.size()));
+    m_filledNumbers.clear();
+    m_filledNumbers.reserve(rows.size());
+    m_filledCustomers.clear();
+    m_filledCustomers.reserve(rows.size());
     QHash<QString, int> byCode;
-    const std::size_t fixed = std::size_t(m_grid.FixedRows());
-    m_rowCustomer.assign(fixed, -1);
-    m_rowCustomer.reserve(fixed + rows.size());
     for (const InvoiceRow &row : rows) {
         auto found = byCode.constFind(row.codigoCliente);
         if (found == byCode.cend()) {
             found = byCode.insert(row.codigoCliente, int(m_customers.size()));
-            m_customers.push_back({row.codigoCliente, row.nombre, row.ordenRuta});
+            m_customers.push_back({row.codigoCliente, row.nombreCliente, row.ordenRuta});
         }
-        m_customerOf.insert(row.numero, *found);
-        m_rowCustomer.push_back(*found);
+        m_filledNumbers.push_back(row.numero);
+        m_filledCustomers.push_back(*found);
     }
+    m_rowCustomer.assign(std::size_t(m_grid.FixedRows()), -1);
+    m_rowCustomer.insert(m_rowCustomer.end(), m_filledCustomers.cbegin(), m_filledCustomers.cend());
     m_rowCustomer.resize(std::size_t(m_grid.Rows()), -1);
     m_rowTicked.assign(m_rowCustomer.size(), false);
     m_rowShown.assign(m_rowCustomer.size(), 0);
@@ -79,6 +80,10 @@ void StopOrder::start(const std::deque<InvoiceRow> &rows)
 // by their invoice numbers.
 void StopOrder::readRows()
 {
+    QHash<qint32, int> customerOf;
+    customerOf.reserve(qsizetype(m_filledNumbers.size()));
+    for (std::size_t i = 0; i < m_filledNumbers.size(); ++i)
+        customerOf.insert(m_filledNumbers[i], m_filledCustomers[i]);
     const std::size_t rows = std::size_t(m_grid.Rows());
     m_rowCustomer.assign(rows, -1);
     m_rowTicked.assign(rows, false);
@@ -87,8 +92,8 @@ void StopOrder::readRows()
         customer.marcadas = 0;
     for (qint32 fila = m_grid.FixedRows(); fila < m_grid.Rows(); ++fila) {
         const QString numero = m_grid.TextMatrix(fila, InvoiceSelection::ColNumero).trimmed();
-        const auto found = numero.isEmpty() ? m_customerOf.cend() : m_customerOf.constFind(toolkit::toLong(numero));
-        if (found == m_customerOf.cend())
+        const auto found = numero.isEmpty() ? customerOf.cend() : customerOf.constFind(toolkit::toLong(numero));
+        if (found == customerOf.cend())
             continue;
         const std::size_t at = std::size_t(fila);
         m_rowCustomer[at] = *found;

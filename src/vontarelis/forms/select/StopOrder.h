@@ -20,7 +20,8 @@ namespace vontarelis {
 // The ticked invoices of the selection grid as stops in delivery order: one stop per customer,
 // numbered from 1 over the customers that have a ticked invoice. The order starts with the
 // customers by their route position, those without one after them by name, and the clerk moves
-// a customer's stop ahead of the stop before it or behind the one after it. The number shows in
+// a customer's stop ahead of the stop before it or behind the one after it. Customers are
+// ordered by the name on their first invoice. The number shows in
 // a column of its own, after the hidden ones, on every ticked row; what each row shows is
 // remembered so that a tick rewrites only the rows whose number changed.
 class StopOrder
@@ -63,7 +64,10 @@ private:
     std::vector<Customer> m_customers;
     // Customer indexes in delivery order.
     std::vector<int> m_order;
-    QHash<qint32, int> m_customerOf;
+    // The invoice numbers of the rows as filled, beside their customers: where each invoice's
+    // customer is looked up once rows have left the grid.
+    std::vector<qint32> m_filledNumbers;
+    std::vector<int> m_filledCustomers;
     // Per grid row: its customer (-1: none), whether it counts as ticked, the stop it shows.
     std::vector<int> m_rowCustomer;
     std::vector<bool> m_rowTicked;
