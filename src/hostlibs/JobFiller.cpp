@@ -7,6 +7,8 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/host/IPrintableDocument.h"
 
+#include <algorithm>
+
 namespace hostlibs {
 
 namespace {
@@ -43,6 +45,27 @@ QStringList fillSection(const QStringList &lines, const PrintFormat &format, hos
     return filled;
 }
 
+// The lines one detail line filled: those before the sub-detail block, the block once for each
+// of the line's own lines, and those after it. They stay together on one page (as one entry of
+// several lines) unless they hold a QR code, which takes a line of its own.
+QStringList fillDetail(const PrintFormat &format, host::IDocument &document, FieldFiller &filler, QStringList &qrTexts)
+{
+    const QStringList &detail = format.detail();
+    const qsizetype at = format.subDetailAt() < 0 ? detail.size() : format.subDetailAt();
+    QStringList block = fillSection(detail.mid(0, at), format, document, filler, qrTexts);
+    if (auto *withLines = dynamic_cast<host::IPrintableDocument *>(&document); withLines && format.subDetailAt() >= 0) {
+        for (const auto &line : withLines->documentLines())
+            block += fillSection(format.subDetail(), format, *line, filler, qrTexts);
+    }
+    block += fillSection(detail.mid(at), format, document, filler, qrTexts);
+    const bool hasCode = std::any_of(block.cbegin(), block.cend(), [](const QString &line) {
+        return QrMarker::parse(line).has_value();
+    });
+    if (hasCode || block.size() < 2)
+        return block;
+    return {block.join(u'\n')};
+}
+
 } // namespace
 
 PrintJob JobFiller::fill(const PrintFormat &format, host::IPrintableDocument &document, FieldFiller &filler)
@@ -54,7 +77,7 @@ PrintJob JobFiller::fill(const PrintFormat &format, host::IPrintableDocument &do
     job.header = fillSection(format.header(), format, document, filler, job.qrTexts);
     if (!format.detail().isEmpty()) {
         for (const auto &line : document.documentLines())
-            job.body += fillSection(format.detail(), format, *line, filler, job.qrTexts);
+            job.body += fillDetail(format, *line, filler, job.qrTexts);
     }
     for (const PrintFormat::Segment &segment : format.afterDetail()) {
         if (segment.list.isEmpty()) {

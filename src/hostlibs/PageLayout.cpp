@@ -43,7 +43,7 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, c
         page = job.header;
         used = 0;
     };
-    const auto place = [&](const QString &line) {
+    const auto placeWhole = [&](const QString &line) {
         const int height = linesOf(line);
         if (height > room)
             fail(QStringLiteral("Un código QR de %1 líneas no cabe bajo el encabezado en una página de %2 líneas")
@@ -54,18 +54,27 @@ QList<QStringList> PageLayout::paginate(const PrintJob &job, int linesPerPage, c
         page.append(line);
         used += height;
     };
+    // Lines that belong together and are taller than a page start one of their own and flow on.
+    const auto place = [&](const QString &line) {
+        if (linesOf(line) <= room || !line.contains(u'\n'))
+            return placeWhole(line);
+        if (used > 0)
+            newPage();
+        for (const QString &part : line.split(u'\n'))
+            placeWhole(part);
+    };
 
     for (const QString &line : job.body)
         place(line);
     const int footer = heightOf(job.footer);
     if (footer <= room && used + footer > room) {
         // The closing lines never stand alone under the column heads: the last body lines
-        // go over with them, as many as fit beside them (at most CarriedLines), never the
-        // page's only body line.
+        // go over with them, as many as fit beside them (until CarriedLines lines, so one
+        // block of lines that belong together is enough), never the page's only body line.
         const qsizetype bodyLines = page.size() - job.header.size();
         int carried = 0;
         int carriedHeight = 0;
-        while (carried < CarriedLines && carried < bodyLines - 1) {
+        while (carriedHeight < CarriedLines && carried < bodyLines - 1) {
             const int height = linesOf(page.at(page.size() - 1 - carried));
             if (carriedHeight + height > room - footer)
                 break;

@@ -66,9 +66,12 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     enum class Section { Header, Detail, Footer } section = Section::Header;
     bool inQr = false;
     bool inList = false;
+    bool inSubDetail = false;
     const auto sectionLines = [&]() -> QStringList & {
         if (inList)
             return format.m_afterDetail.last().lines;
+        if (inSubDetail)
+            return format.m_subDetail;
         switch (section) {
         case Section::Header:
             return format.m_header;
@@ -125,6 +128,20 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             inList = false;
             continue;
         }
+        if (isMarker(line, "[SUBDETALLE]")) {
+            if (section != Section::Detail || inSubDetail || format.m_subDetailAt >= 0)
+                fail(QStringLiteral("El formato de impresión «%1» abre [SUBDETALLE] fuera de [DETALLE] o más de una vez")
+                         .arg(origin));
+            inSubDetail = true;
+            format.m_subDetailAt = format.m_detail.size();
+            continue;
+        }
+        if (isMarker(line, "[/SUBDETALLE]")) {
+            if (!inSubDetail)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/SUBDETALLE] sin abrirlo").arg(origin));
+            inSubDetail = false;
+            continue;
+        }
         if (isMarker(line, "[DETALLE]")) {
             if (section != Section::Header)
                 fail(QStringLiteral("El formato de impresión «%1» tiene más de un bloque [DETALLE]").arg(origin));
@@ -132,7 +149,7 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
             continue;
         }
         if (isMarker(line, "[/DETALLE]")) {
-            if (section != Section::Detail)
+            if (section != Section::Detail || inSubDetail)
                 fail(QStringLiteral("El formato de impresión «%1» cierra [/DETALLE] sin abrirlo").arg(origin));
             section = Section::Footer;
             continue;
@@ -155,6 +172,7 @@ int PrintFormat::width() const
     for (const Segment &segment : m_afterDetail)
         sections.append(&segment.lines);
     int widest = 0;
+    sections.append(&m_subDetail);
     for (const QStringList *lines : sections) {
         for (const QString &line : *lines) {
             if (!QrMarker::parse(line))

@@ -14,6 +14,8 @@ namespace hostlibs {
 // After the detail block, the lines between "[LISTA NAME]" and "[/LISTA]" repeat once per item
 // of the document's list NAME, and print nothing when it has none; the lines after the detail
 // block down to the last list flow on with the body, and only those after it close the document.
+// Inside the detail block, the lines between "[SUBDETALLE]" and "[/SUBDETALLE]" repeat once
+// per line of the detail line itself (an order's items, a stop's invoices), where they stand.
 class PrintFormat
 {
 public:
@@ -32,6 +34,9 @@ public:
     const QStringList &detail() const { return m_detail; }
     const QList<Segment> &afterDetail() const { return m_afterDetail; }
     const QStringList &footer() const { return m_footer; }
+    const QStringList &subDetail() const { return m_subDetail; }
+    // Where the sub-detail block stands among the detail lines; -1 without one.
+    qsizetype subDetailAt() const { return m_subDetailAt; }
     // The lines of each QR block, in the order of the format; a marker's index points here.
     const QList<QStringList> &qrBlocks() const { return m_qrBlocks; }
     // The widest line of the sections as laid out, each field of a width at that width.
@@ -42,6 +47,8 @@ private:
     QStringList m_detail;
     QList<Segment> m_afterDetail;
     QStringList m_footer;
+    QStringList m_subDetail;
+    qsizetype m_subDetailAt = -1;
     QList<QStringList> m_qrBlocks;
 };
 

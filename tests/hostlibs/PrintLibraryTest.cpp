@@ -86,10 +86,19 @@ TEST(PrintLibraryTest, FormatSplitsAroundItsDetailBlockAndRefusesBrokenOnesByNam
     EXPECT_EQ(segments, QStringList({":antes", "DEVOLUCIONES:{B}", ":entre", "X:"}));
     EXPECT_EQ(lists.footer(), QStringList{"Pie"});
 
+    // A block inside the detail repeats per line of the line; it stands where it was written.
+    const hostlibs::PrintFormat nested = hostlibs::PrintFormat::parse(
+        QStringLiteral("[DETALLE]\n{PARADA}\n[SUBDETALLE]\n{FACTURA}\n[/SUBDETALLE]\nFirma\n[/DETALLE]"), QString());
+    EXPECT_EQ(QList<QStringList>({nested.detail(), nested.subDetail()}), QList<QStringList>({{"{PARADA}", "Firma"}, {"{FACTURA}"}}));
+    EXPECT_EQ(nested.subDetailAt(), 1);
+
     for (const char *broken : {"a\n[DETALLE]\nb\n", "a\n[/DETALLE]\n", "[DETALLE]\n[/DETALLE]\n[DETALLE]\n[/DETALLE]",
                                "{NUMERO,1001}", "[DETALLE]\n{A,-2147483648}\n[/DETALLE]", "[QR]\n{A, 99999999999}\n[/QR]",
                                "[LISTA A]\n[/LISTA]", "[DETALLE]\n[/DETALLE]\n[LISTA A]\n", "[DETALLE]\n[/DETALLE]\n[/LISTA]",
-                               "[DETALLE]\n[/DETALLE]\n[LISTA A]\n[LISTA B]\n[/LISTA]\n[/LISTA]"})
+                               "[DETALLE]\n[/DETALLE]\n[LISTA A]\n[LISTA B]\n[/LISTA]\n[/LISTA]",
+                               "[SUBDETALLE]\n[/SUBDETALLE]", "[DETALLE]\n[SUBDETALLE]\n[/DETALLE]",
+                               "[DETALLE]\n[/SUBDETALLE]\n[/DETALLE]",
+                               "[DETALLE]\n[SUBDETALLE]\n[/SUBDETALLE]\n[SUBDETALLE]\n[/SUBDETALLE]\n[/DETALLE]"})
         EXPECT_TRUE(raised([&] { hostlibs::PrintFormat::parse(QString::fromUtf8(broken), QStringLiteral("roto.txt")); })
                         .description().contains(QStringLiteral("«roto.txt»")))
             << broken;
@@ -122,6 +131,13 @@ TEST(PrintLibraryTest, PagesRepeatTheHeaderAndKeepTheFooterTogetherAtTheEnd)
     EXPECT_EQ(hostlibs::PageLayout::paginate(job, 4),
               (QList<QStringList>{{"H1", "H2", "F1", "F2"}, {"H1", "H2", "F3", "F4"}}));
     EXPECT_NE(raised([&] { hostlibs::PageLayout::paginate(job, 2); }).number(), 0);
+
+    // Lines that belong together start a page rather than split; taller than a page, they flow.
+    job.footer.clear();
+    job.body = {"L1", "B1\nB2", "C1\nC2\nC3\nC4"};
+    const auto linesOf = [](const QString &line) { return int(line.count(u'\n')) + 1; };
+    EXPECT_EQ(hostlibs::PageLayout::paginate(job, 4, linesOf),
+              (QList<QStringList>{{"H1", "H2", "L1"}, {"H1", "H2", "B1\nB2"}, {"H1", "H2", "C1", "C2"}, {"H1", "H2", "C3", "C4"}}));
 }
 
 TEST(PrintLibraryTest, DestinationFollowsThePrinterSetting)

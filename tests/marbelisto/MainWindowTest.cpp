@@ -45,15 +45,21 @@ public:
         vontarelis::Activator::GetGuiaDespacho(f);
         struct RecordedGuide : vontarelis::GuiaDespacho
         {
-            explicit RecordedGuide(QList<std::pair<qint32, bool>> &prints) : prints(prints) {}
+            RecordedGuide(QList<std::pair<qint32, bool>> &prints, QList<std::pair<qint32, bool>> &routeSheets)
+                : prints(prints), routeSheets(routeSheets)
+            {
+            }
             void ViewPrint(bool AutoPrint) override { prints.append({id(), AutoPrint}); }
+            void ViewPrintHojaDeRuta(bool AutoPrint) override { routeSheets.append({id(), AutoPrint}); }
             QList<std::pair<qint32, bool>> &prints;
+            QList<std::pair<qint32, bool>> &routeSheets;
         };
-        return std::make_unique<RecordedGuide>(prints);
+        return std::make_unique<RecordedGuide>(prints, routeSheets);
     }
 
-    // Each print: the guide's number and AutoPrint.
+    // Each print, and each print of a route sheet: the guide's number and AutoPrint.
     QList<std::pair<qint32, bool>> prints;
+    QList<std::pair<qint32, bool>> routeSheets;
 
 private:
     static std::function<std::unique_ptr<QDialog>()> standIn(const char *name)
@@ -84,12 +90,15 @@ QString label(const QWidget &window, const char *name)
     return found ? found->text() : QStringLiteral("(missing)");
 }
 
-// Types text into the host's input box as soon as it opens, and accepts it.
-void answerInputBox(const QString &text)
+// Types text into the host's input box as soon as it opens, and accepts it; proposed receives
+// the text the box opened with.
+void answerInputBox(const QString &text, QString *proposed = nullptr)
 {
     auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, text] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, text, proposed] {
         if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            if (proposed)
+                *proposed = box->textValue();
             box->setTextValue(text);
             box->accept();
             timer->deleteLater();
@@ -145,7 +154,7 @@ TEST_F(MainWindowTest, TheDispatchMenuReachesTheComponentAndTheWindowFollowsWhat
             entries.append(action->text().remove(u'&') + u' ' + action->shortcut().toString());
     }
     EXPECT_EQ(entries, QStringList({"Nueva guía de despacho… Ctrl+N", "Revisar / cerrar guías… Ctrl+R",
-                                    "Imprimir guía… Ctrl+P", "Tipos de vehículo… Ctrl+T"}));
+                                    "Imprimir guía… Ctrl+P", "Hoja de ruta… Ctrl+H", "Tipos de vehículo… Ctrl+T"}));
     EXPECT_EQ(QStringList({label(w, "lblEmpresa"), label(w, "stbEmpresa"), label(w, "stbUsuario")}),
               QStringList({"Distribuidora de Prueba, C.A.", "Empresa: Distribuidora de Prueba, C.A.", "Usuario: OPERADOR"}));
     // The database the session works on: the server and database on PostgreSQL, else the file.
@@ -248,8 +257,21 @@ TEST_F(MainWindowTest, AGuideIsPrintedAgainFromTheListOrByItsNumber)
     answerInputBox("doce");
     w.dispatch().print()->trigger();
 
+    // The list's own menu offers both prints; the route sheet proposes the guide chosen in it.
+    EXPECT_EQ(table.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList offered;
+    for (const QAction *action : table.actions())
+        offered << action->objectName();
+    EXPECT_EQ(offered, QStringList({"actImprimirGuia", "actHojaDeRuta"}));
+    table.setCurrentIndex(list().index(0, 0));
+    QString proposed;
+    answerInputBox(QString::number(list().numero(0)), &proposed);
+    table.actions().at(1)->trigger();
+    EXPECT_EQ(proposed, QString::number(list().numero(0)));
+
     using Print = std::pair<qint32, bool>;
     EXPECT_EQ(activator.prints, QList<Print>({{1, false}, {2, false}, {1, false}}));
+    EXPECT_EQ(activator.routeSheets, QList<Print>({{list().numero(0), false}}));
     EXPECT_EQ(utilities->messages,
               QStringList({"No existe la guía de despacho número 999", "«doce» no es un número de guía de despacho"}));
     EXPECT_TRUE(utilities->errors.empty());

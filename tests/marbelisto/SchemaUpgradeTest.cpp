@@ -14,7 +14,7 @@
 namespace {
 
 // What the first version lacked: vehicle capacities by weight and volume, items' volumes, the
-// reasons of returns, the figures of a review, the constraints on
+// reasons of returns, the figures of a review, delivery stops, the constraints on
 // links and figures, the rules that keep a closed guide closed, the server's notice to the other
 // desks; on PostgreSQL, guide
 // numbers from the counter (an identity sequence numbered them, and had run past failed
@@ -53,7 +53,8 @@ void makeOlder(const marbelisto::Database &database)
                        << "ALTER TABLE " + table + "_v RENAME TO " + table;
         }
     }
-    statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg";
+    statements << "ALTER TABLE gdTiposVehiculo DROP COLUMN capacidadKg" << "ALTER TABLE gdFacturasGuia DROP COLUMN Parada"
+               << "ALTER TABLE clientes DROP COLUMN ordenRuta";
     for (const char *column : {"facturasDespacho", "totalPesoDespacho", "totalPrecioVentaDespacho", "totalIVADespacho", "version"})
         statements << QStringLiteral("ALTER TABLE gdVontarelis DROP COLUMN %1").arg(column);
     for (const QString &statement : statements)
@@ -92,6 +93,8 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         ASSERT_TRUE(query.exec("SELECT COUNT(*) FROM MotivosDevolucion, gdDevolucionesGuia"));
         EXPECT_FALSE(query.exec("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (5, 1, 'x')"))
             << "a return names an existing guide";
+        EXPECT_TRUE(query.exec("SELECT l.Parada, c.ordenRuta FROM gdFacturasGuia l, clientes c WHERE 1 = 0"))
+            << query.lastError().text().toStdString();
         ASSERT_TRUE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 3500"));
         EXPECT_FALSE(query.exec("UPDATE gdTiposVehiculo SET capacidadKg = 0"));
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (5, 1)"));

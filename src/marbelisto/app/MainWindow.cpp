@@ -86,7 +86,7 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     m_menuDespacho->setObjectName(QStringLiteral("menuDespacho"));
     m_menuDespacho->addActions({m_dispatch->newGuide(), m_dispatch->review()});
     m_menuDespacho->addSeparator();
-    m_menuDespacho->addAction(m_dispatch->print());
+    m_menuDespacho->addActions({m_dispatch->print(), m_dispatch->routeSheet()});
     m_menuDespacho->addSeparator();
     m_menuDespacho->addAction(QStringLiteral("&Tipos de vehículo…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
                               &MainWindow::editVehicleTypes)
@@ -95,7 +95,10 @@ MainWindow::MainWindow(host::IFramework &framework, DispatchActions::ActivatorSo
     tools->setObjectName(QStringLiteral("tbDespacho"));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->addActions({m_dispatch->newGuide(), m_dispatch->review(), m_dispatch->print()});
+    tools->addActions({m_dispatch->newGuide(), m_dispatch->review(), m_dispatch->print(), m_dispatch->routeSheet()});
+    // The guide list offers both prints of the guide chosen in it.
+    m_guides->table().setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_guides->table().addActions({m_dispatch->print(), m_dispatch->routeSheet()});
 
     m_status = new SessionStatusBar(databaseShown(framework), userCode(framework), this);
     setStatusBar(m_status);

@@ -34,6 +34,12 @@ QCommandLineOption listingOption()
                               QStringLiteral("Emite también el listado detallado de facturas de la guía."));
 }
 
+QCommandLineOption routeSheetOption()
+{
+    return QCommandLineOption(QStringLiteral("hoja-de-ruta"),
+                              QStringLiteral("Imprime la hoja de ruta de la guía en lugar de la guía."));
+}
+
 // "guia.pdf" -> "guia-listado.pdf".
 QString listingFile(const QString &guideFile)
 {
@@ -74,12 +80,13 @@ QString PrintGuideCommand::name() const
 
 QString PrintGuideCommand::description() const
 {
-    return QStringLiteral("print-guide N [--pdf ARCHIVO] [--listado]: imprime la guía N sin vista previa.");
+    return QStringLiteral("print-guide N [--pdf ARCHIVO] [--listado] [--hoja-de-ruta]: imprime la guía N (o su hoja de "
+                          "ruta) sin vista previa.");
 }
 
 QList<QCommandLineOption> PrintGuideCommand::options() const
 {
-    return {pdfOption(), listingOption()};
+    return {pdfOption(), listingOption(), routeSheetOption()};
 }
 
 bool PrintGuideCommand::takesArguments() const
@@ -100,10 +107,11 @@ int PrintGuideCommand::run(const CommandContext &context)
 {
     const QStringList arguments = context.parser().positionalArguments().mid(1);
     if (arguments.size() != 1)
-        throw UsageError(QStringLiteral("Uso: marbelisto --data DIR print-guide N [--pdf ARCHIVO] [--listado]"));
+        throw UsageError(QStringLiteral("Uso: marbelisto --data DIR print-guide N [--pdf ARCHIVO] [--listado] [--hoja-de-ruta]"));
     const QString pdf =
         context.parser().isSet(pdfOption()) ? QFileInfo(context.parser().value(pdfOption())).absoluteFilePath() : QString();
     const bool listing = context.parser().isSet(listingOption());
+    const bool routeSheet = context.parser().isSet(routeSheetOption());
     QTemporaryDir folder;
     if (!pdf.isEmpty() && !folder.isValid())
         throw toolkit::Error(toolkit::ErrInvalidCall, QStringLiteral("No hay carpeta temporal para imprimir"), source);
@@ -116,7 +124,10 @@ int PrintGuideCommand::run(const CommandContext &context)
         std::make_unique<AnsweringCommonUtilities>(listing, out));
 
     const StoredGuide stored(context, arguments.first());
-    stored.guide().ViewPrint(true);
+    if (routeSheet)
+        stored.guide().ViewPrintHojaDeRuta(true);
+    else
+        stored.guide().ViewPrint(true);
 
     const auto &results = prints.results();
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -130,7 +141,10 @@ int PrintGuideCommand::run(const CommandContext &context)
                                         ? QStringLiteral("la impresora «%1»").arg(result.destination)
                                         : QStringLiteral("el archivo %1").arg(file);
         out << QStringLiteral("%1 %2: %3 página(s) en %4\n")
-                   .arg(i == 0 ? QStringLiteral("Guía") : QStringLiteral("Listado"), result.number)
+                   .arg(routeSheet ? QStringLiteral("Hoja de ruta")
+                        : i == 0   ? QStringLiteral("Guía")
+                                   : QStringLiteral("Listado"),
+                        result.number)
                    .arg(result.pages)
                    .arg(destination);
     }

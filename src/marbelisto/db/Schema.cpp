@@ -49,7 +49,9 @@ const char *const tables[] = {
     " direccion TEXT NOT NULL DEFAULT '',"
     " telefono TEXT NOT NULL DEFAULT '',"
     " Zona TEXT NOT NULL DEFAULT '',"
-    " VendedorAsignado TEXT NOT NULL DEFAULT '')$KEYED",
+    " VendedorAsignado TEXT NOT NULL DEFAULT '',"
+    // The customer's place on its zone's delivery route; NULL: none, visited after those with one.
+    " ordenRuta INTEGER)$KEYED",
 
     "CREATE TABLE ItemsInventario ("
     " codigo TEXT NOT NULL PRIMARY KEY,"
@@ -131,6 +133,8 @@ const char *const tables[] = {
     "CREATE TABLE gdFacturasGuia ("
     " idGuia INTEGER NOT NULL,"
     " NumeroFactura INTEGER NOT NULL,"
+    // The invoice's stop in the guide's delivery order, shared by a customer's invoices.
+    " Parada INTEGER,"
     " PRIMARY KEY (idGuia, NumeroFactura),"
     " CONSTRAINT gd_enlace_guia FOREIGN KEY (idGuia) REFERENCES gdVontarelis (id),"
     " CONSTRAINT gd_enlace_factura FOREIGN KEY (NumeroFactura) REFERENCES facturas (numero))$KEYED",

@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cstddef>
+
 namespace marbelisto {
 
 namespace {
@@ -31,6 +33,12 @@ const AddedColumn addedColumns[] = {
     {"gdVontarelis", "totalIVADespacho", "$MONEY"},
     // Counts the reviews that changed the guide, so that a review never overwrites another's.
     {"gdVontarelis", "version", "INTEGER NOT NULL DEFAULT 0"},
+};
+
+// Delivery stops: the customers' route position and the stop of each link, NULL in older rows.
+const AddedColumn stopColumns[] = {
+    {"clientes", "ordenRuta", "INTEGER"},
+    {"gdFacturasGuia", "Parada", "INTEGER"},
 };
 
 bool hasColumn(const Database &database, const QString &table, const QString &column)
@@ -62,12 +70,16 @@ void change(const Database &database, const QString &statement)
     throw databaseError(error);
 }
 
-void addColumn(const Database &database, const Schema &schema, const char *table, const char *column, const char *type)
+template<std::size_t N>
+void addColumns(const Database &database, const Schema &schema, const AddedColumn (&columns)[N])
 {
-    if (hasColumn(database, QString::fromLatin1(table), QString::fromLatin1(column)))
-        return;
-    change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                                        .arg(QLatin1String(table), QLatin1String(column), QLatin1String(type))));
+    for (const AddedColumn &added : columns) {
+        const QString table = QString::fromLatin1(added.table);
+        const QString column = QString::fromLatin1(added.column);
+        if (!hasColumn(database, table, column))
+            change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                                .arg(table, column, QString::fromLatin1(added.type))));
+    }
 }
 
 bool lacks(const Database &database, const Schema::Rules &rules)
@@ -97,10 +109,14 @@ void refuseBrokenRows(const Database &database, const Schema::Rules &rules)
 void SchemaUpgrade::apply(Database &database)
 {
     const Schema schema = Schema::forDriver(database.connection().driverName());
-    for (const AddedColumn &added : addedColumns)
-        addColumn(database, schema, added.table, added.column, added.type);
-    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns())
-        addColumn(database, schema, added.table, added.column, added.type);
+    addColumns(database, schema, addedColumns);
+    addColumns(database, schema, stopColumns);
+    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns()) {
+        if (!hasColumn(database, QString::fromLatin1(added.table), QString::fromLatin1(added.column)))
+            change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                                .arg(QLatin1String(added.table), QLatin1String(added.column),
+                                                     QLatin1String(added.type))));
+    }
     // Probed first: a workstation's role may read a table but never create one.
     for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables()) {
         if (!hasColumn(database, QString::fromLatin1(table.name), QStringLiteral("1")))

@@ -8,9 +8,11 @@
 #include "toolkit/Currency.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace marbelisto {
@@ -33,6 +35,8 @@ struct Customer
     QString nombre;
     QString zona;
     QString vendedor;
+    // 0: not on the route.
+    int ordenRuta = 0;
 };
 
 struct Article
@@ -45,6 +49,7 @@ struct Article
 struct OpenInvoice
 {
     qint32 numero;
+    const Customer *customer;
     QString zona;
     double peso;
     Currency neto;
@@ -146,8 +151,11 @@ private:
     void writeCustomers()
     {
         BulkInsert insert(m_database, QStringLiteral("INSERT INTO clientes (codigo, nombre, rif, direccion, telefono, "
-                                                     "Zona, VendedorAsignado) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                                     "Zona, VendedorAsignado, ordenRuta) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
         const auto zonas = DemoCatalog::zonas();
+        // Route positions go in tens along each zone, so a new customer fits between two; every
+        // tenth customer was never placed on the route.
+        QHash<QString, int> ultimaPosicion;
         const int count = std::clamp(m_options.invoices / 25, 40, 4000);
         for (int i = 1; i <= count; ++i) {
             const auto &zona = pick(zonas);
@@ -167,7 +175,9 @@ private:
                                          .arg(m_random.between(200, 999))
                                          .arg(m_random.between(10, 99))
                                          .arg(m_random.between(10, 99));
-            insert.row({customer.codigo, customer.nombre, rif, direccion, telefono, customer.zona, customer.vendedor});
+            customer.ordenRuta = i % 10 == 0 ? 0 : ultimaPosicion[zona.codigo] += 10;
+            insert.row({customer.codigo, customer.nombre, rif, direccion, telefono, customer.zona, customer.vendedor,
+                        customer.ordenRuta == 0 ? QVariant() : QVariant(customer.ordenRuta)});
             m_customers.push_back(std::move(customer));
         }
     }
@@ -245,7 +255,7 @@ private:
                           fecha.startOfDay(), QVariant::fromValue(neto), QVariant::fromValue(iva), tasa, despachada});
             // The open guides are yesterday's: they carry invoices of that day or before.
             if (!despachada && daysAgo >= GuideDaysAgo && daysAgo <= 4)
-                m_open[customer.vendedor].push_back(OpenInvoice{numero, customer.zona, peso, neto, iva, tasa});
+                m_open[customer.vendedor].push_back(OpenInvoice{numero, &customer, customer.zona, peso, neto, iva, tasa});
         }
     }
 
@@ -275,7 +285,7 @@ private:
                                          "operador, facturas, totalPeso, totalPrecioVenta, totalIVA, vendedor, zona) "
                                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         BulkInsert links(m_database,
-                         QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (?, ?)"));
+                         QStringLiteral("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura, Parada) VALUES (?, ?, ?)"));
         const QDate fecha = m_options.today.addDays(-GuideDaysAgo);
         qint32 id = 0;
         for (const auto &[vendedor, invoices] : m_open) {
@@ -296,9 +306,28 @@ private:
             guides.row({id, QStringLiteral("C%1").arg(id, 2, 10, QLatin1Char('0')), id, fecha.startOfDay(),
                         QDateTime(fecha, QTime(17, 30 + id)), QStringLiteral("ADMIN"), qint32(count), peso,
                         QVariant::fromValue(neto), QVariant::fromValue(iva), vendedor, invoices.front().zona});
+            const std::map<const Customer *, int> paradas = stops(invoices, count);
             for (std::size_t i = 0; i < count; ++i)
-                links.row({id, invoices[i].numero});
+                links.row({id, invoices[i].numero, paradas.at(invoices[i].customer)});
         }
+    }
+
+    // The customers of a guide's first invoices numbered along the route, those off it last by name.
+    static std::map<const Customer *, int> stops(const std::vector<OpenInvoice> &invoices, std::size_t count)
+    {
+        std::vector<const Customer *> order;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (std::find(order.cbegin(), order.cend(), invoices[i].customer) == order.cend())
+                order.push_back(invoices[i].customer);
+        }
+        std::sort(order.begin(), order.end(), [](const Customer *a, const Customer *b) {
+            const auto key = [](const Customer *c) { return std::tuple(c->ordenRuta == 0, c->ordenRuta, c->nombre); };
+            return key(a) < key(b);
+        });
+        std::map<const Customer *, int> paradas;
+        for (std::size_t i = 0; i < order.size(); ++i)
+            paradas.emplace(order[i], int(i) + 1);
+        return paradas;
     }
 
     Database &m_database;

@@ -21,11 +21,14 @@ DispatchActions::DispatchActions(host::IFramework &framework, ActivatorSource ac
                       QKeySequence(Qt::CTRL | Qt::Key_R),
                       QStringLiteral("Revisa las facturas entregadas de una guía abierta y la cierra"))),
       m_print(action(QStringLiteral("actImprimirGuia"), QStringLiteral("&Imprimir guía…"),
-                     QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Imprime de nuevo una guía por su número")))
+                     QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Imprime de nuevo una guía por su número"))),
+      m_routeSheet(action(QStringLiteral("actHojaDeRuta"), QStringLiteral("&Hoja de ruta…"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                          QStringLiteral("Imprime la hoja de ruta de una guía, con sus paradas en orden de entrega")))
 {
     connect(m_newGuide, &QAction::triggered, this, &DispatchActions::runGo);
     connect(m_review, &QAction::triggered, this, &DispatchActions::runControlVontarelis);
     connect(m_print, &QAction::triggered, this, &DispatchActions::askAndPrint);
+    connect(m_routeSheet, &QAction::triggered, this, &DispatchActions::askAndPrintRouteSheet);
 }
 
 void DispatchActions::runGo()
@@ -42,35 +45,58 @@ void DispatchActions::runControlVontarelis()
 
 void DispatchActions::askAndPrint()
 {
+    if (const qint32 numero = askNumber(QStringLiteral("Imprimir guía de despacho")))
+        printGuide(numero);
+}
+
+void DispatchActions::printGuide(qint32 numero)
+{
+    withGuide(QStringLiteral("GuiaDespacho.ViewPrint"), numero, [](host::IGuiaDespacho &guide) { guide.ViewPrint(false); });
+}
+
+void DispatchActions::askAndPrintRouteSheet()
+{
+    if (const qint32 numero = askNumber(QStringLiteral("Imprimir hoja de ruta")))
+        printRouteSheet(numero);
+}
+
+void DispatchActions::printRouteSheet(qint32 numero)
+{
+    withGuide(QStringLiteral("GuiaDespacho.ViewPrintHojaDeRuta"), numero,
+              [](host::IGuiaDespacho &guide) { guide.ViewPrintHojaDeRuta(false); });
+}
+
+qint32 DispatchActions::askNumber(const QString &title)
+{
     const qint32 proposed = m_proposed ? m_proposed() : 0;
     const QString typed =
         m_framework.InputBoxEx()
-            ->GetText(QStringLiteral("Imprimir guía de despacho"), QString(),
-                      QStringLiteral("Número de la guía de despacho:"), 0, false, 9,
+            ->GetText(title, QString(), QStringLiteral("Número de la guía de despacho:"), 0, false, 9,
                       proposed > 0 ? QString::number(proposed) : QString())
             .trimmed();
     if (typed.isEmpty())
-        return;
+        return 0;
     bool ok = false;
     const qint32 numero = typed.toInt(&ok);
     if (!ok || numero <= 0) {
         hostlibs::CommonUtilities().ShowMessage(
             QStringLiteral("«%1» no es un número de guía de despacho").arg(typed));
-        return;
+        return 0;
     }
-    printGuide(numero);
+    return numero;
 }
 
-void DispatchActions::printGuide(qint32 numero)
+void DispatchActions::withGuide(const QString &source, qint32 numero,
+                                const std::function<void(host::IGuiaDespacho &)> &print)
 {
-    call(QStringLiteral("GuiaDespacho.ViewPrint"), [this, numero] {
+    call(source, [this, numero, &print] {
         const auto guide = m_activator().GetGuiaDespacho(m_framework);
         if (!guide->Load(numero)) {
             hostlibs::CommonUtilities().ShowMessage(
                 QStringLiteral("No existe la guía de despacho número %1").arg(numero));
             return;
         }
-        guide->ViewPrint(false);
+        print(*guide);
     });
     emit finished();
 }

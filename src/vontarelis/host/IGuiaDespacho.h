@@ -72,6 +72,9 @@ public:
     // The script first, then the guide's own variables, the vehicle's and the company's.
     bool EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString) override = 0;
     virtual void ViewPrint(bool AutoPrint) = 0;
+    // The route sheet ("Hoja de ruta"): the guide's stops in delivery order, for the customers
+    // to sign; interactive unless AutoPrint.
+    virtual void ViewPrintHojaDeRuta(bool AutoPrint) = 0;
     QString NombreArchivoFormato() override = 0;
 };
 

@@ -7,6 +7,7 @@
 #include "vontarelis/model/DetalleGuiaDespacho.h"
 #include "vontarelis/model/DevolucionGuia.h"
 #include "vontarelis/model/GuiaVariables.h"
+#include "vontarelis/model/HojaDeRuta.h"
 #include "vontarelis/model/HostScript.h"
 #include "vontarelis/model/vehiculos.h"
 
@@ -205,6 +206,11 @@ void GuiaDespacho::ViewPrint(bool AutoPrint)
         return;
     CurrentHost().generarUsrReport(QStringLiteral("detallesVontarelisInline.rcl"), QStringLiteral("numeroGuia"),
                                    QVariant::fromValue(m_id));
+}
+
+void GuiaDespacho::ViewPrintHojaDeRuta(bool AutoPrint)
+{
+    HojaDeRuta(*this).ViewPrint(AutoPrint);
 }
 
 QString GuiaDespacho::NombreArchivoFormato()

@@ -59,6 +59,7 @@ public:
     QString NombreVendedor() override;
     bool EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant &sRetString) override;
     void ViewPrint(bool AutoPrint) override;
+    void ViewPrintHojaDeRuta(bool AutoPrint) override;
     QString NombreArchivoFormato() override;
 
     // What the guide shows and prints: the last review's figures, else those of registration.

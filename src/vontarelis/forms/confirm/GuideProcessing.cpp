@@ -8,6 +8,8 @@
 #include "vontarelis/model/GuiaDespacho.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
+#include <utility>
+
 namespace vontarelis {
 
 namespace {
@@ -17,8 +19,9 @@ const QString Location = QStringLiteral("frmConfirmarBruvelos::cbOk_Click");
 } // namespace
 
 GuideProcessing::GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows,
-                                 const ReturnReasons &returns, bool cerrarGuia)
-    : m_guia(guia), m_version(version), m_rows(rows), m_returns(returns), m_cerrarGuia(cerrarGuia)
+                                 const ReturnReasons &returns, QList<GuideStops::Stop> paradas, bool cerrarGuia)
+    : m_guia(guia), m_version(version), m_rows(rows), m_returns(returns), m_paradas(std::move(paradas)),
+      m_cerrarGuia(cerrarGuia)
 {
 }
 
@@ -133,6 +136,7 @@ bool GuideProcessing::store(const QString &invoiceList)
                        + invoiceList,
                    {m_guia.id()});
     m_returns.store(m_guia.id(), m_rows);
+    GuideStops::store(m_guia.id(), m_paradas);
     // Closing is the last change a guide takes.
     if (m_cerrarGuia)
         SqlExecute(QStringLiteral("UPDATE gdVontarelis SET cerrada = 1 WHERE id = ?"), {m_guia.id()});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vontarelis/data/GuideStops.h"
 #include "vontarelis/model/GuideFigures.h"
 
 #include <QString>
@@ -37,8 +38,10 @@ public:
         Reload,
     };
 
-    // The version is the guide's as the rows on screen were read.
+    // The version is the guide's as the rows on screen were read; the stops are those of the
+    // ticked rows, stored with their links.
     GuideProcessing(GuiaDespacho &guia, qint32 version, const InvoiceRows &rows, const ReturnReasons &returns,
+                    QList<GuideStops::Stop> paradas,
                     bool cerrarGuia);
 
     Outcome Procesar();
@@ -60,6 +63,7 @@ private:
     qint32 m_version;
     const InvoiceRows &m_rows;
     const ReturnReasons &m_returns;
+    QList<GuideStops::Stop> m_paradas;
     bool m_cerrarGuia;
 };
 

@@ -13,6 +13,7 @@
 #include "vontarelis/forms/confirm/InvoiceByReference.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/ReturnReasons.h"
+#include "vontarelis/forms/confirm/ReviewStops.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 #include "vontarelis/forms/confirm/TickSelection.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -54,6 +55,7 @@ frmConfirmarBruvelos::frmConfirmarBruvelos(QWidget *parent)
     ui->detalles->setRows(2);
 
     m_rows = std::make_unique<InvoiceRows>(*ui->detalles);
+    m_paradas = std::make_unique<ReviewStops>(*ui->detalles, *m_rows);
     m_totals = std::make_unique<SelectionTotals>(*ui->lblValorSel, *ui->lblPesoSel, *ui->lblqFacturas);
     m_returns = std::make_unique<ReturnReasons>();
     m_selection = std::make_unique<TickSelection>(*m_rows, *m_totals, *m_returns);
@@ -148,6 +150,7 @@ void frmConfirmarBruvelos::Form_Load()
     if (gTemaUI)
         gTemaUI->configurarFormulario(this);
     m_rows->setUpColumns();
+    m_paradas->setUpColumn();
     detalles_Resize();
     LimpiarFormulario();
 }
@@ -174,7 +177,15 @@ bool frmConfirmarBruvelos::numGuia_Validate()
     // invoices; only another number loads a guide.
     if (m_lookup->keepShown(ui->numGuia->value()))
         return true;
-    return m_lookup->Buscar(ui->numGuia->value());
+    return Buscar(ui->numGuia->value());
+}
+
+bool frmConfirmarBruvelos::Buscar(double numero)
+{
+    if (!m_lookup->Buscar(numero))
+        return false;
+    m_paradas->load(guia->id());
+    return true;
 }
 
 void frmConfirmarBruvelos::numGuia_GotFocus()
@@ -225,6 +236,7 @@ void frmConfirmarBruvelos::detalles_KeyPress(qint16 &keyAscii)
 void frmConfirmarBruvelos::cbAgregarFactura_Click()
 {
     InvoiceByReference(*guia, *m_rows, *m_totals).Agregar();
+    m_paradas->complete();
 }
 
 void frmConfirmarBruvelos::cbSelectAll_Click()
@@ -251,9 +263,10 @@ void frmConfirmarBruvelos::cbCancelar_Click()
 void frmConfirmarBruvelos::cbOk_Click()
 {
     const GuideProcessing::Outcome outcome =
-        GuideProcessing(*guia, m_lookup->shownVersion(), *m_rows, *m_returns, ui->chkCerrarGuia->isChecked())
+        GuideProcessing(*guia, m_lookup->shownVersion(), *m_rows, *m_returns, m_paradas->stops(),
+                        ui->chkCerrarGuia->isChecked())
             .Procesar();
-    if (outcome == GuideProcessing::Outcome::Reload && m_lookup->Buscar(m_lookup->shown()))
+    if (outcome == GuideProcessing::Outcome::Reload && Buscar(m_lookup->shown()))
         return;
     if (outcome != GuideProcessing::Outcome::NotConfirmed && outcome != GuideProcessing::Outcome::Failed)
         LimpiarFormulario();

@@ -20,6 +20,7 @@ class GuiaDespacho;
 class GuideLookup;
 class InvoiceRows;
 class ReturnReasons;
+class ReviewStops;
 class SelectionTotals;
 class TickSelection;
 
@@ -48,6 +49,8 @@ private:
     void Form_Unload();
     void LimpiarFormulario();
     bool numGuia_Validate();
+    // Shows the guide, its invoices and their stops.
+    bool Buscar(double numero);
     void numGuia_GotFocus();
     // Every other control says what it expects when the focus reaches it.
     void wireHints(toolkit::FocusValidator &validator);
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<Ui::frmConfirmarBruvelos> ui;
     std::unique_ptr<GuiaDespacho> guia;
     std::unique_ptr<InvoiceRows> m_rows;
+    std::unique_ptr<ReviewStops> m_paradas;
     std::unique_ptr<SelectionTotals> m_totals;
     std::unique_ptr<ReturnReasons> m_returns;
     std::unique_ptr<TickSelection> m_selection;

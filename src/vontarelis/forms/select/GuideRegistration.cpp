@@ -43,6 +43,7 @@ std::unique_ptr<GuiaDespacho> GuideRegistration::store(const Request &request, V
     guia->startProcess();
     for (const qint32 numero : request.facturas)
         guia->addFactura(numero);
+    GuideStops::store(guia->id(), request.paradas);
     SqlCommitTransaction();
     return guia;
 }

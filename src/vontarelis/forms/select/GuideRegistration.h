@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vontarelis/data/GuideStops.h"
 #include "vontarelis/model/GuideFigures.h"
 
 #include <QList>
@@ -14,7 +15,7 @@ class GuiaDespacho;
 class VehicleEntry;
 
 // What "Procesar" stores, and nothing else: a new or changed vehicle, one gdVontarelis row and
-// one gdFacturasGuia link per ticked invoice, all in one transaction.
+// one gdFacturasGuia link per ticked invoice numbered with its stop, all in one transaction.
 class GuideRegistration
 {
 public:
@@ -29,6 +30,8 @@ public:
         GuideFigures totals;
         // Invoice numbers in grid order.
         QList<qint32> facturas;
+        // The same invoices by stop, in delivery order.
+        QList<GuideStops::Stop> paradas;
     };
 
     // Opens the transaction, writes and commits; the guide comes back stored and numbered.

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace vontarelis {
 
 // One invoice that may still travel, as the search read it: amounts in the invoice's own
@@ -20,6 +22,9 @@ struct InvoiceRow
     QDateTime fecha;
     QString nombreCliente;
     double peso = 0.0;
+    // The customer's code and its place on the delivery route.
+    QString codigoCliente;
+    std::optional<qint32> ordenRuta;
 };
 
 } // namespace vontarelis

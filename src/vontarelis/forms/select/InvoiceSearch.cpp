@@ -39,7 +39,7 @@ QString InvoiceSearch::sql(const QString &zona, const QString &vendedor)
         vendedor.isEmpty() ? QString() : QStringLiteral(" AND VendedorAsignado = ") + host.StringDB(vendedor) + u' ';
     return QStringLiteral("SELECT f.serie, f.correlativo, f.numero, f.precioEfectivo, f.Impuesto1, ")
            + QStringLiteral("f.tipocambio, f.FechaTransaccion, c.nombre, dbo.PesoFactura(f.numero) As peso, ")
-           + QStringLiteral("f.NombreCliente ") + QStringLiteral("FROM (SELECT * FROM facturas f ")
+           + QStringLiteral("f.NombreCliente, f.codigoCliente, c.ordenRuta ") + QStringLiteral("FROM (SELECT * FROM facturas f ")
            + QStringLiteral("WHERE Despachada = 0 ") + QStringLiteral("AND NOT EXISTS (SELECT * FROM gdFacturasGuia ")
            + QStringLiteral("WHERE numeroFactura = f.numero)) f ")
            + QStringLiteral("INNER JOIN (SELECT * FROM clientes WHERE 1 = 1 ") + zonaClause + vendedorClause
@@ -49,7 +49,10 @@ QString InvoiceSearch::sql(const QString &zona, const QString &vendedor)
 InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &vendedor)
 {
     // Columns by their place in the select list above, which a lookup by name costs on every row.
-    enum Column { Serie, Correlativo, Numero, PrecioEfectivo, Impuesto, Tipocambio, Fecha, Nombre, Peso, NombreCliente };
+    enum Column {
+        Serie, Correlativo, Numero, PrecioEfectivo, Impuesto, Tipocambio, Fecha, Nombre, Peso, NombreCliente, CodigoCliente,
+        OrdenRuta
+    };
 
     Result result;
     for (auto rs = SqlOpenRecordset(sql(zona, vendedor), {}); !rs->Eof(); rs->MoveNext()) {
@@ -70,6 +73,9 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
         row.fecha = dateOrEmpty(rs->Fields(Fecha));
         row.nombreCliente = textOrEmpty(rs->Fields(NombreCliente));
         row.peso = numberOrZero(rs->Fields(Peso));
+        row.codigoCliente = textOrEmpty(rs->Fields(CodigoCliente));
+        if (const QVariant orden = rs->Fields(OrdenRuta); !toolkit::isNull(orden))
+            row.ordenRuta = toolkit::toLong(orden);
         result.rows.push_back(std::move(row));
     }
     return result;

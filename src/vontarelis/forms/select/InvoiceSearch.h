@@ -9,7 +9,8 @@
 namespace vontarelis {
 
 // The invoices that may still go on a guide: not dispatched, on no guide yet, of an existing
-// customer, optionally only of one zone and of one assigned salesperson; oldest first.
+// customer, optionally only of one zone and of one assigned salesperson; oldest first. Each
+// comes with its customer's code and route position, which order the guide's stops.
 class InvoiceSearch
 {
 public:

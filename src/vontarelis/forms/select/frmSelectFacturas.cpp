@@ -19,6 +19,7 @@
 #include "vontarelis/forms/select/InvoiceSelection.h"
 #include "vontarelis/forms/select/InvoiceVolumes.h"
 #include "vontarelis/forms/select/LoadIndicator.h"
+#include "vontarelis/forms/select/StopOrder.h"
 #include "vontarelis/forms/select/VehicleEntry.h"
 #include "vontarelis/host/ITheme.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -42,6 +43,9 @@ constexpr int PeriodoProximaGuia = 5000;
 // The button of the grid's MouseDown that opens the bulk-change menu.
 constexpr qint16 BotonDerecho = 2;
 constexpr qint16 BarraEspaciadora = 32;
+// The popup's items after the three bulk changes.
+constexpr qint16 AdelantarParada = 3;
+constexpr qint16 AtrasarParada = 4;
 
 QString location(const QString &handler)
 {
@@ -61,6 +65,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
     ui->setupUi(this);
     m_validator = new toolkit::FocusValidator(this);
     m_seleccion = std::make_unique<InvoiceSelection>(*ui->detalles);
+    m_paradas = std::make_unique<StopOrder>(*ui->detalles);
     m_personas = std::make_unique<DriverSalespersonEntry>(*ui->conductor, *ui->vendedor);
     m_vehiculo = std::make_unique<VehicleEntry>(VehicleEntry::Controls{
         ui->placasVehiculo, ui->cbTipoVehiculo, ui->serialNIV, ui->anho, ui->marca, ui->modelo, ui->colorVehiculo,
@@ -79,6 +84,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
                 [&] { hostlibs::CommonUtilities().HandleKeyPress(keyAscii, activeControl); });
     });
     ui->placasVehiculo->installEventFilter(this);
+    ui->detalles->installEventFilter(this);
     // A long hint is cut at the window's edge rather than widening the dialog.
     ui->StatusBar1->Panels(1)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
@@ -102,6 +108,7 @@ frmSelectFacturas::frmSelectFacturas(QWidget *parent)
 frmSelectFacturas::~frmSelectFacturas()
 {
     ui->placasVehiculo->removeEventFilter(this);
+    ui->detalles->removeEventFilter(this);
 }
 
 void frmSelectFacturas::wireFields()
@@ -159,8 +166,8 @@ void frmSelectFacturas::wireGrid()
     connect(detalles, &toolkit::FlexGrid::KeyPress, this, [this](qint16 &keyAscii) {
         Guarded(location(QStringLiteral("detalles_KeyPress")), [&] { detalles_KeyPress(keyAscii); });
     });
-    connect(detalles, &toolkit::FlexGrid::MouseDown, this, [this](qint16 button, qint16, double, double) {
-        Guarded(location(QStringLiteral("detalles_MouseDown")), [&] { detalles_MouseDown(button); });
+    connect(detalles, &toolkit::FlexGrid::MouseDown, this, [this](qint16 button, qint16, double, double y) {
+        Guarded(location(QStringLiteral("detalles_MouseDown")), [&] { detalles_MouseDown(button, y); });
     });
     connect(detalles, &toolkit::FlexGrid::ContextKey, this,
             [this] { Guarded(location(QStringLiteral("detalles_ContextKey")), [this] { detalles_ContextKey(); }); });
@@ -175,7 +182,7 @@ void frmSelectFacturas::wireHints()
         {ui->cbCargarFacturas, QStringLiteral("Enter o barra espaciadora: cargar las facturas")},
         {ui->detalles,
          QStringLiteral("Espacio: marcar/desmarcar la selección · Mayús+flechas: elegir filas · Ctrl+A: todas · "
-                        "Menú o Mayús+F10: cambios masivos")},
+                        "Ctrl+arriba/abajo: adelantar o atrasar la parada · Menú o Mayús+F10: cambios masivos")},
         {ui->cbOk, QStringLiteral("Enter o Alt+P: registrar la guía con las facturas marcadas")},
         {ui->cbCancelar, QStringLiteral("Enter: cerrar la ventana sin registrar")},
     };
@@ -212,6 +219,16 @@ bool frmSelectFacturas::eventFilter(QObject *watched, QEvent *event)
         Guarded(location(QStringLiteral("placasVehiculo_KeyPress")), [this] { m_vehiculo->choosePlate(); });
         return true;
     }
+    // Ctrl+Up and Ctrl+Down move the current row's stop instead of the current row.
+    if (watched == ui->detalles && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool ctrl = key->modifiers() == Qt::ControlModifier;
+        if (ctrl && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            const int paso = key->key() == Qt::Key_Up ? -1 : 1;
+            Guarded(location(QStringLiteral("detalles_KeyDown")), [&] { m_paradas->move(ui->detalles->Row(), paso); });
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -223,6 +240,7 @@ void frmSelectFacturas::Form_Load()
     hostlibs::CommonUtilities().PrepareForm(this);
     RestoreFormPlacement(*this, QString(), false);
     m_seleccion->setColumnLayout();
+    m_paradas->setColumnLayout();
     m_personas->configure(FormName);
     m_vehiculo->fillTypes();
     LlenarZonas();
@@ -289,6 +307,7 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     const QString mascara = CurrentEmpresa().MascaraMonetarios();
     m_seleccion->fill(result.rows, mascara);
     m_volumenes->clear();
+    m_paradas->start(result.rows);
     guiaRegistrada.clear();
     ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
@@ -324,8 +343,11 @@ LoadIndicator::Load frmSelectFacturas::carga() const
 
 void frmSelectFacturas::detalles_Click()
 {
-    if (m_seleccion->CambiarSeleccion(ui->detalles->Row()))
-        MostrarTotales();
+    const qint32 fila = ui->detalles->Row();
+    if (!m_seleccion->CambiarSeleccion(fila))
+        return;
+    m_paradas->update(fila, fila);
+    MostrarTotales();
 }
 
 void frmSelectFacturas::detalles_KeyPress(qint16 &keyAscii)
@@ -334,14 +356,23 @@ void frmSelectFacturas::detalles_KeyPress(qint16 &keyAscii)
         omitirTecla = false;
         return;
     }
-    if (keyAscii == BarraEspaciadora && m_seleccion->CambiarRango(ui->detalles->Row(), ui->detalles->RowSel()))
-        MostrarTotales();
+    const toolkit::FlexGrid &detalles = *ui->detalles;
+    if (keyAscii != BarraEspaciadora || !m_seleccion->CambiarRango(detalles.Row(), detalles.RowSel()))
+        return;
+    m_paradas->update(detalles.Row(), detalles.RowSel());
+    MostrarTotales();
 }
 
-void frmSelectFacturas::detalles_MouseDown(qint16 button)
+void frmSelectFacturas::detalles_MouseDown(qint16 button, double y)
 {
-    if (button == BotonDerecho)
-        CambioMasivo(QCursor::pos());
+    if (button == BotonDerecho) {
+        // The stop moved is the one of the row under the mouse, which a right press leaves
+        // as it is.
+        const toolkit::FlexGrid &detalles = *ui->detalles;
+        const QPoint inGrid(0, toolkit::Twips::toPixelsY(int(y)));
+        const int fila = detalles.rowAt(detalles.viewport()->mapFrom(&detalles, inGrid).y());
+        CambioMasivo(QCursor::pos(), fila < 0 ? -1 : detalles.FixedRows() + fila);
+    }
     omitirTecla = true;
 }
 
@@ -351,17 +382,23 @@ void frmSelectFacturas::detalles_ContextKey()
     const toolkit::FlexGrid &detalles = *ui->detalles;
     const QPoint debajo(toolkit::Twips::toPixelsX(detalles.CellLeft()),
                         toolkit::Twips::toPixelsY(detalles.CellTop() + detalles.CellHeight()));
-    CambioMasivo(detalles.mapToGlobal(debajo));
+    CambioMasivo(detalles.mapToGlobal(debajo), detalles.Row());
 }
 
-void frmSelectFacturas::CambioMasivo(const QPoint &globalPos)
+void frmSelectFacturas::CambioMasivo(const QPoint &globalPos, qint32 fila)
 {
     const qint16 accion = ui->UCPopup1->PopupPA(
-        {QStringLiteral("&Seleccionar todas"), QStringLiteral("&Desmarcar todas"), QStringLiteral("&Invertir seleccion")},
+        {QStringLiteral("&Seleccionar todas"), QStringLiteral("&Desmarcar todas"), QStringLiteral("&Invertir seleccion"),
+         QStringLiteral("&Adelantar la parada"), QStringLiteral("A&trasar la parada")},
         globalPos);
+    if (accion == AdelantarParada || accion == AtrasarParada) {
+        m_paradas->move(fila, accion == AdelantarParada ? -1 : 1);
+        return;
+    }
     if (accion < 0)
         return;
     m_seleccion->CambioMasivo(accion);
+    m_paradas->updateAll();
     MostrarTotales();
 }
 
@@ -421,12 +458,16 @@ void frmSelectFacturas::cbOk_Click()
             if (zona.isEmpty())
                 zona = hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text());
             const GuideRegistration::Request request{m_personas->codigoConductor(), m_personas->codigoVendedor(), zona,
-                                                     m_seleccion->totals(), marcadas};
+                                                     m_seleccion->totals(), marcadas, m_paradas->stops()};
             const std::unique_ptr<GuiaDespacho> guia = GuideRegistration::store(request, *m_vehiculo);
             confirmada = true;
             // The total labels keep this guide's figures; the status bar says whose they are.
             guiaRegistrada = QStringLiteral("Guía %1 registrada").arg(numeroGuia(guia->id()));
             guia->ViewPrint(false);
+            // The driver's sheet of stops to sign, like the detailed listing, only when asked.
+            if (!marcadas.isEmpty()
+                && hostlibs::CommonUtilities().AskYesNo(QStringLiteral("Quiere emitir la hoja de ruta"), false, QString()))
+                guia->ViewPrintHojaDeRuta(false);
             LimpiarFormulario();
             MostrarAyuda(QString());
         } catch (const std::exception &error) {
@@ -444,6 +485,7 @@ bool frmSelectFacturas::QuitarFacturasTomadas(const QList<qint32> &marcadas)
     if (guias.isEmpty())
         return false;
     const QList<std::pair<qint32, QString>> quitadas = m_seleccion->quitarFacturas(guias.keys());
+    m_paradas->updateAll();
     MostrarTotales();
     // A long list would hide the message's point: the first few name their guide.
     constexpr qsizetype Nombradas = 10;

@@ -22,10 +22,12 @@ namespace vontarelis {
 class DriverSalespersonEntry;
 class InvoiceSelection;
 class InvoiceVolumes;
+class LoadIndicator;
+class StopOrder;
 class VehicleEntry;
 
 // The guide-creation dialog: who drives what (DriverSalespersonEntry, VehicleEntry), which
-// invoices travel (InvoiceSelection, filled by InvoiceSearch), and "Procesar", which stores the
+// invoices travel (InvoiceSelection, filled by InvoiceSearch) in which order (StopOrder), and "Procesar", which stores the
 // guide (GuideRegistration), prints it and empties the dialog for the next one. The layout lives
 // in frmSelectFacturas.ui; this class wires the controls' events to those parts. Every handler
 // is entered through the handler guard, so an error it does not trap is reported and the
@@ -56,10 +58,12 @@ private:
     bool QuitarFacturasTomadas(const QList<qint32> &marcadas);
     void detalles_Click();
     void detalles_KeyPress(qint16 &keyAscii);
-    void detalles_MouseDown(qint16 button);
+    // y: where, in twips from the grid's top.
+    void detalles_MouseDown(qint16 button, double y);
     void detalles_ContextKey();
     // The bulk-change menu at that point of the screen, and the totals after the change.
-    void CambioMasivo(const QPoint &globalPos);
+    // The bulk changes and the moves of that row's stop.
+    void CambioMasivo(const QPoint &globalPos, qint32 fila);
 
     void MostrarTotales();
     void MostrarCarga();
@@ -76,6 +80,7 @@ private:
     toolkit::FocusValidator *m_validator;
     QTimer *Timer1;
     std::unique_ptr<InvoiceSelection> m_seleccion;
+    std::unique_ptr<StopOrder> m_paradas;
     std::unique_ptr<DriverSalespersonEntry> m_personas;
     std::unique_ptr<VehicleEntry> m_vehiculo;
     std::unique_ptr<LoadIndicator> m_carga;

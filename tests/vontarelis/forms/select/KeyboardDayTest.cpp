@@ -117,6 +117,7 @@ TEST_F(KeyboardDayTest, AGuideIsRegisteredAndReviewedWithFewKeysThatAreNotData)
     EXPECT_EQ(column(4), QStringList(7, u"þ"_s) + QStringList(3, u"o"_s));
     EXPECT_EQ(totals(), QStringList({"7", "10.000", "195.60"}));
     utilities->answer(false);
+    utilities->answer(false);
     press(Qt::Key_P, Qt::AltModifier);
     EXPECT_TRUE(utilities->messages.isEmpty()) << utilities->messages.join(u'|').toStdString();
     EXPECT_LE(keys.size(), 25);
@@ -142,7 +143,8 @@ TEST_F(KeyboardDayTest, AGuideIsRegisteredAndReviewedWithFewKeysThatAreNotData)
         utilities->questions.clear();
         return asked;
     };
-    EXPECT_EQ(prompts(), QStringList({"¿Desea registrar un nuevo vehiculo?", "Quiere emitir el listado detallado de facturas"}));
+    EXPECT_EQ(prompts(), QStringList({"¿Desea registrar un nuevo vehiculo?", "Quiere emitir el listado detallado de facturas",
+                                      "Quiere emitir la hoja de ruta"}));
     dialog->close();
 
     // (b) Reviewing it: the two oldest stayed behind, and the guide is closed.

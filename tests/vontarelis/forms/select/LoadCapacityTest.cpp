@@ -103,11 +103,12 @@ TEST_F(LoadCapacityTest, AmberFromNinetyUpToFullAndNoQuestionThenHiddenWithTheGr
     QCoreApplication::processEvents(); // the layout settles on the next pass
     EXPECT_EQ(dialog->width(), width) << "the dialog keeps its width, the indicator shown or not, whatever its text";
     pick("cbTipoVehiculo", "Furgoneta");
-    // Full is not over: "Procesar" asks only whether to print the listing.
+    // Full is not over: "Procesar" asks only whether to print the listing and the route sheet.
+    utilities->answer(false);
     utilities->answer(false);
     click("cbOk");
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
-    ASSERT_EQ(utilities->questions.size(), 1u);
+    ASSERT_EQ(utilities->questions.size(), 2u);
     EXPECT_EQ(rows("SELECT totalPeso FROM gdVontarelis WHERE id > 1"), (QList<QVariantList>{{950.0}}));
     EXPECT_FALSE(shown());
 }
@@ -137,9 +138,10 @@ TEST_F(LoadCapacityTest, OverCapacityAsksFirstAndNoWritesNothing)
 
     utilities->answer(true);
     utilities->answer(false);
+    utilities->answer(false);
     click("cbOk");
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
-    EXPECT_EQ(utilities->questions.size(), 3u);
+    EXPECT_EQ(utilities->questions.size(), 4u);
     EXPECT_EQ(rows("SELECT totalPeso, facturas FROM gdVontarelis WHERE id > 1"),
               (QList<QVariantList>{{950.0, 1}}));
 }

@@ -36,6 +36,7 @@ TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrint
         clickRow(row);
     EXPECT_EQ(totals(), QStringList({"3", "2.500", "1,287.60"}));
     utilities->answer(false);
+    utilities->answer(false);
     click("cbOk");
 
     ASSERT_TRUE(utilities->errors.empty()) << utilities->errors[0].description.toStdString();
@@ -52,7 +53,7 @@ TEST_F(SelectDialogTest, ProcesarStoresTheGuideItsLinksAndTheNewVehicleThenPrint
 
     // Printed once, then emptied for the next guide.
     EXPECT_EQ(printed(), 1);
-    ASSERT_EQ(utilities->questions.size(), 2u);
+    ASSERT_EQ(utilities->questions.size(), 3u);
     EXPECT_TRUE(utilities->questions[1].prompt.startsWith("Quiere emitir el listado detallado de facturas"));
     EXPECT_EQ(entries().mid(0, 13), QStringList({"", "", "", "", "", "", "", "", "", "", "", "", "0"}));
     EXPECT_EQ(totals(), QStringList({"3", "2.500", "1,287.60"})) << "the labels keep the guide just registered";
@@ -216,8 +217,9 @@ TEST_F(SelectDialogTest, AFailureAtAnyStatementBeforeTheCommitLeavesDatabaseAndD
     const QStringList shown = entries();
     // Ids are not gap-free: a rolled-back insert may use up a number.
     const QVariant lastGuide = rows("SELECT MAX(id) FROM gdVontarelis").value(0).value(0);
-    // Vehicle insert and its number, guide insert, its number and its registration time, three links.
-    const int beforeCommit = 8;
+    // Vehicle insert and its number, guide insert, its number and its registration time, three
+    // links, and the statement that numbers their stops.
+    const int beforeCommit = 9;
     for (int nth = 1; nth <= beforeCommit; ++nth) {
         faulty.failStatement(nth);
         click("cbOk");
@@ -234,9 +236,11 @@ TEST_F(SelectDialogTest, AFailureAtAnyStatementBeforeTheCommitLeavesDatabaseAndD
                            "INSERT INTO gdVontarelis (conductor, idVehiculo, fecha, operador, facturas, totalPeso, "
                            "totalPrecioVenta, totalIVA, vendedor, zona) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                            "SELECT SCOPE_IDENTITY()"}));
+    EXPECT_TRUE(faulty.statements().at(beforeCommit - 1).startsWith("UPDATE gdFacturasGuia SET Parada = CASE"));
 
     // The retry saves the vehicle again and links the guide to it.
     faulty.failStatement(0);
+    utilities->answer(false);
     utilities->answer(false);
     click("cbOk");
     EXPECT_EQ(utilities->errors.size(), std::size_t(beforeCommit));
@@ -251,7 +255,8 @@ TEST_F(SelectDialogTest, AFailureAtAnyStatementBeforeTheCommitLeavesDatabaseAndD
     load();
     clickRow(1);
     const QStringList ticked = entries();
-    faulty.failStatement(5);
+    // Guide insert, its number, its registration time, the link and its stop come first.
+    faulty.failStatement(6);
     click("cbOk");
     EXPECT_TRUE(faulty.failed());
     EXPECT_EQ(utilities->errors.back().source, u"frmSelectFacturas::cbOk_Click"_s);
@@ -281,6 +286,7 @@ TEST_F(SelectDialogTest, AnInvoiceTakenMeanwhileByAnotherWorkstationLeavesTheGri
     EXPECT_EQ(totals(), QStringList({"1", "10.000", "116.00"}));
 
     // Only now is a guide stored; the refused attempt may have used up a number.
+    utilities->answer(false);
     utilities->answer(false);
     click("cbOk");
     EXPECT_EQ(rows("SELECT g.facturas, g.totalPeso, g.totalPrecioVenta, l.NumeroFactura FROM gdVontarelis g "

@@ -86,6 +86,7 @@ TEST_F(ServerOutageTest, TheRefreshWaitsOutAStoppedServerQuietlyProcesarSaysItOn
     cluster("start");
     EXPECT_TRUE(nextGuideShows(u"0000002"_s));
     utilities->answer(false);
+    utilities->answer(false);
     click("cbOk");
     EXPECT_EQ(utilities->shownErrors.size() + utilities->errors.size(), 1u) << "the one of the outage";
     EXPECT_EQ(rows("SELECT g.id, l.NumeroFactura FROM gdVontarelis g INNER JOIN gdFacturasGuia l ON l.idGuia = g.id "
