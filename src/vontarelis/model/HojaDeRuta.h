@@ -36,6 +36,8 @@ public:
     QString NombreArchivoFormato() override;
     // The stops in delivery order.
     QList<std::shared_ptr<host::IDocument>> documentLines() override;
+    // A route sheet lists nothing below its stops.
+    QList<std::shared_ptr<host::IDocument>> documentList(const QString &) override { return {}; }
 
 private:
     const QList<std::shared_ptr<ParadaRuta>> &paradas();

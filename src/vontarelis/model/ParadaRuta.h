@@ -34,6 +34,7 @@ public:
     // A stop is printed inside its route sheet, never alone.
     QString NombreArchivoFormato() override { return {}; }
     QList<std::shared_ptr<host::IDocument>> documentLines() override;
+    QList<std::shared_ptr<host::IDocument>> documentList(const QString &) override { return {}; }
 
 private:
     double valor() const;

@@ -22,7 +22,7 @@ constexpr int ColParada = 10;
 TEST_F(SelectDialogTest, TickedInvoicesFormOneStopPerCustomerInRouteOrderThatTheClerkRearrangesBeforeRegistering)
 {
     // Comercial Este has a place on the route; the others have none and follow it by name.
-    host.exec("UPDATE clientes SET ordenRuta = 7 WHERE codigo = 'CL2'");
+    host.ownerExec("UPDATE clientes SET ordenRuta = 7 WHERE codigo = 'CL2'");
     openToRegister(false);
     enterDriverAndKnownVehicle();
     load();
