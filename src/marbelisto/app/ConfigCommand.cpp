@@ -30,6 +30,10 @@ QList<SettingKey> knownKeys()
          QStringLiteral("archivo de la carpeta de datos con el formato de la guía")},
         {QStringLiteral("FormatosGuiaDespacho"),
          QStringLiteral("formatos de la guía para elegir al imprimir, separados por «;»")},
+        {QStringLiteral("FormatoHojaDeRuta"),
+         QStringLiteral("archivo de la carpeta de datos con el formato de la hoja de ruta")},
+        {QStringLiteral("FormatosHojaDeRuta"),
+         QStringLiteral("formatos de la hoja de ruta para elegir al imprimir, separados por «;»")},
     };
 }
 
