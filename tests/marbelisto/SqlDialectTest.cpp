@@ -270,6 +270,14 @@ TEST(SqlDialect, AWorkstationReadsTheHostsTablesWritesTheComponentsAndChangesNoT
         EXPECT_EQ(query.lastError().nativeErrorCode(), u"42501"_s) << sql << ": " << query.lastError().text().toStdString();
     }
 
+    try {
+        host.exec(u"UPDATE Empresa SET nombre = 'otra'"_s);
+        ADD_FAILURE() << "a workstation changed the company";
+    } catch (const toolkit::Error &error) {
+        EXPECT_TRUE(error.description().startsWith(u"El usuario de esta conexión no tiene permiso"_s)) << error.description().toStdString();
+        EXPECT_TRUE(error.details().contains(u"empresa"_s)) << error.details().toStdString();
+    }
+
     ASSERT_TRUE(QSqlQuery(host.owner().database().connection()).exec(u"DROP TRIGGER gd_aviso_enlaces ON gdFacturasGuia"_s));
     try {
         host.openDatabase();

@@ -98,7 +98,8 @@ void LoadIndicator::show(const Load &load)
         parts << part(load.volumen, cubicMetres(*m_capacidadM3), QStringLiteral("m³"), percent);
         fullest = m_capacidadKg ? std::max(fullest, percent) : percent;
     }
-    m_label.setText(parts.join(QStringLiteral("   ·   ")));
+    // One line each: side by side they would not fit beside the totals.
+    m_label.setText(parts.join(u'\n'));
     m_bar.setValue(int(std::clamp(fullest, 0.0, 100.0)));
     const QString colour = fullest > RedAbove      ? QStringLiteral("#c62828")
                            : fullest >= AmberFrom ? QStringLiteral("#f9a825")

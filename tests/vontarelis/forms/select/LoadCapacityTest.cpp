@@ -167,7 +167,7 @@ TEST_F(LoadCapacityTest, VolumeShowsBesideWeightEachWithItsOwnCapacityAndTheFull
     // Half full by weight, over by volume: the bar and its colour follow the volume.
     volume(camion, 0.5);
     pick("cbTipoVehiculo", "Camión");
-    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)   ·   0.760 de 0.5 m³ (152 %)"_s);
+    EXPECT_EQ(text(), u"950.000 de 1,900 kg (50 %)\n0.760 de 0.5 m³ (152 %)"_s);
     EXPECT_EQ(bar(), 100);
     EXPECT_TRUE(colour().contains(Red)) << colour().toStdString();
 
