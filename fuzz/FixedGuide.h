@@ -42,6 +42,15 @@ public:
     host::IFramework *Factoria() const override { return nullptr; }
     QString NombreArchivoFormato() override { return {}; }
     QList<std::shared_ptr<host::IDocument>> documentLines() override { return m_lines; }
+    // Lists that a site's format may name: one return, so that a list block prints.
+    QList<std::shared_ptr<host::IDocument>> documentList(const QString &name) override
+    {
+        if (name.compare(QLatin1String("DEVOLUCIONES"), Qt::CaseInsensitive) != 0)
+            return {};
+        return {std::make_shared<FixedDocument>(QVariantMap{{QStringLiteral("REFERENCIA"), QStringLiteral("A-000010")},
+                                                            {QStringLiteral("CLIENTE"), QStringLiteral("Licorería La Pastora")},
+                                                            {QStringLiteral("MOTIVO"), QStringLiteral("Mercancía dañada")}})};
+    }
 
 private:
     FixedDocument m_header{{
