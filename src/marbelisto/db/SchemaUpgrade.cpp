@@ -8,21 +8,16 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <cstddef>
+#include <span>
 
 namespace marbelisto {
 
 namespace {
 
+using AddedColumn = ReturnsVolumeSchema::AddedColumn;
+
 // Columns that came after the first version, each NULL (or its default) in the rows that were
 // already there.
-struct AddedColumn
-{
-    const char *table;
-    const char *column;
-    const char *type;
-};
-
 const AddedColumn addedColumns[] = {
     // Vehicle types learnt their load capacity in kilograms; a type without one stays NULL.
     {"gdTiposVehiculo", "capacidadKg", "$REAL"},
@@ -70,8 +65,7 @@ void change(const Database &database, const QString &statement)
     throw databaseError(error);
 }
 
-template<std::size_t N>
-void addColumns(const Database &database, const Schema &schema, const AddedColumn (&columns)[N])
+void addColumns(const Database &database, const Schema &schema, std::span<const AddedColumn> columns)
 {
     for (const AddedColumn &added : columns) {
         const QString table = QString::fromLatin1(added.table);
@@ -111,12 +105,7 @@ void SchemaUpgrade::apply(Database &database)
     const Schema schema = Schema::forDriver(database.connection().driverName());
     addColumns(database, schema, addedColumns);
     addColumns(database, schema, stopColumns);
-    for (const ReturnsVolumeSchema::AddedColumn &added : ReturnsVolumeSchema::columns()) {
-        if (!hasColumn(database, QString::fromLatin1(added.table), QString::fromLatin1(added.column)))
-            change(database, schema.spelled(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                                                .arg(QLatin1String(added.table), QLatin1String(added.column),
-                                                     QLatin1String(added.type))));
-    }
+    addColumns(database, schema, ReturnsVolumeSchema::columns());
     // Probed first: a workstation's role may read a table but never create one.
     for (const ReturnsVolumeSchema::AddedTable &table : ReturnsVolumeSchema::tables()) {
         if (!hasColumn(database, QString::fromLatin1(table.name), QStringLiteral("1")))
