@@ -215,10 +215,10 @@ void FlexGrid::setTextMatrix(qint32 row, qint32 col, const QString &text)
     m_model->setText(row, col, text);
 }
 
-void FlexGrid::setRowTexts(qint32 row, std::span<const QString> texts)
+void FlexGrid::setRowTexts(qint32 row, FlexRowText texts)
 {
     checkRow(row);
-    m_model->setRowTexts(row, texts);
+    m_model->setRowTexts(row, std::move(texts));
 }
 
 QString FlexGrid::Text() const

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "toolkit/FlexAlignment.h"
+#include "toolkit/FlexRowText.h"
 
 #include <QColor>
 #include <QTableView>
 #include <QTimer>
-
-#include <span>
 
 #include <vector>
 
@@ -50,7 +49,7 @@ public:
     void setTextMatrix(qint32 row, qint32 col, const QString &text);
     // The row's cells from column 0 on, as many as texts holds (at most Cols), in one write:
     // a fill of many rows pays for each row once rather than once a cell.
-    void setRowTexts(qint32 row, std::span<const QString> texts);
+    void setRowTexts(qint32 row, FlexRowText texts);
     // The text of the current cell.
     QString Text() const;
     void setText(const QString &text);

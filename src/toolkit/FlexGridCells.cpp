@@ -28,27 +28,25 @@ void FlexGridCells::setText(int row, int column, const QString &text)
         cellEnd(row, c) = quint32(qint64(cellEnd(row, c)) + delta);
 }
 
-void FlexGridCells::setRowTexts(int row, std::span<const QString> texts)
+void FlexGridCells::setRowTexts(int row, FlexRowText texts)
 {
-    const int count = std::min(int(texts.size()), m_columns);
+    const int count = std::min(texts.cellCount(), m_columns);
     if (count == 0)
         return;
-    const QString &old = m_rows[std::size_t(row)].text;
+    QString &rowText = m_rows[std::size_t(row)].text;
     const qsizetype oldRestStart = cellStart(row, count);
-    qsizetype size = old.size() - oldRestStart;
+    const qsizetype written = texts.cellEnd(count - 1);
+    QString built = texts.takeText();
+    built.truncate(written);
     for (int c = 0; c < count; ++c)
-        size += texts[std::size_t(c)].size();
-    QString built;
-    built.reserve(size);
-    for (int c = 0; c < count; ++c) {
-        built += texts[std::size_t(c)];
-        cellEnd(row, c) = quint32(built.size());
-    }
-    const qint64 delta = built.size() - oldRestStart;
-    built += QStringView(old).mid(oldRestStart);
+        cellEnd(row, c) = texts.cellEnd(c);
+    const qint64 delta = written - oldRestStart;
+    // The cells beyond the written ones keep their texts; a new row has none.
+    if (oldRestStart < rowText.size())
+        built += QStringView(rowText).mid(oldRestStart);
     for (int c = count; c < m_columns; ++c)
         cellEnd(row, c) = quint32(qint64(cellEnd(row, c)) + delta);
-    m_rows[std::size_t(row)].text = std::move(built);
+    rowText = std::move(built);
 }
 
 bool FlexGridCells::isRowBlank(int row, int firstColumn) const
@@ -120,8 +118,7 @@ FlexGridCells::CellStyle &FlexGridCells::styleFor(int row, int column)
 
 void FlexGridCells::dropIfDefault(int row, int column)
 {
-    std::erase_if(m_rows[std::size_t(row)].styles,
-                  [column](const CellStyle &s) { return s.column == column && s.isDefault(); });
+    std::erase_if(m_rows[std::size_t(row)].styles, [column](const CellStyle &s) { return s.column == column && s.isDefault(); });
 }
 
 QString FlexGridCells::fontName(int row, int column) const

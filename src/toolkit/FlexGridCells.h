@@ -1,11 +1,13 @@
 #pragma once
 
+#include "toolkit/FlexRowText.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace toolkit {
@@ -21,8 +23,8 @@ public:
 
     QString text(int row, int column) const;
     void setText(int row, int column, const QString &text);
-    // The first texts.size() cells of the row (at most every column), written at once.
-    void setRowTexts(int row, std::span<const QString> texts);
+    // The row's first cells, as many as texts holds (at most every column), written at once.
+    void setRowTexts(int row, FlexRowText texts);
     bool isRowBlank(int row, int firstColumn) const;
 
     void insertRows(int at, int count);
@@ -54,6 +56,7 @@ private:
     struct Row
     {
         QString text;
+        // Room for one style in place: a listing styles one cell per row, its tick.
         std::vector<CellStyle> styles;
     };
 

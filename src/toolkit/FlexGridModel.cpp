@@ -199,7 +199,7 @@ void FlexGridModel::setFixed(int fixedRows, int fixedCols)
     endResetModel();
 }
 
-void FlexGridModel::cellChanged(int row, int col, const QList<int> &roles)
+void FlexGridModel::cellChanged(int row, int col, std::initializer_list<int> roles)
 {
     if (m_bulk)
         return;
@@ -211,7 +211,7 @@ void FlexGridModel::cellChanged(int row, int col, const QList<int> &roles)
         emit headerDataChanged(Qt::Vertical, row - m_fixedRows, row - m_fixedRows);
     } else if (!fixedRow && !fixedCol) {
         const QModelIndex cell = indexOf(row, col);
-        emit dataChanged(cell, cell, roles);
+        emit dataChanged(cell, cell, QList<int>(roles));
     }
 }
 
@@ -223,10 +223,10 @@ void FlexGridModel::setText(int row, int col, const QString &text)
     cellChanged(row, col, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
 
-void FlexGridModel::setRowTexts(int row, std::span<const QString> texts)
+void FlexGridModel::setRowTexts(int row, FlexRowText texts)
 {
-    m_cells.setRowTexts(row, texts);
-    const int written = std::min(int(texts.size()), m_cells.columnCount());
+    const int written = std::min(texts.cellCount(), m_cells.columnCount());
+    m_cells.setRowTexts(row, std::move(texts));
     for (int col = 0; col < written && !m_bulk; ++col)
         cellChanged(row, col, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
@@ -235,7 +235,10 @@ void FlexGridModel::insertRow(int at, const QStringList &texts)
 {
     beginInsertRows(QModelIndex(), at - m_fixedRows, at - m_fixedRows);
     m_cells.insertRows(at, 1);
-    m_cells.setRowTexts(at, std::span<const QString>(texts.constData(), std::size_t(texts.size())));
+    FlexRowText row;
+    for (const QString &text : texts)
+        row << text;
+    m_cells.setRowTexts(at, std::move(row));
     endInsertRows();
 }
 

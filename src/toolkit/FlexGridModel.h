@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+#include <initializer_list>
 #include <vector>
 
 namespace toolkit {
@@ -38,7 +39,7 @@ public:
 
     QString text(int row, int col) const { return m_cells.text(row, col); }
     void setText(int row, int col, const QString &text);
-    void setRowTexts(int row, std::span<const QString> texts);
+    void setRowTexts(int row, FlexRowText texts);
     bool isRowBlank(int row) const { return m_cells.isRowBlank(row, m_fixedCols); }
     // Inserts one row at grid row `at`, its cells filled from the given texts.
     void insertRow(int at, const QStringList &texts);
@@ -62,7 +63,8 @@ public:
     void endBulkChange();
 
 private:
-    void cellChanged(int row, int col, const QList<int> &roles);
+    // Roles as a list made only when a view is told, not during a bulk fill.
+    void cellChanged(int row, int col, std::initializer_list<int> roles);
     Qt::Alignment qtAlignment(int col, const QString &text) const;
 
     FlexGridCells m_cells;

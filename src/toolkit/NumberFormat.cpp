@@ -1,6 +1,7 @@
 #include "toolkit/NumberFormat.h"
 
 #include "toolkit/NumberMask.h"
+#include "toolkit/ShortestFixed.h"
 #include "toolkit/VariantConvert.h"
 
 #include <QVarLengthArray>
@@ -107,9 +108,17 @@ QString NumberFormat::text(double value) const
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    const QString plain = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const bool negative = std::signbit(value) && value != 0.0;
+    const double magnitude = std::fabs(value);
+    if (ShortestFixed::covers(magnitude)) {
+        // Almost every amount: its digits on the stack, no string in between.
+        const ShortestFixed shortest(magnitude);
+        const Digits digits = split(shortest.text());
+        return formatDigits(negative, digits.integer, digits.fraction);
+    }
+    const QString plain = QString::number(magnitude, 'f', QLocale::FloatingPointShortest);
     const Digits digits = split(plain);
-    return formatDigits(std::signbit(value) && value != 0.0, digits.integer, digits.fraction);
+    return formatDigits(negative, digits.integer, digits.fraction);
 }
 
 QString NumberFormat::format(double value, const QString &mask, const QLocale &locale)

@@ -1,19 +1,27 @@
 #include "toolkit/PlainNumber.h"
 
+#include "toolkit/ShortestFixed.h"
+
 #include <QLocale>
 
-#include <cmath>
 
 namespace toolkit {
 
 QString PlainNumber::write(double value)
 {
+    QString text;
+    append(text, value);
+    return text;
+}
+
+void PlainNumber::append(QString &text, double value)
+{
     if (value == 0.0)
-        return QStringLiteral("0");
-    const double magnitude = std::fabs(value);
-    if (magnitude >= 1e15 || magnitude < 1e-4)
-        return QString::number(value, 'e', QLocale::FloatingPointShortest).toUpper();
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+        text += u'0';
+    else if (ShortestFixed::covers(value))
+        text += ShortestFixed(value).text();
+    else
+        text += QString::number(value, 'e', QLocale::FloatingPointShortest).toUpper();
 }
 
 double PlainNumber::read(const QString &text)

@@ -151,12 +151,11 @@ TEST(FlexGridTest, RowsAndColumnsGrowAndCutAtTheEndAndAddItemAndRemoveItemKeepTh
     EXPECT_EQ(d.rowTexts(1), QStringList({"1", "bb", "", "", "eeeee"})) << "a column that was cut comes back empty";
     // A whole row in one write: the cells it names, the rest of the row as it was, no more cells than columns.
     grid.setTextMatrix(10, 4, QStringLiteral("eeeee"));
-    grid.setRowTexts(10, std::array{QStringLiteral("uno"), QString(), QStringLiteral("tres")});
+    grid.setRowTexts(10, toolkit::FlexRowText() << u"uno" << u"" << u"tres");
     EXPECT_EQ(d.rowTexts(10), QStringList({"uno", "", "tres", "", "eeeee"}));
-    grid.setRowTexts(11, std::array{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                                   QStringLiteral("e"), QStringLiteral("sobra")});
+    grid.setRowTexts(11, toolkit::FlexRowText() << u"a" << u"b" << u"c" << u"d" << u"e" << u"sobra");
     EXPECT_EQ(d.rowTexts(11), QStringList({"a", "b", "c", "d", "e"}));
-    EXPECT_THROW(grid.setRowTexts(12, std::array{QString()}), toolkit::Error);
+    EXPECT_THROW(grid.setRowTexts(12, toolkit::FlexRowText() << u""), toolkit::Error);
     EXPECT_THROW(grid.setRows(0), toolkit::Error) << "Rows never drops below FixedRows";
     EXPECT_THROW(grid.setTextMatrix(0, 5, QString()), toolkit::Error);
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,24 @@ TEST(PlainNumber, WritesDigitsWithAPointAndExponentsOnlyAtTheExtremes)
     };
     for (const auto &[value, text] : texts)
         EXPECT_EQ(PlainNumber::write(value), text) << value;
+}
+
+TEST(PlainNumber, WritesTheSameDigitsAsQtWhereNoExponentIsUsed)
+{
+    // Amounts of a few decimals take a short way to their digits; every other value takes the
+    // long one. Both must give Qt's shortest digits.
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<qint64> units(-999999999999999, 999999999999999);
+    std::uniform_int_distribution<int> decimals(0, 6);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    for (int i = 0; i < 200000; ++i) {
+        const double amount = double(units(random) >> (i % 40)) / std::pow(10.0, decimals(random));
+        for (const double value : {amount, any(random), amount / 3.0}) {
+            if (std::fabs(value) < 1e-4 || std::fabs(value) >= 1e15)
+                continue;
+            ASSERT_EQ(PlainNumber::write(value), QString::number(value, 'f', QLocale::FloatingPointShortest)) << value;
+        }
+    }
 }
 
 TEST(PlainNumber, WrittenTextReadsBackToTheSameValue)

@@ -4,6 +4,10 @@
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+
 namespace vontarelis {
 
 namespace {
@@ -83,8 +87,19 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
 
 QString InvoiceSearch::referencia(const QString &serie, qint32 correlativo)
 {
-    const QString digits = QString::number(qAbs(qint64(correlativo))).rightJustified(6, u'0');
-    return serie + u'-' + (correlativo < 0 ? QStringLiteral("-") : QString()) + digits;
+    // Built in one allocation: the grid writes one per invoice it lists.
+    std::array<char, 16> digits;
+    const qsizetype count = std::to_chars(digits.data(), digits.data() + digits.size(), qAbs(qint64(correlativo))).ptr - digits.data();
+    QString text;
+    text.reserve(serie.size() + 2 + std::max<qsizetype>(count, 6));
+    text += serie;
+    text += u'-';
+    if (correlativo < 0)
+        text += u'-';
+    for (qsizetype padding = count; padding < 6; ++padding)
+        text += u'0';
+    text += QLatin1StringView(digits.data(), count);
+    return text;
 }
 
 } // namespace vontarelis

@@ -9,7 +9,6 @@
 #include "vontarelis/forms/select/InvoiceSearch.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vontarelis {
 
@@ -23,6 +22,8 @@ const QString DateMask = QStringLiteral("dd-mm-yyyy");
 // The grid is sized once and grows in steps while it fills, never once per invoice.
 constexpr qint32 InitialRows = 300;
 constexpr qint32 GrowthRows = 50;
+// A row's characters besides the customer's name: reference, date, amount, tick and hidden figures.
+constexpr qsizetype RowCapacity = 80;
 
 } // namespace
 
@@ -59,10 +60,8 @@ void InvoiceSelection::fill(const std::deque<InvoiceRow> &rows, const QString &m
     // The invoices come in date order, so a day's text is written once for all its invoices.
     QDate day;
     QString dayText;
-    std::array<QString, ColNumero + 1> texts;
-    texts[ColIncluir] = Desmarcada;
-    m_grid.setRows(InitialRows);
     qint32 fila = m_grid.FixedRows();
+    m_grid.setRows(InitialRows);
     for (const InvoiceRow &row : rows) {
         if (fila == m_grid.Rows())
             m_grid.setRows(m_grid.Rows() + GrowthRows);
@@ -73,15 +72,18 @@ void InvoiceSelection::fill(const std::deque<InvoiceRow> &rows, const QString &m
             day = row.fecha.date();
             dayText = toolkit::DateFormat::format(row.fecha, DateMask);
         }
-        texts[0] = InvoiceSearch::referencia(row.serie, row.correlativo);
-        texts[1] = dayText;
-        texts[2] = row.nombreCliente;
-        texts[3] = money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa);
-        texts[ColPeso] = toolkit::PlainNumber::write(row.peso);
-        texts[ColNeto] = toolkit::PlainNumber::write(row.precioEfectivo.toDouble() / row.tasa);
-        texts[ColIVA] = toolkit::PlainNumber::write(row.impuesto.toDouble() / row.tasa);
-        texts[ColNumero] = QString::number(row.numero);
-        m_grid.setRowTexts(fila, texts);
+        toolkit::FlexRowText texts(RowCapacity + row.nombreCliente.size());
+        const auto plain = [&texts](double value) {
+            toolkit::PlainNumber::append(texts.text(), value);
+            texts.endCell();
+        };
+        texts << InvoiceSearch::referencia(row.serie, row.correlativo) << dayText << row.nombreCliente
+              << money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa) << Desmarcada;
+        plain(row.peso);
+        plain(row.precioEfectivo.toDouble() / row.tasa);
+        plain(row.impuesto.toDouble() / row.tasa);
+        plain(row.numero);
+        m_grid.setRowTexts(fila, std::move(texts));
         m_grid.setRow(fila);
         m_grid.setCol(ColIncluir);
         m_grid.setCellFontName(TickFont);
