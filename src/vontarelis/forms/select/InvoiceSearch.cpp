@@ -50,7 +50,7 @@ QString InvoiceSearch::sql(const QString &zona, const QString &vendedor)
            + QStringLiteral(") c on c.codigo = f.codigoCliente ") + QStringLiteral("ORDER BY f.fechaTransaccion, f.numero");
 }
 
-InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &vendedor)
+QString InvoiceSearch::read(const QString &zona, const QString &vendedor, const std::function<void(InvoiceRow &&)> &add)
 {
     // Columns by their place in the select list above, which a lookup by name costs on every row.
     enum Column {
@@ -58,7 +58,6 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
         OrdenRuta
     };
 
-    Result result;
     for (auto rs = SqlOpenRecordset(sql(zona, vendedor), {}); !rs->Eof(); rs->MoveNext()) {
         InvoiceRow row;
         row.serie = textOrEmpty(rs->Fields(Serie));
@@ -66,10 +65,8 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
         double tasa = numberOrZero(rs->Fields(Tipocambio));
         if (tasa == 0.0)
             tasa = gTipoCambio;
-        if (tasa == 0.0) {
-            result.sinTasa = referencia(row.serie, row.correlativo);
-            return result;
-        }
+        if (tasa == 0.0)
+            return referencia(row.serie, row.correlativo);
         row.tasa = tasa;
         row.numero = toolkit::toLong(rs->Fields(Numero));
         row.precioEfectivo = moneyOrZero(rs->Fields(PrecioEfectivo));
@@ -80,9 +77,9 @@ InvoiceSearch::Result InvoiceSearch::read(const QString &zona, const QString &ve
         row.codigoCliente = textOrEmpty(rs->Fields(CodigoCliente));
         if (const QVariant orden = rs->Fields(OrdenRuta); !toolkit::isNull(orden))
             row.ordenRuta = toolkit::toLong(orden);
-        result.rows.push_back(std::move(row));
+        add(std::move(row));
     }
-    return result;
+    return QString();
 }
 
 QString InvoiceSearch::referencia(const QString &serie, qint32 correlativo)

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include <deque>
+#include <functional>
 
 namespace vontarelis {
 
@@ -14,19 +14,12 @@ namespace vontarelis {
 class InvoiceSearch
 {
 public:
-    struct Result
-    {
-        // A deque grows without moving what it holds: a long list is never copied while read.
-        std::deque<InvoiceRow> rows;
-        // The reference ("A-000042") of an invoice whose amounts cannot be converted, because
-        // its rate and the company's are both 0; the search stops there.
-        QString sinTasa;
-    };
-
     // An empty code means no filter on it.
     static QString sql(const QString &zona, const QString &vendedor);
-    // Reads the whole result; a database error travels to the caller.
-    static Result read(const QString &zona, const QString &vendedor);
+    // Hands every row to `add`, in order. It stops at an invoice whose amounts cannot be
+    // converted, because its rate and the company's are both 0, and gives that invoice's
+    // reference ("A-000042"); else an empty text. A database error travels to the caller.
+    static QString read(const QString &zona, const QString &vendedor, const std::function<void(InvoiceRow &&)> &add);
     // "A-000042": the series and the correlative number written with six digits.
     static QString referencia(const QString &serie, qint32 correlativo);
 };

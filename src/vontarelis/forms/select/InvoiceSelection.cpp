@@ -6,7 +6,7 @@
 #include "toolkit/NumberFormat.h"
 #include "toolkit/PlainNumber.h"
 #include "toolkit/VariantConvert.h"
-#include "vontarelis/forms/select/InvoiceSearch.h"
+#include "vontarelis/forms/select/InvoiceListing.h"
 
 #include <algorithm>
 
@@ -18,12 +18,9 @@ const QString FormatoGrilla = QStringLiteral(
     "Numero de Factura|Fecha            |Cliente                                                                                     "
     "|Valor total      |^Incluir   |||||");
 const QString TickFont = QStringLiteral("Wingdings");
-const QString DateMask = QStringLiteral("dd-mm-yyyy");
 // The grid is sized once and grows in steps while it fills, never once per invoice.
 constexpr qint32 InitialRows = 300;
 constexpr qint32 GrowthRows = 50;
-// A row's characters besides the customer's name: reference, date, amount, tick and hidden figures.
-constexpr qsizetype RowCapacity = 80;
 
 } // namespace
 
@@ -52,42 +49,22 @@ void InvoiceSelection::setColumnLayout()
         m_grid.setColWidth(col, 0);
 }
 
-void InvoiceSelection::fill(const std::deque<InvoiceRow> &rows, const QString &mascaraMonetarios)
+void InvoiceSelection::fill(InvoiceListing &listing)
 {
     // A hundred thousand rows would otherwise tell the view of every cell and every growth.
-    const toolkit::FlexGridBulkFill bulk(m_grid, m_grid.FixedRows() + qint32(rows.size()));
-    const toolkit::NumberFormat money(mascaraMonetarios);
-    // The invoices come in date order, so a day's text is written once for all its invoices.
-    QDate day;
-    QString dayText;
-    qint32 fila = m_grid.FixedRows();
+    const toolkit::FlexGridBulkFill bulk(m_grid, m_grid.FixedRows() + qint32(listing.size()));
     m_grid.setRows(InitialRows);
-    for (const InvoiceRow &row : rows) {
-        if (fila == m_grid.Rows())
-            m_grid.setRows(m_grid.Rows() + GrowthRows);
-        if (!row.fecha.isValid()) {
-            day = QDate();
-            dayText.clear();
-        } else if (row.fecha.date() != day) {
-            day = row.fecha.date();
-            dayText = toolkit::DateFormat::format(row.fecha, DateMask);
+    qint32 fila = m_grid.FixedRows();
+    for (InvoiceListing::Batch &batch : listing.batches()) {
+        for (toolkit::FlexRowText &texts : batch.texts) {
+            if (fila == m_grid.Rows())
+                m_grid.setRows(m_grid.Rows() + GrowthRows);
+            m_grid.setRowTexts(fila, std::move(texts));
+            m_grid.setRow(fila);
+            m_grid.setCol(ColIncluir);
+            m_grid.setCellFontName(TickFont);
+            ++fila;
         }
-        toolkit::FlexRowText texts(RowCapacity + row.nombreCliente.size());
-        const auto plain = [&texts](double value) {
-            toolkit::PlainNumber::append(texts.text(), value);
-            texts.endCell();
-        };
-        texts << InvoiceSearch::referencia(row.serie, row.correlativo) << dayText << row.nombreCliente
-              << money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa) << Desmarcada;
-        plain(row.peso);
-        plain(row.precioEfectivo.toDouble() / row.tasa);
-        plain(row.impuesto.toDouble() / row.tasa);
-        plain(row.numero);
-        m_grid.setRowTexts(fila, std::move(texts));
-        m_grid.setRow(fila);
-        m_grid.setCol(ColIncluir);
-        m_grid.setCellFontName(TickFont);
-        ++fila;
     }
     m_grid.setRows(fila);
     resetTotals();

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "vontarelis/forms/select/InvoiceRow.h"
 #include "vontarelis/model/GuideFigures.h"
 
 #include <QList>
 
-#include <deque>
 #include <utility>
 #include <vector>
 
@@ -14,6 +12,8 @@ class FlexGrid;
 }
 
 namespace vontarelis {
+
+class InvoiceListing;
 
 // The selection grid `detalles` and the running totals of its ticked rows. Column 4 holds the
 // tick, one "Wingdings" character; hidden columns 5 to 8 hold weight, net value, tax and the
@@ -39,9 +39,9 @@ public:
     void VolverAlDiseno();
     // Alignments of the visible columns; the hidden ones get width 0.
     void setColumnLayout();
-    // One unticked row per invoice, exactly, the first one's tick current and on screen; the
-    // totals start again from zero.
-    void fill(const std::deque<InvoiceRow> &rows, const QString &mascaraMonetarios);
+    // One unticked row per invoice of a finished listing, exactly, its texts moved into the
+    // grid; the first row's tick current and on screen; the totals start again from zero.
+    void fill(InvoiceListing &listing);
 
     // Flips the row's tick and accounts for it; false (and nothing done) for a row without invoice.
     bool CambiarSeleccion(qint32 fila);

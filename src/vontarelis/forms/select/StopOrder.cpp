@@ -2,6 +2,7 @@
 
 #include "toolkit/FlexGrid.h"
 #include "toolkit/VariantConvert.h"
+#include "vontarelis/forms/select/InvoiceListing.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
 
 #include <QCollator>
@@ -30,7 +31,7 @@ void StopOrder::setColumnLayout()
     m_grid.setColAlignment(m_col, toolkit::FlexAlignment::CenterCenter);
 }
 
-void StopOrder::start(const std::deque<InvoiceRow> &rows)
+void StopOrder::start(const InvoiceListing &listing)
 {
     // The new rows may stand where an earlier list showed stops.
     for (qint32 fila = 0; fila < qint32(m_rowShown.size()) && fila < m_grid.Rows(); ++fila) {
@@ -39,18 +40,20 @@ void StopOrder::start(const std::deque<InvoiceRow> &rows)
     }
     m_customers.clear();
     m_filledNumbers.clear();
-    m_filledNumbers.reserve(rows.size());
+    m_filledNumbers.reserve(std::size_t(listing.size()));
     m_filledCustomers.clear();
-    m_filledCustomers.reserve(rows.size());
+    m_filledCustomers.reserve(std::size_t(listing.size()));
     QHash<QString, int> byCode;
-    for (const InvoiceRow &row : rows) {
-        auto found = byCode.constFind(row.codigoCliente);
-        if (found == byCode.cend()) {
-            found = byCode.insert(row.codigoCliente, int(m_customers.size()));
-            m_customers.push_back({row.codigoCliente, row.nombreCliente, row.ordenRuta});
+    for (const InvoiceListing::Batch &batch : listing.batches()) {
+        for (const InvoiceRow &row : batch.rows) {
+            auto found = byCode.constFind(row.codigoCliente);
+            if (found == byCode.cend()) {
+                found = byCode.insert(row.codigoCliente, int(m_customers.size()));
+                m_customers.push_back({row.codigoCliente, row.nombreCliente, row.ordenRuta});
+            }
+            m_filledNumbers.push_back(row.numero);
+            m_filledCustomers.push_back(*found);
         }
-        m_filledNumbers.push_back(row.numero);
-        m_filledCustomers.push_back(*found);
     }
     m_rowCustomer.assign(std::size_t(m_grid.FixedRows()), -1);
     m_rowCustomer.insert(m_rowCustomer.end(), m_filledCustomers.cbegin(), m_filledCustomers.cend());

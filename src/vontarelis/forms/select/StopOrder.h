@@ -1,13 +1,11 @@
 #pragma once
 
 #include "vontarelis/data/GuideStops.h"
-#include "vontarelis/forms/select/InvoiceRow.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -16,6 +14,8 @@ class FlexGrid;
 }
 
 namespace vontarelis {
+
+class InvoiceListing;
 
 // The ticked invoices of the selection grid as stops in delivery order: one stop per customer,
 // numbered from 1 over the customers that have a ticked invoice. The order starts with the
@@ -33,8 +33,8 @@ public:
     qint32 column() const { return m_col; }
     // The column's width and alignment, after the hidden columns were hidden.
     void setColumnLayout();
-    // A list just filled from these rows: every customer in starting order, no stop yet.
-    void start(const std::deque<InvoiceRow> &rows);
+    // A list just filled from this listing: every customer in starting order, no stop yet.
+    void start(const InvoiceListing &listing);
     // The ticks changed between these rows (in either order); a grid that lost rows is read again.
     void update(qint32 desde, qint32 hasta);
     void updateAll();

@@ -15,6 +15,7 @@
 #include "vontarelis/forms/select/DriverSalespersonEntry.h"
 #include "vontarelis/forms/select/GuideRegistration.h"
 #include "vontarelis/forms/select/InvoiceLinks.h"
+#include "vontarelis/forms/select/InvoiceListing.h"
 #include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
 #include "vontarelis/forms/select/InvoiceVolumes.h"
@@ -292,22 +293,25 @@ void frmSelectFacturas::cbCargarFacturas_Click()
     const QString zonaFiltro =
         ui->chkFiltrarZona->isChecked() ? hostlibs::CommonUtilities().ExtractCode(ui->cbZonaDespacho->Text()) : QString();
     // The whole result is read before the grid is touched: a failing read leaves it as it was.
-    const InvoiceSearch::Result result = InvoiceSearch::read(zonaFiltro, m_personas->codigoVendedor());
-    if (!result.sinTasa.isEmpty()) {
+    const QString mascara = CurrentEmpresa().MascaraMonetarios();
+    InvoiceListing listing(mascara);
+    const QString sinTasa = InvoiceSearch::read(zonaFiltro, m_personas->codigoVendedor(),
+                                                [&listing](InvoiceRow &&row) { listing.add(std::move(row)); });
+    if (!sinTasa.isEmpty()) {
         hostlibs::CommonUtilities().ShowMessage(
             QStringLiteral("No se cargaron las facturas: la factura %1 no tiene tasa de cambio y la tasa de la empresa "
                            "es 0, así que sus montos no se pueden convertir a la moneda base")
-                .arg(result.sinTasa));
+                .arg(sinTasa));
         return;
     }
-    if (result.rows.empty()) {
+    if (listing.isEmpty()) {
         hostlibs::CommonUtilities().ShowMessage(QStringLiteral("No hay facturas según el criterio especificado"));
         return;
     }
-    const QString mascara = CurrentEmpresa().MascaraMonetarios();
-    m_seleccion->fill(result.rows, mascara);
+    listing.finish();
+    m_seleccion->fill(listing);
     m_volumenes->clear();
-    m_paradas->start(result.rows);
+    m_paradas->start(listing);
     guiaRegistrada.clear();
     ui->lblValorSel->setCaption(toolkit::NumberFormat::format(0.0, mascara));
     ui->lblPesoSel->setCaption(toolkit::NumberFormat::format(0.0, MascaraPeso));
