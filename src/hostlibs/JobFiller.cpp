@@ -84,7 +84,10 @@ PrintJob JobFiller::fill(const PrintFormat &format, host::IPrintableDocument &do
             job.body += fillSection(segment.lines, format, document, filler, job.qrTexts);
             continue;
         }
-        for (const auto &item : document.documentList(segment.list))
+        const auto items = document.documentList(segment.list);
+        if (!items.empty())
+            job.body += fillSection(segment.heading, format, document, filler, job.qrTexts);
+        for (const auto &item : items)
             job.body += fillSection(segment.lines, format, *item, filler, job.qrTexts);
     }
     job.footer = fillSection(format.footer(), format, document, filler, job.qrTexts);

@@ -66,8 +66,11 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
     enum class Section { Header, Detail, Footer } section = Section::Header;
     bool inQr = false;
     bool inList = false;
+    bool inListHeading = false;
     bool inSubDetail = false;
     const auto sectionLines = [&]() -> QStringList & {
+        if (inListHeading)
+            return format.m_afterDetail.last().heading;
         if (inList)
             return format.m_afterDetail.last().lines;
         if (inSubDetail)
@@ -117,15 +120,31 @@ PrintFormat PrintFormat::parse(const QString &text, const QString &origin)
                 fail(QStringLiteral("El formato de impresión «%1» abre [LISTA] dentro de otra lista").arg(origin));
             // What stood before the list prints before it, with the body.
             if (!format.m_footer.isEmpty())
-                format.m_afterDetail.append({QString(), std::exchange(format.m_footer, {})});
-            format.m_afterDetail.append({*list, {}});
+                format.m_afterDetail.append({QString(), std::exchange(format.m_footer, {}), {}});
+            format.m_afterDetail.append({*list, {}, {}});
             inList = true;
             continue;
         }
         if (isMarker(line, "[/LISTA]")) {
-            if (!inList)
-                fail(QStringLiteral("El formato de impresión «%1» cierra [/LISTA] sin abrirla").arg(origin));
+            if (!inList || inListHeading)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/LISTA] sin abrirla o antes de cerrar "
+                                    "[/ENCABEZADO]")
+                         .arg(origin));
             inList = false;
+            continue;
+        }
+        if (isMarker(line, "[ENCABEZADO]")) {
+            if (!inList || inListHeading || !format.m_afterDetail.last().lines.isEmpty()
+                || !format.m_afterDetail.last().heading.isEmpty())
+                fail(QStringLiteral("El formato de impresión «%1» abre [ENCABEZADO] fuera del comienzo de una lista")
+                         .arg(origin));
+            inListHeading = true;
+            continue;
+        }
+        if (isMarker(line, "[/ENCABEZADO]")) {
+            if (!inListHeading)
+                fail(QStringLiteral("El formato de impresión «%1» cierra [/ENCABEZADO] sin abrirlo").arg(origin));
+            inListHeading = false;
             continue;
         }
         if (isMarker(line, "[SUBDETALLE]")) {
@@ -170,7 +189,7 @@ int PrintFormat::width() const
 {
     QList<const QStringList *> sections{&m_header, &m_detail, &m_footer};
     for (const Segment &segment : m_afterDetail)
-        sections.append(&segment.lines);
+        sections << &segment.heading << &segment.lines;
     int widest = 0;
     sections.append(&m_subDetail);
     for (const QStringList *lines : sections) {

@@ -12,7 +12,9 @@ namespace hostlibs {
 // is all header. The lines between "[QR]" and "[/QR]" are the text of a QR code, printed where
 // the block stands: the section keeps a QrMarker line in its place, at the column of "[QR]".
 // After the detail block, the lines between "[LISTA NAME]" and "[/LISTA]" repeat once per item
-// of the document's list NAME, and print nothing when it has none; the lines after the detail
+// of the document's list NAME, and print nothing when it has none; a list's first lines may be
+// a heading between "[ENCABEZADO]" and "[/ENCABEZADO]", printed once above the items, with the
+// document's fields, and only when there are items. The lines after the detail
 // block down to the last list flow on with the body, and only those after it close the document.
 // Inside the detail block, the lines between "[SUBDETALLE]" and "[/SUBDETALLE]" repeat once
 // per line of the detail line itself (an order's items, a stop's invoices), where they stand.
@@ -24,6 +26,7 @@ public:
     {
         QString list;
         QStringList lines;
+        QStringList heading;
     };
 
     // Reads a UTF-8 file; raises naming the file when it is missing, unreadable or malformed.

@@ -78,12 +78,13 @@ TEST(PrintLibraryTest, FormatSplitsAroundItsDetailBlockAndRefusesBrokenOnesByNam
     EXPECT_EQ(hostlibs::PrintFormat::parse(QStringLiteral("solo\ncabecera"), QString()).header().size(), 2);
     // What stands after the detail block down to its last list flows with the body.
     const hostlibs::PrintFormat lists = hostlibs::PrintFormat::parse(
-        QStringLiteral("[DETALLE]\n{A}\n[/DETALLE]\nantes\n[lista DEVOLUCIONES]\n{B}\n[/LISTA]\nentre\n[LISTA X]\n[/LISTA]\nPie\n"),
+        QStringLiteral("[DETALLE]\n{A}\n[/DETALLE]\nantes\n[lista DEVOLUCIONES]\n[ENCABEZADO]\nDevueltas\n[/ENCABEZADO]\n"
+                       "{B}\n[/LISTA]\nentre\n[LISTA X]\n[/LISTA]\nPie\n"),
         QStringLiteral("f.txt"));
     QStringList segments;
     for (const auto &segment : lists.afterDetail())
-        segments << segment.list + u':' + segment.lines.join(u',');
-    EXPECT_EQ(segments, QStringList({":antes", "DEVOLUCIONES:{B}", ":entre", "X:"}));
+        segments << segment.list + u':' + segment.heading.join(u',') + u':' + segment.lines.join(u',');
+    EXPECT_EQ(segments, QStringList({"::antes", "DEVOLUCIONES:Devueltas:{B}", "::entre", "X::"}));
     EXPECT_EQ(lists.footer(), QStringList{"Pie"});
 
     // A block inside the detail repeats per line of the line; it stands where it was written.
@@ -96,6 +97,9 @@ TEST(PrintLibraryTest, FormatSplitsAroundItsDetailBlockAndRefusesBrokenOnesByNam
                                "{NUMERO,1001}", "[DETALLE]\n{A,-2147483648}\n[/DETALLE]", "[QR]\n{A, 99999999999}\n[/QR]",
                                "[LISTA A]\n[/LISTA]", "[DETALLE]\n[/DETALLE]\n[LISTA A]\n", "[DETALLE]\n[/DETALLE]\n[/LISTA]",
                                "[DETALLE]\n[/DETALLE]\n[LISTA A]\n[LISTA B]\n[/LISTA]\n[/LISTA]",
+                               "[DETALLE]\n[/DETALLE]\n[ENCABEZADO]\n[/ENCABEZADO]",
+                               "[DETALLE]\n[/DETALLE]\n[LISTA A]\n{B}\n[ENCABEZADO]\n[/ENCABEZADO]\n[/LISTA]",
+                               "[DETALLE]\n[/DETALLE]\n[LISTA A]\n[ENCABEZADO]\n[/LISTA]",
                                "[SUBDETALLE]\n[/SUBDETALLE]", "[DETALLE]\n[SUBDETALLE]\n[/DETALLE]",
                                "[DETALLE]\n[/SUBDETALLE]\n[/DETALLE]",
                                "[DETALLE]\n[SUBDETALLE]\n[/SUBDETALLE]\n[SUBDETALLE]\n[/SUBDETALLE]\n[/DETALLE]"})
