@@ -215,9 +215,10 @@ TEST_F(MainWindowTest, TheReturnsOfAPeriodShowByReasonAndByDriver)
         host.exec("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (?, ?, ?)",
                   {guide, invoices[invoice], motivo});
     };
+    // Guide 2 is closed, and a closed guide takes no returns.
     returned(1, 0, "Cliente cerrado");
-    returned(2, 1, u"Mercancía dañada"_s);
-    returned(2, 2, "Cliente cerrado");
+    returned(1, 1, u"Mercancía dañada"_s);
+    returned(1, 2, "Cliente cerrado");
     returned(3, 3, "Falta de tiempo");
     const auto rows = [this](const char *name) {
         QStringList texts;

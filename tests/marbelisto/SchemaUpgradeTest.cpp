@@ -102,6 +102,9 @@ TEST(SchemaUpgradeTest, OpeningAnOlderDatabaseAddsWhatItLacksOnceAndKeepsItsRows
         EXPECT_FALSE(query.exec("INSERT INTO gdFacturasGuia (idGuia, NumeroFactura) VALUES (1, 1)"));
         EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
             << query.lastError().text().toStdString();
+        EXPECT_FALSE(query.exec("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (1, 1, 'x')"));
+        EXPECT_TRUE(query.lastError().databaseText().contains(QStringLiteral("Guía cerrada")))
+            << "nor its returns: " << query.lastError().text().toStdString();
         // A change to the links is told to whoever listens.
         QSqlDriver *driver = database->connection().driver();
         if (driver->dbmsType() == QSqlDriver::PostgreSQL) {

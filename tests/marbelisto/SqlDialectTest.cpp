@@ -230,8 +230,13 @@ TEST(SqlDialect, TheDatabaseKeepsLinksToWhatExistsAndFiguresNotNegative)
                                                 "AND totalPrecioVenta = 0"))),
               1);
 
-    // A closed guide stays so for a session that does not look in the component's schema first.
+    // A closed guide stays so for a session that does not look in the component's schema first,
+    // its returns included.
+    host.exec(QStringLiteral("INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (1, 11, 'Cliente cerrado')"));
     host.exec(QStringLiteral("UPDATE gdVontarelis SET Cerrada = 1, totalPesoDespacho = 0"));
+    for (const char *sql : {"INSERT INTO gdDevolucionesGuia (idGuia, NumeroFactura, motivo) VALUES (1, 10, 'Otro')",
+                            "UPDATE gdDevolucionesGuia SET motivo = 'Otro'", "DELETE FROM gdDevolucionesGuia"})
+        expectRefused(host, QString::fromUtf8(sql));
     const std::unique_ptr<marbelisto::Database> database = host.openDatabase();
     QSqlQuery query(database->connection());
     const bool server = host.databaseSource().isServer();

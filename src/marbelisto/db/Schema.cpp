@@ -260,6 +260,21 @@ const char *const sqliteClosedGuide[] = {
     " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
 };
 
+// Nor are the returns its reviews recorded added, changed or removed: the review that closes a
+// guide writes them before it closes it.
+const char *const sqliteClosedGuideReturns[] = {
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_devolucion_nueva BEFORE INSERT ON gdDevolucionesGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id = NEW.idGuia AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_devolucion_cambiada BEFORE UPDATE ON gdDevolucionesGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id IN (OLD.idGuia, NEW.idGuia) AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+    // Created last: an older database that has it has them all.
+    "CREATE TRIGGER IF NOT EXISTS gd_guia_cerrada_devolucion_quitada BEFORE DELETE ON gdDevolucionesGuia"
+    " WHEN EXISTS (SELECT 1 FROM gdVontarelis WHERE id = OLD.idGuia AND Cerrada <> 0)"
+    " BEGIN SELECT RAISE(ABORT, '$REFUSAL'); END",
+};
+
 // Under READ COMMITTED a link's check waits, row-locked, for a close still in flight and then
 // sees it, so that no link slips onto a guide closed at the same moment.
 const char *const postgresClosedGuide[] = {
@@ -283,6 +298,12 @@ const char *const postgresClosedGuide[] = {
     " FOR EACH ROW WHEN (OLD.Cerrada <> 0) EXECUTE FUNCTION gd_guia_cerrada()",
     // Created last: an older database that has it has them all.
     "CREATE OR REPLACE TRIGGER gd_guia_cerrada_enlace BEFORE INSERT OR UPDATE OR DELETE ON gdFacturasGuia"
+    " FOR EACH ROW EXECUTE FUNCTION gd_guia_cerrada_enlace()",
+};
+
+// A return names its guide as a link does, so the links' check serves it.
+const char *const postgresClosedGuideReturns[] = {
+    "CREATE OR REPLACE TRIGGER gd_guia_cerrada_devolucion BEFORE INSERT OR UPDATE OR DELETE ON gdDevolucionesGuia"
     " FOR EACH ROW EXECUTE FUNCTION gd_guia_cerrada_enlace()",
 };
 
@@ -468,6 +489,9 @@ Schema Schema::sqlite()
         .closedGuide = {withRefusal(sqliteClosedGuide),
                         QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' "
                                        "AND name = 'gd_guia_cerrada_borrada'")},
+        .closedGuideReturns = {withRefusal(sqliteClosedGuideReturns),
+                               QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' "
+                                              "AND name = 'gd_guia_cerrada_devolucion_quitada'")},
         // AUTOINCREMENT counts in sqlite_sequence, inside the transaction: a rollback gives the number back.
         .numbering = {},
         // A file notifies nobody: the other desks look at its data version.
@@ -500,6 +524,9 @@ Schema Schema::postgres()
                         QStringLiteral("SELECT COUNT(*) FROM pg_trigger t JOIN pg_proc p ON p.oid = t.tgfoid "
                                        "WHERE t.tgrelid = 'gdfacturasguia'::regclass AND t.tgname = 'gd_guia_cerrada_enlace' "
                                        "AND p.prosrc LIKE '%dbo.gdVontarelis%'")},
+        .closedGuideReturns = {withRefusal(postgresClosedGuideReturns),
+                               QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = 'gddevolucionesguia'::regclass "
+                                              "AND tgname = 'gd_guia_cerrada_devolucion'")},
         .numbering = {postgresNumberingStatements(),
                       QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE tgrelid = '%1'::regclass "
                                      "AND tgname = 'gd_numerar'")
@@ -532,14 +559,16 @@ QStringList Schema::statements() const
     if (!m_types.enforcesDeclaredConstraints)
         result += m_types.constraints.statements;
     // Granted last, when every table is there.
-    for (const Rules &added : {m_types.closedGuide, m_types.numbering, m_types.changeNotice, m_types.workstationAccess})
+    for (const Rules &added : {m_types.closedGuide, m_types.closedGuideReturns, m_types.numbering, m_types.changeNotice,
+                               m_types.workstationAccess})
         result += added.statements;
     return result;
 }
 
 QList<Schema::Rules> Schema::rules() const
 {
-    return {m_types.constraints, m_types.closedGuide, m_types.numbering, m_types.changeNotice, m_types.workstationAccess};
+    return {m_types.constraints,  m_types.closedGuide,   m_types.closedGuideReturns,
+            m_types.numbering,    m_types.changeNotice,  m_types.workstationAccess};
 }
 
 QString Schema::spelled(const QString &statement) const

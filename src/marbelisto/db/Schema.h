@@ -40,8 +40,9 @@ public:
         // not (SQLite checks foreign keys only on connections that ask), a new database also
         // gets the constraints' statements.
         bool enforcesDeclaredConstraints;
-        // The triggers that keep a closed guide as it was closed.
+        // The triggers that keep a closed guide as it was closed, and the returns of its reviews.
         Rules closedGuide;
+        Rules closedGuideReturns;
         // How the identity tables take their numbers, where the engine's own way leaves gaps.
         Rules numbering;
         // What tells the listeners of ChangeChannel that guides changed; none on an engine
@@ -69,7 +70,7 @@ public:
     QStringList statements() const;
     // In the order an older database gains them: links, figures and capacities keep their
     // constraints; a closed guide refuses every change to its
-    // links and its row; identity tables number without gaps; the other desks hear of
+    // links and its row, then to its returns; identity tables number without gaps; the other desks hear of
     // every change to guides; the workstations' role may use every table, the newest included.
     QList<Rules> rules() const;
     // A statement with the engine's spelling of the types ($REAL, $MONEY, ...).
