@@ -12,6 +12,8 @@
 #include "support/PdfText.h"
 #include "support/ScriptedCommonUtilities.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -121,9 +123,12 @@ TEST(RouteSheetTest, ListsTheStopsInTheirOrderWithAddressesAndInvoicesAndNeverSp
     EXPECT_TRUE(pages.first().contains(QStringLiteral("HOJA DE RUTA DE LA GUÍA DE DESPACHO N° %1").arg(guide, 6, 10, QLatin1Char('0'))));
     EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("Paradas: +%1\\b").arg(stops.size()))));
 
-    // The demo's own guides come with their stops, and every field of the shipped format has a value.
+    // The demo's own guides come with their stops, and every field of the shipped format has a
+    // value; a folder made before route sheets existed gains the format when the book is opened.
+    ASSERT_TRUE(QFile::remove(QDir(data.path()).filePath("HojaDeRuta.txt")));
     const QStringList demo = print({"1", "--hoja-de-ruta", "--pdf", printed.filePath("demo.pdf")});
     EXPECT_TRUE(demo.filter("Aviso").isEmpty()) << demo.join(u'\n').toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(data.path()).filePath("HojaDeRuta.txt")));
     EXPECT_TRUE(testsupport::pdfText(printed.filePath("demo.pdf")).contains(QRegularExpression("PARADA +1 ")));
     EXPECT_TRUE(utilities->questions.empty());
 }

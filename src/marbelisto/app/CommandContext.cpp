@@ -1,11 +1,14 @@
 #include "marbelisto/app/CommandContext.h"
 
+#include "marbelisto/app/DataTemplate.h"
 #include "marbelisto/host/BookAccess.h"
 #include "marbelisto/host/Framework.h"
 
 #include "toolkit/Error.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace marbelisto {
@@ -34,8 +37,24 @@ std::unique_ptr<Framework> CommandContext::openFramework() const
                                  .arg(m_dataPath),
                              QStringLiteral("marbelisto"));
     auto framework = std::make_unique<Framework>(source.open(), DataFolder(m_dataPath), m_userCode);
+    addShippedFiles();
     warnAboutAccess();
     return framework;
+}
+
+void CommandContext::addShippedFiles() const
+{
+    // A folder made by an older version gains what this one ships and it lacks, such as a newer
+    // print format, as quietly as its database gains new columns; a file already there, the
+    // site's own, is never touched.
+    if (!QFileInfo(m_dataPath).isDir())
+        return;
+    try {
+        DataTemplate::besideProgram(QCoreApplication::applicationDirPath()).copyInto(m_dataPath);
+    } catch (const toolkit::Error &error) {
+        m_err << QStringLiteral("Aviso: %1\n").arg(error.description());
+        m_err.flush();
+    }
 }
 
 QString CommandContext::accessWarning() const

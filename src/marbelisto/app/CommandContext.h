@@ -36,6 +36,7 @@ public:
     QString accessWarning() const;
 
 private:
+    void addShippedFiles() const;
     void warnAboutAccess() const;
 
     const QCommandLineParser &m_parser;
