@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <utility>
+
 namespace toolkit {
 
 // A grid row's leading cells, written one after another into the one text the grid keeps for

@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentRun>
 
-
 namespace vontarelis {
 
 namespace {
