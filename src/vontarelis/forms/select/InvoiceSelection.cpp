@@ -1,9 +1,7 @@
 #include "vontarelis/forms/select/InvoiceSelection.h"
 
-#include "toolkit/DateFormat.h"
 #include "toolkit/FlexGrid.h"
 #include "toolkit/FlexGridBulkFill.h"
-#include "toolkit/NumberFormat.h"
 #include "toolkit/PlainNumber.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/forms/select/InvoiceListing.h"
