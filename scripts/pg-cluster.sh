@@ -38,9 +38,12 @@ as_owner() {
   fi
 }
 
+# Tests start clusters of their own while others run: each draws its port at random, below the
+# kernel's range for outgoing connections, so that two starting at once rarely meet.
 free_port() {
-  local port
-  for port in $(seq 55432 55532); do
+  local port tries
+  for tries in $(seq 1 200); do
+    port=$((20000 + RANDOM % 12000))
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
       echo "$port"
       return
@@ -71,7 +74,6 @@ start() {
   chmod 755 "$dir"
   local password port
   password=$(head -c 18 /dev/urandom | base64 | tr -d '/+=')
-  port=$(free_port)
   mkdir -p "$dir/data" "$dir/socket"
   ( umask 077; printf '%s\n' "$password" > "$dir/pwfile" )
   [ "$(id -u)" -eq 0 ] && chown -R postgres: "$dir/data" "$dir/socket" "$dir/pwfile"
@@ -79,7 +81,13 @@ start() {
     --auth=scram-sha-256 --encoding=UTF8 --locale=C.UTF-8 >"$dir/initdb.log"
   rm -f "$dir/pwfile"
   [ -z "$ssl" ] || make_certificate
-  launch "$port"
+  # A cluster starting at the same moment may have taken the port in between: another one, then.
+  local tries
+  for tries in 1 2 3 4 5; do
+    port=$(free_port)
+    launch "$port" 2>/dev/null && break
+    [ "$tries" -lt 5 ] || { cat "$dir/data/server.log" >&2; exit 1; }
+  done
   ( umask 077; printf '*:%s:*:%s:%s\n' "$port" "$user" "$password" > "$dir/pgpass" )
   ensure_workstation "$port"
   echo "postgresql://$user@127.0.0.1:$port/postgres" | tee "$dir/url"
