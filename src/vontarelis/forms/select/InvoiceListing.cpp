@@ -22,7 +22,8 @@ constexpr qsizetype RowCapacity = 80;
 
 } // namespace
 
-// Made on the reading thread and only read by the formatting one.
+// Made on the reading thread; each batch formats with a copy of its own, since Qt's value
+// classes may be used from several threads only as separate instances.
 struct InvoiceListing::Formats
 {
     toolkit::NumberFormat money;
@@ -67,7 +68,7 @@ std::vector<toolkit::FlexRowText> format(const std::vector<InvoiceRow> &rows, co
 } // namespace
 
 InvoiceListing::InvoiceListing(const QString &mascaraMonetarios)
-    : m_formats(std::make_shared<const Formats>(Formats{toolkit::NumberFormat(mascaraMonetarios), QLocale()}))
+    : m_formats(std::make_unique<const Formats>(Formats{toolkit::NumberFormat(mascaraMonetarios), QLocale()}))
 {
     m_pending.reserve(BatchRows);
 }
@@ -91,8 +92,8 @@ void InvoiceListing::send()
     std::vector<InvoiceRow> rows;
     rows.reserve(BatchRows);
     std::swap(rows, m_pending);
-    m_sent.push_back(QtConcurrent::run([formats = m_formats, rows = std::move(rows)]() mutable {
-        std::vector<toolkit::FlexRowText> texts = format(rows, formats->money, formats->locale);
+    m_sent.push_back(QtConcurrent::run([formats = *m_formats, rows = std::move(rows)]() mutable {
+        std::vector<toolkit::FlexRowText> texts = format(rows, formats.money, formats.locale);
         return Batch{std::move(rows), std::move(texts)};
     }));
 }

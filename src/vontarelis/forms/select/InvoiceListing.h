@@ -45,7 +45,7 @@ private:
 
     void send();
 
-    std::shared_ptr<const Formats> m_formats;
+    std::unique_ptr<const Formats> m_formats;
     std::vector<InvoiceRow> m_pending;
     std::vector<QFuture<Batch>> m_sent;
     std::vector<Batch> m_batches;
