@@ -3,7 +3,7 @@
 // is one whose digits read as that number.
 #include "FuzzInput.h"
 
-#include "vontarelis/forms/confirm/InvoiceReference.h"
+#include "vontarelis/model/InvoiceReference.h"
 
 #include <algorithm>
 #include <limits>

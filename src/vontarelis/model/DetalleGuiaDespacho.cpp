@@ -2,6 +2,7 @@
 
 #include "toolkit/NumberFormat.h"
 #include "toolkit/VariantConvert.h"
+#include "vontarelis/model/Medidas.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/model/HostScript.h"
 
@@ -56,12 +57,12 @@ bool DetalleGuiaDespacho::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, 
     }
     if (name == QLatin1String("TOTALPESO")) {
         vRetBuffer = m_peso;
-        sRetString = toolkit::NumberFormat::format(m_peso, QStringLiteral("#,##0.000"));
+        sRetString = toolkit::NumberFormat::format(m_peso, MascaraPeso);
         return true;
     }
     if (name == QLatin1String("TOTALVOLUMEN") || name == QLatin1String("VOLUMEN")) {
         vRetBuffer = m_volumen;
-        sRetString = toolkit::NumberFormat::format(m_volumen, QStringLiteral("#,##0.000"));
+        sRetString = toolkit::NumberFormat::format(m_volumen, MascaraVolumen);
         return true;
     }
     return false;

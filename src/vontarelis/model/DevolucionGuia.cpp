@@ -1,8 +1,8 @@
 #include "vontarelis/model/DevolucionGuia.h"
 
-#include "toolkit/NumberFormat.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
+#include "vontarelis/model/InvoiceReference.h"
 
 #include <utility>
 
@@ -22,9 +22,7 @@ QList<std::shared_ptr<host::IDocument>> DevolucionGuia::ofGuide(qint32 idGuia)
                                                    "ORDER BY f.FechaTransaccion, f.numero"),
                                     {idGuia});
          !rs->Eof(); rs->MoveNext()) {
-        const QString referencia =
-            toolkit::toText(rs->Fields(0)) + u'-'
-            + toolkit::NumberFormat::format(toolkit::toDouble(rs->Fields(1)), QStringLiteral("000000"));
+        const QString referencia = InvoiceReference::of(toolkit::toText(rs->Fields(0)), toolkit::toLong(rs->Fields(1)));
         returns.append(
             std::make_shared<DevolucionGuia>(referencia, toolkit::toText(rs->Fields(2)), toolkit::toText(rs->Fields(3))));
     }

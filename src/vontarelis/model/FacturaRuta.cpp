@@ -5,6 +5,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/host/ICompany.h"
+#include "vontarelis/model/Medidas.h"
 
 #include <utility>
 
@@ -29,7 +30,7 @@ bool FacturaRuta::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant
         sRetString = toolkit::NumberFormat::format(m_valor, CurrentEmpresa().MascaraMonetarios());
     } else if (name == QLatin1String("PESO")) {
         vRetBuffer = m_peso;
-        sRetString = toolkit::NumberFormat::format(m_peso, QStringLiteral("#,##0.000"));
+        sRetString = toolkit::NumberFormat::format(m_peso, MascaraPeso);
     } else {
         return false;
     }

@@ -3,6 +3,7 @@
 #include "toolkit/DateFormat.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/VariantConvert.h"
+#include "vontarelis/model/Medidas.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/model/GuiaDespacho.h"
@@ -135,7 +136,7 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
         break;
     }
     case Variable::Peso:
-        answer(figures.totalPeso, toolkit::NumberFormat::format(figures.totalPeso, QStringLiteral("#,##0.000")),
+        answer(figures.totalPeso, toolkit::NumberFormat::format(figures.totalPeso, MascaraPeso),
                vRetBuffer, sRetString);
         break;
     case Variable::ValorNeto:
@@ -168,7 +169,7 @@ bool GuiaVariables::Eval(GuiaDespacho &guia, const QString &name, QVariant &vRet
         double volumen = 0.0;
         for (const auto &detalle : *guia.detalles())
             volumen += detalle->volumen();
-        answer(volumen, toolkit::NumberFormat::format(volumen, QStringLiteral("#,##0.000")), vRetBuffer, sRetString);
+        answer(volumen, toolkit::NumberFormat::format(volumen, MascaraVolumen), vRetBuffer, sRetString);
         break;
     }
     case Variable::Devueltas: {

@@ -7,6 +7,7 @@
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/host/IDocumentPrinter.h"
 #include "vontarelis/host/IGuiaDespacho.h"
+#include "vontarelis/model/InvoiceReference.h"
 
 #include <QHash>
 #include <QMap>
@@ -108,9 +109,7 @@ const QList<std::shared_ptr<ParadaRuta>> &HojaDeRuta::paradas()
             rate = gTipoCambio;
         const double bruto =
             (toolkit::toCurrency(rs->Fields(9)) + toolkit::toCurrency(rs->Fields(10))).toDouble() / (rate == 0.0 ? 1.0 : rate);
-        const QString referencia =
-            textOrEmpty(rs->Fields(6)) + u'-'
-            + toolkit::NumberFormat::format(double(toolkit::toLong(rs->Fields(7))), QStringLiteral("000000"));
+        const QString referencia = InvoiceReference::of(textOrEmpty(rs->Fields(6)), toolkit::toLong(rs->Fields(7)));
         stop->addFactura(std::make_shared<FacturaRuta>(referencia, toolkit::toDate(rs->Fields(8)), bruto,
                                                        toolkit::toDouble(rs->Fields(12))));
     }

@@ -4,6 +4,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/entry/globales.h"
 #include "vontarelis/host/ICompany.h"
+#include "vontarelis/model/Medidas.h"
 
 #include <utility>
 
@@ -58,7 +59,7 @@ bool ParadaRuta::EvalVar(const QVariant &sVarId, QVariant &vRetBuffer, QVariant 
         sRetString = toolkit::NumberFormat::format(valor(), CurrentEmpresa().MascaraMonetarios());
     } else if (name == QLatin1String("PESO_PARADA")) {
         vRetBuffer = peso();
-        sRetString = toolkit::NumberFormat::format(peso(), QStringLiteral("#,##0.000"));
+        sRetString = toolkit::NumberFormat::format(peso(), MascaraPeso);
     } else {
         return false;
     }

@@ -9,6 +9,7 @@
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 #include "vontarelis/model/GuiaDespacho.h"
+#include "vontarelis/model/InvoiceReference.h"
 #include "vontarelis/model/vehiculos.h"
 
 #include <QLabel>
@@ -40,9 +41,7 @@ InvoiceRows::Invoice readInvoice(const host::IRecordset &rs, const QString &masc
     const toolkit::Currency precio = toolkit::toCurrency(field("precioEfectivo"));
     const toolkit::Currency impuesto = toolkit::toCurrency(field("Impuesto1"));
     InvoiceRows::Invoice invoice;
-    invoice.referencia = toolkit::toText(field("serie")) + QLatin1Char('-')
-                         + toolkit::NumberFormat::format(double(toolkit::toLong(field("correlativo"))),
-                                                         QStringLiteral("000000"));
+    invoice.referencia = InvoiceReference::of(toolkit::toText(field("serie")), toolkit::toLong(field("correlativo")));
     invoice.fecha = toolkit::toDate(field("FechaTransaccion"));
     invoice.cliente = toolkit::toText(field("NombreCliente"));
     invoice.valor = toolkit::NumberFormat::format((precio + impuesto).toDouble() / rate, mascaraMonetarios);

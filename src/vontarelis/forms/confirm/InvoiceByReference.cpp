@@ -6,7 +6,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
-#include "vontarelis/forms/confirm/InvoiceReference.h"
+#include "vontarelis/model/InvoiceReference.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
 #include "vontarelis/forms/confirm/SelectionTotals.h"
 #include "vontarelis/host/IInputBox.h"

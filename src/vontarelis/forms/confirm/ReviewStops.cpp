@@ -1,6 +1,5 @@
 #include "vontarelis/forms/confirm/ReviewStops.h"
 
-#include "toolkit/FlexGrid.h"
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/forms/confirm/InvoiceRows.h"
@@ -11,24 +10,11 @@
 
 namespace vontarelis {
 
-namespace {
-
-const QString Encabezado = QStringLiteral("Parada");
-constexpr qint32 AnchoParada = 800;
-
-} // namespace
-
-ReviewStops::ReviewStops(toolkit::FlexGrid &grid, const InvoiceRows &rows)
-    : m_grid(grid), m_rows(rows), m_col(grid.Cols())
-{
-    m_grid.setCols(m_col + 1);
-    m_grid.setTextMatrix(0, m_col, Encabezado);
-}
+ReviewStops::ReviewStops(toolkit::FlexGrid &grid, const InvoiceRows &rows) : m_column(grid), m_rows(rows) {}
 
 void ReviewStops::setUpColumn()
 {
-    m_grid.setColWidth(m_col, AnchoParada);
-    m_grid.setColAlignment(m_col, toolkit::FlexAlignment::CenterCenter);
+    m_column.setLayout();
 }
 
 void ReviewStops::load(qint32 idGuia)
@@ -44,14 +30,14 @@ void ReviewStops::load(qint32 idGuia)
         m_ultima = std::max(m_ultima, link->parada);
     }
     for (qint32 row = m_rows.firstRow(); row < m_rows.rowCount(); ++row)
-        show(row, m_rows.isInvoiceRow(row) ? m_paradaDeFactura.value(m_rows.numero(row)) : 0);
+        m_column.show(row, m_rows.isInvoiceRow(row) ? m_paradaDeFactura.value(m_rows.numero(row)) : 0);
 }
 
 void ReviewStops::complete()
 {
     for (qint32 row = m_rows.firstRow(); row < m_rows.rowCount(); ++row) {
         if (m_rows.isInvoiceRow(row))
-            show(row, stopOf(m_rows.numero(row)));
+            m_column.show(row, stopOf(m_rows.numero(row)));
     }
 }
 
@@ -66,11 +52,6 @@ qint32 ReviewStops::stopOf(qint32 numero)
         parada = ++m_ultima;
     m_paradaDeFactura.insert(numero, parada);
     return parada;
-}
-
-void ReviewStops::show(qint32 row, qint32 parada)
-{
-    m_grid.setTextMatrix(row, m_col, parada == 0 ? QString() : QString::number(parada));
 }
 
 QList<GuideStops::Stop> ReviewStops::stops() const

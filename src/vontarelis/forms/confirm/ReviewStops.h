@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vontarelis/data/GuideStops.h"
+#include "vontarelis/ui/StopColumn.h"
 
 #include <QHash>
 #include <QList>
@@ -24,7 +25,6 @@ public:
     // Adds the stop column to the grid.
     ReviewStops(toolkit::FlexGrid &grid, const InvoiceRows &rows);
 
-    qint32 column() const { return m_col; }
     // The column's width and alignment, after the hidden columns were hidden.
     void setUpColumn();
     // The guide's links and their stops, shown on the rows just listed.
@@ -36,11 +36,9 @@ public:
 
 private:
     qint32 stopOf(qint32 numero);
-    void show(qint32 row, qint32 parada);
 
-    toolkit::FlexGrid &m_grid;
+    StopColumn m_column;
     const InvoiceRows &m_rows;
-    qint32 m_col;
     QHash<qint32, qint32> m_paradaDeFactura;
     QHash<QString, qint32> m_paradaDeCliente;
     qint32 m_ultima = 0;

@@ -3,8 +3,8 @@
 #include "toolkit/DateFormat.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/PlainNumber.h"
-#include "vontarelis/forms/select/InvoiceSearch.h"
 #include "vontarelis/forms/select/InvoiceSelection.h"
+#include "vontarelis/model/InvoiceReference.h"
 
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentRun>
@@ -55,7 +55,7 @@ std::vector<toolkit::FlexRowText> format(const std::vector<InvoiceRow> &rows, co
             dayText = toolkit::DateFormat::format(row.fecha, DateMask, locale);
         }
         toolkit::FlexRowText &texts = all.emplace_back(RowCapacity + row.nombreCliente.size());
-        texts << InvoiceSearch::referencia(row.serie, row.correlativo) << dayText << row.nombreCliente
+        texts << InvoiceReference::of(row.serie, row.correlativo) << dayText << row.nombreCliente
               << money.text((row.precioEfectivo + row.impuesto).toDouble() / row.tasa) << InvoiceSelection::Desmarcada;
         appendPlain(texts, row.peso);
         appendPlain(texts, row.precioEfectivo.toDouble() / row.tasa);

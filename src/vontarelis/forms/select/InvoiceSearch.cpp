@@ -3,10 +3,7 @@
 #include "toolkit/VariantConvert.h"
 #include "vontarelis/data/sqlFunctions.h"
 #include "vontarelis/entry/globales.h"
-
-#include <algorithm>
-#include <array>
-#include <charconv>
+#include "vontarelis/model/InvoiceReference.h"
 
 namespace vontarelis {
 
@@ -66,7 +63,7 @@ QString InvoiceSearch::read(const QString &zona, const QString &vendedor, const 
         if (tasa == 0.0)
             tasa = gTipoCambio;
         if (tasa == 0.0)
-            return referencia(row.serie, row.correlativo);
+            return InvoiceReference::of(row.serie, row.correlativo);
         row.tasa = tasa;
         row.numero = toolkit::toLong(rs->Fields(Numero));
         row.precioEfectivo = moneyOrZero(rs->Fields(PrecioEfectivo));
@@ -80,23 +77,6 @@ QString InvoiceSearch::read(const QString &zona, const QString &vendedor, const 
         add(std::move(row));
     }
     return QString();
-}
-
-QString InvoiceSearch::referencia(const QString &serie, qint32 correlativo)
-{
-    // Built in one allocation: the grid writes one per invoice it lists.
-    std::array<char, 16> digits;
-    const qsizetype count = std::to_chars(digits.data(), digits.data() + digits.size(), qAbs(qint64(correlativo))).ptr - digits.data();
-    QString text;
-    text.reserve(serie.size() + 2 + std::max<qsizetype>(count, 6));
-    text += serie;
-    text += u'-';
-    if (correlativo < 0)
-        text += u'-';
-    for (qsizetype padding = count; padding < 6; ++padding)
-        text += u'0';
-    text += QLatin1StringView(digits.data(), count);
-    return text;
 }
 
 } // namespace vontarelis

@@ -20,8 +20,6 @@ public:
     // converted, because its rate and the company's are both 0, and gives that invoice's
     // reference ("A-000042"); else an empty text. A database error travels to the caller.
     static QString read(const QString &zona, const QString &vendedor, const std::function<void(InvoiceRow &&)> &add);
-    // "A-000042": the series and the correlative number written with six digits.
-    static QString referencia(const QString &serie, qint32 correlativo);
 };
 
 } // namespace vontarelis

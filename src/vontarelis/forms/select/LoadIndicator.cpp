@@ -2,6 +2,7 @@
 
 #include "toolkit/NumberFormat.h"
 #include "toolkit/VariantConvert.h"
+#include "vontarelis/model/Medidas.h"
 #include "vontarelis/data/sqlFunctions.h"
 
 #include <QLabel>
@@ -21,7 +22,7 @@ constexpr double RedAbove = 100.0;
 
 QString measure(double value)
 {
-    return toolkit::NumberFormat::format(value, QStringLiteral("#,##0.000"));
+    return toolkit::NumberFormat::format(value, MascaraPeso);
 }
 
 QString kilos(double capacity)

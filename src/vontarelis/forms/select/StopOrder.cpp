@@ -12,23 +12,11 @@
 
 namespace vontarelis {
 
-namespace {
-
-const QString Encabezado = QStringLiteral("Parada");
-constexpr qint32 AnchoParada = 800;
-
-} // namespace
-
-StopOrder::StopOrder(toolkit::FlexGrid &grid) : m_grid(grid), m_col(grid.Cols())
-{
-    m_grid.setCols(m_col + 1);
-    m_grid.setTextMatrix(0, m_col, Encabezado);
-}
+StopOrder::StopOrder(toolkit::FlexGrid &grid) : m_grid(grid), m_column(grid) {}
 
 void StopOrder::setColumnLayout()
 {
-    m_grid.setColWidth(m_col, AnchoParada);
-    m_grid.setColAlignment(m_col, toolkit::FlexAlignment::CenterCenter);
+    m_column.setLayout();
 }
 
 void StopOrder::start(const InvoiceListing &listing)
@@ -36,7 +24,7 @@ void StopOrder::start(const InvoiceListing &listing)
     // The new rows may stand where an earlier list showed stops.
     for (qint32 fila = 0; fila < qint32(m_rowShown.size()) && fila < m_grid.Rows(); ++fila) {
         if (m_rowShown[std::size_t(fila)] != 0)
-            m_grid.setTextMatrix(fila, m_col, QString());
+            m_column.show(fila, 0);
     }
     m_customers.clear();
     m_filledNumbers.clear();
@@ -103,8 +91,8 @@ void StopOrder::readRows()
         m_rowTicked[at] = m_grid.TextMatrix(fila, InvoiceSelection::ColIncluir) == InvoiceSelection::Marcada;
         if (m_rowTicked[at])
             ++m_customers[std::size_t(*found)].marcadas;
-        m_rowShown[at] = toolkit::toLong(m_grid.TextMatrix(fila, m_col).isEmpty() ? QStringLiteral("0")
-                                                                                   : m_grid.TextMatrix(fila, m_col));
+        const QString shown = m_grid.TextMatrix(fila, m_column.index());
+        m_rowShown[at] = shown.isEmpty() ? 0 : toolkit::toLong(shown);
     }
     renumber();
     showAll();
@@ -207,7 +195,7 @@ void StopOrder::show(qint32 fila)
     if (parada == m_rowShown[at])
         return;
     m_rowShown[at] = parada;
-    m_grid.setTextMatrix(fila, m_col, parada == 0 ? QString() : QString::number(parada));
+    m_column.show(fila, parada);
 }
 
 void StopOrder::showAll()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vontarelis/data/GuideStops.h"
+#include "vontarelis/ui/StopColumn.h"
 
 #include <QHash>
 #include <QList>
@@ -30,7 +31,6 @@ public:
     // Adds the stop column to the grid.
     explicit StopOrder(toolkit::FlexGrid &grid);
 
-    qint32 column() const { return m_col; }
     // The column's width and alignment, after the hidden columns were hidden.
     void setColumnLayout();
     // A list just filled from this listing: every customer in starting order, no stop yet.
@@ -60,7 +60,7 @@ private:
     void showAll();
 
     toolkit::FlexGrid &m_grid;
-    qint32 m_col;
+    StopColumn m_column;
     std::vector<Customer> m_customers;
     // Customer indexes in delivery order.
     std::vector<int> m_order;

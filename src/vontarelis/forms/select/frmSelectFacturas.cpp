@@ -24,6 +24,7 @@
 #include "vontarelis/forms/select/VehicleEntry.h"
 #include "vontarelis/host/ITheme.h"
 #include "vontarelis/model/GuiaDespacho.h"
+#include "vontarelis/model/Medidas.h"
 #include "vontarelis/ui/HandlerGuard.h"
 
 #include <QCursor>
@@ -38,7 +39,6 @@ namespace vontarelis {
 namespace {
 
 const QString FormName = QStringLiteral("frmSelectFacturas");
-const QString MascaraPeso = QStringLiteral("#,##0.000");
 const QString Titulo = QStringLiteral("Marbelisto: Guías de despacho");
 constexpr int PeriodoProximaGuia = 5000;
 // The button of the grid's MouseDown that opens the bulk-change menu.
